@@ -1,0 +1,54 @@
+# Shared settings of every target of ours: warnings as errors, the include
+# root, and the sanitizers when asked for.
+
+if(LUMO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-omit-frame-pointer
+                      -fno-sanitize-recover=undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+if(LUMO_FUZZ)
+  # Coverage instrumentation for the libraries that the fuzz targets drive.
+  add_compile_options(-fsanitize=fuzzer-no-link,address,undefined)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+function(lumo_settings target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# lumo_library(name sources...) — a static library without Qt.
+function(lumo_library name)
+  add_library(${name} STATIC ${ARGN})
+  lumo_settings(${name})
+endfunction()
+
+# lumo_gtest(name sources... LIBS libs...) — a GoogleTest executable run by CTest.
+function(lumo_gtest name)
+  cmake_parse_arguments(ARG "" "" "LIBS" ${ARGN})
+  add_executable(${name} ${ARG_UNPARSED_ARGUMENTS})
+  lumo_settings(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gmock GTest::gtest_main)
+  add_test(NAME ${name} COMMAND ${name})
+  set_tests_properties(${name} PROPERTIES LABELS "library"
+                       ENVIRONMENT "LUMO_SOURCE_DIR=${PROJECT_SOURCE_DIR}")
+endfunction()
+
+# lumo_fuzzer(name source LIBS libs... CORPUS dir) — a libFuzzer target when
+# LUMO_FUZZ is on; always a replay program that CTest runs over the corpus.
+function(lumo_fuzzer name source)
+  cmake_parse_arguments(ARG "" "CORPUS" "LIBS" ${ARGN})
+  add_executable(${name}_replay ${source} ${PROJECT_SOURCE_DIR}/tests/fuzz/replay_main.cpp)
+  lumo_settings(${name}_replay)
+  target_link_libraries(${name}_replay PRIVATE ${ARG_LIBS})
+  add_test(NAME ${name}_corpus COMMAND ${name}_replay ${ARG_CORPUS})
+  set_tests_properties(${name}_corpus PROPERTIES LABELS "library")
+  if(LUMO_FUZZ)
+    add_executable(${name} ${source})
+    lumo_settings(${name})
+    target_compile_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${name} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS})
+  endif()
+endfunction()

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+enum class MessageIcon { kNone, kWarning, kInformation, kQuestion, kError };
+enum class MessageButtons { kOk, kYesNo };
+enum class MessageAnswer { kOk, kYes, kNo };
+
+// One message box as the libraries ask for it. `owner` is the window that
+// started the operation, opaque to the libraries (null: the main window).
+struct Message {
+  std::string text;
+  std::string caption;
+  MessageIcon icon = MessageIcon::kWarning;
+  MessageButtons buttons = MessageButtons::kOk;
+  void* owner = nullptr;
+};
+
+// The one way a library shows something to the user. The GUI shows a modal
+// box, the command-line tool prints, tests record and answer.
+class MessageHost {
+ public:
+  virtual ~MessageHost() = default;
+  virtual MessageAnswer Show(const Message& message) = 0;
+
+  // The common case: a warning box with an OK button and no caption.
+  MessageAnswer Warn(const std::string& text, void* owner = nullptr) {
+    return Show(Message{text, {}, MessageIcon::kWarning, MessageButtons::kOk, owner});
+  }
+};
+
+}  // namespace lumo

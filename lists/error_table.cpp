@@ -1,0 +1,41 @@
+#include "lists/error_table.h"
+
+namespace lumo {
+
+void ErrorTable::Register(std::string library, std::string tag, std::string call,
+                          std::string message) {
+  auto* entry = new ErrorEntry;
+  entry->library = std::move(library);
+  entry->tag = std::move(tag);
+  entry->call = std::move(call);
+  entry->message = std::move(message);
+  entries_.PushFront(entry);
+}
+
+const ErrorEntry* ErrorTable::Find(const std::string& tag) const {
+  for (const ErrorEntry& entry : entries_)
+    if (entry.tag == tag) return &entry;
+  return nullptr;
+}
+
+std::string ErrorText(const ErrorTable& table, const std::string& tag, const std::string& detail) {
+  std::string text;
+  if (const ErrorEntry* entry = table.Find(tag)) {
+    text = entry->library + "内でエラーが発生しました。\n\n";
+    text += "関数 : " + entry->call + "\n";
+    text += "内容 : " + entry->message + "\n";
+  } else {
+    text = "エラーが発生しました。\n\n" + tag + "\n";
+  }
+  if (!detail.empty()) text += detail + "\n";
+  text += "\n処理を中断します。\n";
+  return text;
+}
+
+MessageAnswer ShowError(MessageHost& host, const ErrorTable& table, const std::string& tag,
+                        const std::string& detail, void* owner) {
+  return host.Show(Message{
+      ErrorText(table, tag, detail), {}, MessageIcon::kWarning, MessageButtons::kOk, owner});
+}
+
+}  // namespace lumo

@@ -1,0 +1,61 @@
+#include "lists/list.h"
+
+#include <utility>
+#include <vector>
+
+#include "lists/error_message.h"
+
+namespace lumo {
+
+void FreeCells(ListCell* cell) {
+  std::vector<ListCell*> pending{cell};
+  while (!pending.empty()) {
+    ListCell* next = pending.back();
+    pending.pop_back();
+    if (next->IsNil()) continue;
+    switch (next->kind()) {
+      case ListCell::kCons:
+        pending.push_back(next->car());
+        pending.push_back(next->cdr());
+        break;
+      case ListCell::kLong:
+      case ListCell::kDouble:
+      case ListCell::kString:
+        break;
+      default:
+        throw ListError("List::MakeNull");
+    }
+    delete next;
+  }
+}
+
+void List::MakeNull() {
+  ListCell* root = std::exchange(root_, NilCell());
+  FreeCells(root);
+}
+
+List& List::operator=(const List& other) {
+  if (root_ == other.root_) return *this;
+  MakeNull();
+  ListCell* source = other.root_;
+  if (source->IsNil()) return *this;
+  root_ = ListCell::ShallowCopy(*source);
+  if (!source->IsCons()) return *this;
+
+  // Each target cons starts as a shallow copy that still refers to the
+  // source's children; the walk replaces those references by copies.
+  std::vector<ListCell*> pending{root_};
+  while (!pending.empty()) {
+    ListCell* target = pending.back();
+    pending.pop_back();
+    ListCell* car = target->car()->IsNil() ? NilCell() : ListCell::ShallowCopy(*target->car());
+    ListCell* cdr = target->cdr()->IsNil() ? NilCell() : ListCell::ShallowCopy(*target->cdr());
+    target->set_car(car);
+    target->set_cdr(cdr);
+    if (car->IsCons()) pending.push_back(car);
+    if (cdr->IsCons()) pending.push_back(cdr);
+  }
+  return *this;
+}
+
+}  // namespace lumo

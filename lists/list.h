@@ -1,0 +1,43 @@
+#pragma once
+
+#include <istream>
+#include <ostream>
+
+#include "lists/list_cell.h"
+#include "lists/list_position.h"
+
+namespace lumo {
+
+// Owns one list structure, read from text or deep-copied from another List.
+class List {
+ public:
+  List() = default;
+  List(const List& other) { *this = other; }
+  List& operator=(const List& other);
+  ~List() { MakeNull(); }
+
+  // Replaces the content by the next expression of `in`. On a failure the
+  // List is left empty (except when the stream was already at its end, which
+  // leaves it unchanged) and a ListError is raised. The one-byte lookahead is
+  // shared by all Lists and kept between calls on the same stream, so a file
+  // is read as a sequence of expressions by repeated calls.
+  void Read(std::istream& in);
+
+  // True when another expression may follow on `in`: skips white space the
+  // way Read does and tells whether any input is left.
+  static bool HasMore(std::istream& in);
+
+  void MakeNull();
+  ListPosition Top() const { return ListPosition(root_); }
+  bool IsNil() const { return root_->IsNil(); }
+  void Print(std::ostream& out) const { Top().Print(out); }
+
+ private:
+  ListCell* root_ = NilCell();
+};
+
+// Frees every cell reachable from `cell` except the nil cell, without
+// recursion.
+void FreeCells(ListCell* cell);
+
+}  // namespace lumo

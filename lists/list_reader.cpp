@@ -1,0 +1,250 @@
+// List::Read: turns the next expression of a stream into cells, with an
+// explicit stack so that nesting depth is bounded only by memory.
+
+#include <string>
+#include <vector>
+
+#include "common/read_word.h"
+#include "lists/error_message.h"
+#include "lists/list.h"
+#include "lists/list_word.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr int kEndOfInput = -1;
+// A token holds at most 99 bytes.
+constexpr std::size_t kMaxToken = 99;
+
+// The one-byte lookahead, shared by every List so that repeated Reads on one
+// stream continue where the last stopped. It remembers which stream it
+// belongs to and where that stream stood, and starts afresh (a blank) when a
+// Read comes for any other stream, even one that reuses the same address.
+struct ReaderContext {
+  int lookahead = ' ';
+  const std::istream* stream = nullptr;
+  std::streamoff position = -1;
+};
+
+ReaderContext& SharedContext() {
+  static ReaderContext context;
+  return context;
+}
+
+enum class Token { kOpen, kClose, kDot, kNil, kLong, kDouble, kString, kEnd };
+
+class Reader {
+ public:
+  explicit Reader(std::istream& in) : in_(in), context_(SharedContext()) {
+    if (context_.stream != &in || (!in.eof() && Position() != context_.position)) {
+      context_.stream = &in;
+      context_.lookahead = ' ';
+    }
+  }
+  ~Reader() { context_.position = Position(); }
+
+  int Peek() {
+    while (IsWhiteSpace(context_.lookahead) || (context_.lookahead == kEndOfInput && !in_.eof()))
+      Advance();
+    return context_.lookahead;
+  }
+
+  // The next token; an atom token leaves its cell in `atom`.
+  Token Next(ListCell*& atom) {
+    const int c = Peek();
+    if (c == kEndOfInput) return Token::kEnd;
+    if (c == '(') {
+      Advance();
+      if (Peek() == ')') {
+        Advance();
+        return Token::kNil;
+      }
+      return Token::kOpen;
+    }
+    if (c == ')') {
+      Advance();
+      return Token::kClose;
+    }
+    word_.clear();
+    if (c == '"') {
+      Advance();
+      while (context_.lookahead != '"') {
+        if (context_.lookahead == kEndOfInput) throw ListError("List::Read quote");
+        Collect();
+      }
+      Advance();
+      atom = ListCell::NewString(word_);
+      return Token::kString;
+    }
+    while (context_.lookahead != kEndOfInput && !IsWhiteSpace(context_.lookahead) &&
+           context_.lookahead != '(' && context_.lookahead != ')')
+      Collect();
+    switch (ClassifyWord(word_)) {
+      case WordKind::kLong:
+        atom = ListCell::NewLong(LongOfWord(word_));
+        return Token::kLong;
+      case WordKind::kDouble:
+        atom = ListCell::NewDouble(DoubleOfWord(word_));
+        return Token::kDouble;
+      case WordKind::kDot:
+        return Token::kDot;
+      case WordKind::kNil:
+        return Token::kNil;
+      case WordKind::kString:
+        break;
+    }
+    atom = ListCell::NewString(word_);
+    return Token::kString;
+  }
+
+ private:
+  void Advance() {
+    if (context_.lookahead == kEndOfInput && in_.eof()) return;
+    std::streambuf* buffer = in_.rdbuf();
+    const int c = buffer == nullptr ? std::char_traits<char>::eof() : buffer->sbumpc();
+    if (c == std::char_traits<char>::eof()) {
+      in_.setstate(std::ios::eofbit | std::ios::failbit);
+      context_.lookahead = kEndOfInput;
+    } else {
+      context_.lookahead = static_cast<unsigned char>(c);
+    }
+  }
+
+  void Collect() {
+    if (word_.size() == kMaxToken) throw ListError("List::Read size");
+    word_.push_back(static_cast<char>(context_.lookahead));
+    Advance();
+  }
+
+  std::streamoff Position() {
+    if (in_.fail() || in_.rdbuf() == nullptr) return -1;
+    return static_cast<std::streamoff>(in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
+  }
+
+  std::istream& in_;
+  ReaderContext& context_;
+  std::string word_;
+};
+
+bool IsAtomToken(Token token) {
+  return token == Token::kLong || token == Token::kDouble || token == Token::kString;
+}
+
+// One unfinished list: its last cons cell, whether that cell has its element
+// yet, and whether the list is a dotted one whose cdr is a list still being
+// read (then the list must close right after that one).
+struct Frame {
+  ListCell* current;
+  bool has_car;
+  bool closes_after_child;
+};
+
+// Reads the rest of a list whose opening parenthesis was taken; `first` is
+// its first cons cell, already linked into the structure so that a failure
+// frees everything built so far.
+void ReadListBody(Reader& reader, ListCell* first) {
+  std::vector<Frame> frames{{first, false, false}};
+
+  auto add_element = [&frames](ListCell* element) {
+    Frame& frame = frames.back();
+    if (!frame.has_car) {
+      frame.current->set_car(element);
+      frame.has_car = true;
+    } else {
+      ListCell* cell = ListCell::NewCons(element, NilCell());
+      frame.current->set_cdr(cell);
+      frame.current = cell;
+    }
+  };
+  auto expect_close = [&reader]() {
+    ListCell* atom = nullptr;
+    const Token token = reader.Next(atom);
+    if (atom != nullptr) FreeCells(atom);
+    if (token != Token::kClose) throw ListError("List::Read )");
+  };
+  // Finishes the top list, and with it every dotted list whose cdr it was.
+  auto close_frame = [&frames, &expect_close]() {
+    frames.pop_back();
+    while (!frames.empty() && frames.back().closes_after_child) {
+      expect_close();
+      frames.pop_back();
+    }
+  };
+
+  while (!frames.empty()) {
+    ListCell* atom = nullptr;
+    const Token token = reader.Next(atom);
+    if (IsAtomToken(token)) {
+      add_element(atom);
+    } else if (token == Token::kNil) {
+      add_element(NilCell());
+    } else if (token == Token::kOpen) {
+      ListCell* list = ListCell::NewCons(NilCell(), NilCell());
+      add_element(list);
+      frames.push_back({list, false, false});
+    } else if (token == Token::kClose) {
+      close_frame();
+    } else if (token == Token::kDot) {
+      Frame& frame = frames.back();
+      if (!frame.has_car) throw ListError("List::Read ad");
+      if (!frame.current->cdr()->IsNil()) throw ListError("List::Read ldld");
+      ListCell* tail = nullptr;
+      const Token next = reader.Next(tail);
+      if (next == Token::kClose) throw ListError("List::Read db");
+      if (next == Token::kDot) throw ListError("List::Read dd");
+      if (next == Token::kEnd) throw ListError("List::Read f");
+      if (next == Token::kOpen) {
+        ListCell* list = ListCell::NewCons(NilCell(), NilCell());
+        frame.current->set_cdr(list);
+        frame.closes_after_child = true;
+        frames.push_back({list, false, false});
+      } else {
+        if (IsAtomToken(next)) frame.current->set_cdr(tail);
+        expect_close();
+        close_frame();
+      }
+    } else {
+      throw ListError("List::Read f");
+    }
+  }
+}
+
+}  // namespace
+
+void List::Read(std::istream& in) {
+  Reader reader(in);
+  if (in.eof()) throw ListError("List::Read f");
+  MakeNull();
+  try {
+    ListCell* atom = nullptr;
+    switch (reader.Next(atom)) {
+      case Token::kOpen:
+        root_ = ListCell::NewCons(NilCell(), NilCell());
+        ReadListBody(reader, root_);
+        break;
+      case Token::kClose:
+        throw ListError("List::Read b");
+      case Token::kDot:
+        throw ListError("List::Read d");
+      case Token::kEnd:
+        throw ListError("List::Read f");
+      case Token::kNil:
+        break;
+      default:
+        root_ = atom;
+        break;
+    }
+  } catch (const ListError&) {
+    MakeNull();
+    throw;
+  }
+}
+
+bool List::HasMore(std::istream& in) {
+  if (in.eof()) return false;
+  Reader reader(in);
+  return reader.Peek() != kEndOfInput;
+}
+
+}  // namespace lumo

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <ostream>
+#include <string>
+#include <vector>
+
+namespace lumo::cli {
+
+// Exit codes of every subcommand.
+inline constexpr int kOk = 0;
+inline constexpr int kFailed = 1;
+inline constexpr int kUsage = 2;
+
+using Arguments = std::vector<std::string>;
+
+// Each subcommand takes its arguments (without the subcommand word) and the
+// two output streams, and returns the exit code.
+int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// Runs the tool: argv without the program name.
+int Main(const Arguments& args, std::ostream& out, std::ostream& err);
+
+}  // namespace lumo::cli

@@ -1,0 +1,48 @@
+#include <functional>
+#include <map>
+
+#include "tools/lumo/commands.h"
+
+namespace lumo::cli {
+
+namespace {
+
+struct Subcommand {
+  std::function<int(const Arguments&, std::ostream&, std::ostream&)> run;
+  const char* summary;
+};
+
+const std::map<std::string, Subcommand>& Subcommands() {
+  static const std::map<std::string, Subcommand> commands = {
+      {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
+  };
+  return commands;
+}
+
+void PrintHelp(std::ostream& out) {
+  out << "usage: lumo COMMAND [ARGS...]\n\ncommands:\n";
+  for (const auto& [name, command] : Subcommands())
+    out << "  " << command.summary << "\n";
+}
+
+}  // namespace
+
+int Main(const Arguments& args, std::ostream& out, std::ostream& err) {
+  if (args.empty()) {
+    PrintHelp(err);
+    return kUsage;
+  }
+  if (args[0] == "--help" || args[0] == "-h" || args[0] == "help") {
+    PrintHelp(out);
+    return kOk;
+  }
+  const auto found = Subcommands().find(args[0]);
+  if (found == Subcommands().end()) {
+    err << "lumo: unknown command " << args[0] << "\n";
+    PrintHelp(err);
+    return kUsage;
+  }
+  return found->second.run(Arguments(args.begin() + 1, args.end()), out, err);
+}
+
+}  // namespace lumo::cli
