@@ -5,9 +5,35 @@
 #include <cstdlib>
 #include <sstream>
 #include <string>
+#include <vector>
 
 #include "lists/error_message.h"
 #include "lists/list.h"
+#include "lists/list_word.h"
+
+namespace {
+
+// True when some string atom has no written form that reads back: longer
+// than a token, or holding a double quote while it needs quotes.
+bool HasUnwritableString(const lumo::ListCell* root) {
+  std::vector<const lumo::ListCell*> pending{root};
+  while (!pending.empty()) {
+    const lumo::ListCell* cell = pending.back();
+    pending.pop_back();
+    if (cell->IsNil()) continue;
+    if (cell->IsCons()) {
+      pending.push_back(cell->car());
+      pending.push_back(cell->cdr());
+    } else if (cell->kind() == lumo::ListCell::kString) {
+      const std::string& text = cell->text();
+      if (text.size() > 99) return true;
+      if (text.find('"') != std::string::npos && !lumo::IsBareWord(text)) return true;
+    }
+  }
+  return false;
+}
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
@@ -21,15 +47,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       (void)list.Top().Text();
       lumo::List copy;
       copy = list;
-      // What the printer writes must read back to the same structure, unless
-      // an atom is longer than a token may be.
+      if (HasUnwritableString(list.Top().cell())) continue;
+      // Everything else the printer writes must read back to the same text.
       std::istringstream again(printed.str());
       lumo::List back;
       try {
         back.Read(again);
-      } catch (const lumo::ListError& error) {
-        if (error.tag() != "List::Read size") std::abort();
-        continue;
+      } catch (const lumo::ListError&) {
+        std::abort();
       }
       std::ostringstream reprinted;
       back.Print(reprinted);
