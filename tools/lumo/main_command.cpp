@@ -15,6 +15,10 @@ struct Subcommand {
 const std::map<std::string, Subcommand>& Subcommands() {
   static const std::map<std::string, Subcommand> commands = {
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
+      {"simulate",
+       {SimulateCommand,
+        "simulate --delays F --circuit F --pattern F [--commands F] --out F [--reglog F]\n"
+        "           [--stats F]  run one simulation from files"}},
   };
   return commands;
 }

@@ -1,0 +1,284 @@
+#include "sim/kernel.h"
+
+#include <algorithm>
+#include <cstdio>
+#include <unordered_set>
+
+#include "sim/value_ops.h"
+
+namespace lumo {
+
+namespace {
+
+// An address as an unsigned number: most significant first, without leading
+// zeros, every character other than "1" counting as 0.
+std::string Magnitude(const std::string& address) {
+  std::string digits;
+  bool leading = true;
+  for (auto c = address.rbegin(); c != address.rend(); ++c) {
+    const bool one = *c == '1';
+    if (leading && !one) continue;
+    leading = false;
+    digits.push_back(one ? '1' : '0');
+  }
+  return digits;
+}
+
+int CompareAddresses(const std::string& a, const std::string& b) {
+  const std::string ma = Magnitude(a);
+  const std::string mb = Magnitude(b);
+  if (ma.size() != mb.size()) return ma.size() < mb.size() ? -1 : 1;
+  return ma.compare(mb);
+}
+
+// Output pattern lines and logs are flushed to the file in chunks; a failed
+// run still closes the file with everything written so far.
+constexpr std::size_t kFlushSize = 1 << 16;
+
+// The time column of the register-transfer lines, ten characters wide.
+std::string TimeField(std::int32_t time) {
+  char field[16];
+  std::snprintf(field, sizeof field, "%10ld", static_cast<long>(time));
+  return field;
+}
+
+std::string PadLeft(std::string text, std::size_t width) {
+  if (text.size() < width) text.insert(0, width - text.size(), ' ');
+  return text;
+}
+
+void Flush(std::string& buffer, std::ostream& out) {
+  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+  buffer.clear();
+}
+
+}  // namespace
+
+bool AddressLess::operator()(const std::string& a, const std::string& b) const {
+  return CompareAddresses(a, b) < 0;
+}
+
+bool SameAddress(const std::string& a, const std::string& b) { return CompareAddresses(a, b) == 0; }
+
+std::int32_t Kernel::DelayFor(const Delay& delay, ValueId value) const {
+  std::int32_t result;
+  if (value == kValue0) {
+    result = delay.to0;
+  } else if (value == kValue1) {
+    result = delay.to1;
+  } else {
+    const std::int32_t other = std::max(delay.to0, delay.to1);
+    result = INT32_MIN;
+    if (values_.HasZero(value)) result = delay.to0;
+    if (values_.HasOne(value)) result = std::max(result, delay.to1);
+    if (values_.HasOther(value)) result = std::max(result, other);
+  }
+  return initial_phase_ ? -result : result;
+}
+
+void Kernel::Schedule(std::uint32_t terminal, ValueId value, std::int32_t time,
+                      std::int32_t delay) {
+  netlist_.terminals[terminal].value = value;
+  // Times beyond the 32-bit range stay at its ends rather than wrapping.
+  const std::int64_t at = std::clamp<std::int64_t>(std::int64_t{time} + delay, INT32_MIN, INT32_MAX);
+  queue_.Insert({static_cast<std::int32_t>(at), terminal, value});
+}
+
+void Kernel::Drive(std::uint32_t element, std::uint32_t position, ValueId value,
+                   std::int32_t time) {
+  const Netlist::Element& e = netlist_.elements[element];
+  const std::uint32_t terminal = e.first_terminal + position;
+  if (netlist_.terminals[terminal].value == value) return;
+  Schedule(terminal, value, time, DelayFor(netlist_.functions[e.function].delays[position], value));
+}
+
+int Kernel::OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time) {
+  const Netlist::Terminal& t = netlist_.terminals[terminal];
+  const Netlist::Element& e = netlist_.elements[t.element];
+  char when[32];
+  std::snprintf(when, sizeof when, "%ld", static_cast<long>(time));
+  Warn("素子 " + netlist_.element_names[t.element] + " (" + netlist_.functions[e.function].name +
+       ") の出力端子 " + netlist_.terminal_names[terminal] + " に信号（値=" + values_.Text(value) +
+       " 時間=" + when + "）が入りました。");
+  return 0;
+}
+
+int Kernel::InitialSimulation() {
+  initial_phase_ = true;
+  // The first scheduled value of every pin and constant, in delivery order.
+  std::vector<Event> queued;
+  queued.reserve(queue_.Size());
+  {
+    EventQueue copy = queue_;
+    while (!copy.Empty()) queued.push_back(copy.Pop());
+  }
+  std::unordered_set<std::uint32_t> seen;
+  int result = 1;
+  for (const Event& event : queued) {
+    if (!seen.insert(event.terminal).second) continue;
+    if (event.time < -100) {
+      Warn("初期シミュレーションが正常終了しませんでした。回路が発振している可能性があります。\n");
+      result = 0;
+      break;
+    }
+    const std::int32_t signal = netlist_.terminals[event.terminal].signal;
+    if (signal == Netlist::kNoSignal || event.value == kValueX || event.value == kValueZ) continue;
+    const Netlist::Signal& s = netlist_.signals[signal];
+    for (std::uint32_t i = s.first; i < s.first + s.count; ++i) {
+      const std::uint32_t receiver = netlist_.signal_terminals[i];
+      if (receiver == event.terminal) continue;
+      if (Evaluate(*this, receiver, event.value, event.time) == 0) {
+        result = 0;
+        break;
+      }
+    }
+    if (result == 0) break;
+  }
+  initial_phase_ = false;
+  return result;
+}
+
+int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
+  count = 0;
+  std::string buffer;
+  int result = 1;
+  while (!queue_.Empty()) {
+    const Event event = queue_.Pop();
+    ++count;
+    if (event.time > stop_time_) {
+      char text[256];
+      std::snprintf(text, sizeof text,
+                    "時間 %ld で強制終了しました。\n"
+                    "回路が発振しているか，回路の中に長い遅延パスがあります。\n",
+                    static_cast<long>(stop_time_));
+      Flush(buffer, out);
+      Warn(text);
+      result = 0;
+      break;
+    }
+    if (Propagate(event, buffer) == 0) {
+      result = 0;
+      break;
+    }
+    if (buffer.size() >= kFlushSize) Flush(buffer, out);
+  }
+  Flush(buffer, out);
+  out.flush();
+  return result;
+}
+
+int Kernel::Propagate(const Event& event, std::string& out) {
+  const Netlist::Terminal& source = netlist_.terminals[event.terminal];
+  if (source.signal == Netlist::kNoSignal) return 1;
+  const Netlist::Signal& signal = netlist_.signals[source.signal];
+  if (signal.save) WriteSignalLine(source.signal, event.time, event.value, out);
+  if (source.save) WriteTerminalLine(event.terminal, event.time, event.value, out);
+  if (values_.Blocked(event.value)) return 1;
+  const std::uint32_t end = signal.first + signal.count;
+  for (std::uint32_t i = signal.first; i < end; ++i) {
+    const std::uint32_t receiver = netlist_.signal_terminals[i];
+    if (receiver == event.terminal) continue;
+    Netlist::Terminal& r = netlist_.terminals[receiver];
+    if (netlist_.elements[r.element].io) {
+      WriteTerminalLine(receiver, event.time, event.value, out);
+      r.value = event.value;
+    }
+    if (Evaluate(*this, receiver, event.value, event.time) == 0) return 0;
+  }
+  return 1;
+}
+
+void Kernel::WriteSignalLine(std::int32_t signal, std::int32_t time, ValueId value,
+                             std::string& out) {
+  out += netlist_.signal_names[signal];
+  out += ' ';
+  out += std::to_string(time);
+  out += ' ';
+  out += DisplayValue(values_.Text(value));
+  out += '\n';
+}
+
+void Kernel::WriteTerminalLine(std::uint32_t terminal, std::int32_t time, ValueId value,
+                               std::string& out) {
+  out += netlist_.element_names[netlist_.terminals[terminal].element];
+  out += '.';
+  out += netlist_.terminal_names[terminal];
+  out += ' ';
+  out += std::to_string(time);
+  out += ' ';
+  out += DisplayValue(values_.Text(value));
+  out += '\n';
+}
+
+int Kernel::ReportUnknowns() {
+  auto line = [this](std::uint32_t terminal, bool with_signal) {
+    const Netlist::Terminal& t = netlist_.terminals[terminal];
+    std::string text = "素子=" + netlist_.element_names[t.element] +
+                       " 機能=" + netlist_.functions[netlist_.elements[t.element].function].name +
+                       " 端子=" + netlist_.terminal_names[terminal];
+    if (with_signal) text += " 信号線=" + netlist_.signal_names[t.signal];
+    return text + "\n";
+  };
+  // Unconnected terminals first (up to 10 lines), then connected ones (up
+  // to 11), each in element order and terminal name order.
+  for (const bool connected : {false, true}) {
+    const int limit = connected ? 11 : 10;
+    std::string report;
+    int lines = 0;
+    for (std::uint32_t terminal = 0; terminal < netlist_.terminals.size() && lines < limit;
+         ++terminal) {
+      const Netlist::Terminal& t = netlist_.terminals[terminal];
+      if (t.value != kValueX || (t.signal != Netlist::kNoSignal) != connected) continue;
+      report += line(terminal, connected);
+      ++lines;
+    }
+    if (lines == 0) continue;
+    report += connected
+                  ? "以上の素子につながる信号線の値が不定(x)のままです．\n"
+                    "回路の一部に動作していない部分があります．\n"
+                    "入力パターンを追加して、回路のすべてが動作するようにしてください．\n"
+                  : "以上の素子の端子の値が不定(x)のままです．\n"
+                    "端子に信号線が接続していません．\n"
+                    "回路を訂正して，回路のすべてが動作するようにしてください．\n";
+    Warn(report);
+    return 0;
+  }
+  return 1;
+}
+
+void Kernel::Log(const std::string& line) {
+  if (register_log_ != nullptr) register_log_->Line(line);
+}
+
+void Kernel::BeforeLog(std::int32_t time) {
+  if (std::int64_t{time} - last_log_time_ > 10) Log("");
+  last_log_time_ = time;
+}
+
+void Kernel::LogRegister(const char* kind, std::uint32_t element, ValueId value,
+                         std::int32_t time) {
+  BeforeLog(time);
+  Log(TimeField(time) + ": " + kind + " " + netlist_.element_names[element] + "←" +
+      HexValue(values_.Text(value)));
+}
+
+void Kernel::LogMemoryTrace(std::uint32_t element, const std::string& address, const char* tag,
+                            std::int32_t time) {
+  BeforeLog(time);
+  std::string addresses = TimeField(time) + ": メモリ   ";
+  std::string tag_field = tag;
+  tag_field.resize(std::max<std::size_t>(tag_field.size(), 8), ' ');
+  std::string contents = "            " + tag_field + " ";
+  // Twelve blanks and four full-width ones: as wide as the other prefixes.
+  std::string marks = "            　　　　 ";
+  for (const auto& [key, entry] : memories_[element]) {
+    addresses += PadLeft(HexValue(entry.address), 2) + " ";
+    contents += PadLeft(HexValue(entry.value), 2) + " ";
+    marks += SameAddress(entry.address, address) ? " = " : "   ";
+  }
+  Log(addresses);
+  Log(contents);
+  if (time >= 0) Log(marks);
+}
+
+}  // namespace lumo

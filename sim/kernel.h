@@ -1,0 +1,108 @@
+#pragma once
+
+#include <cstdint>
+#include <map>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "common/message_host.h"
+#include "sim/event_queue.h"
+#include "sim/netlist.h"
+#include "sim/register_transfer.h"
+#include "sim/value_table.h"
+
+namespace lumo {
+
+// One entry of a memory element's contents.
+struct MemoryEntry {
+  std::string address;  // bit 0 first, as first written
+  std::string value;
+};
+
+// Orders memory addresses as unsigned binary numbers of any length: "0010"
+// and "001" (both 4) are the same address.
+struct AddressLess {
+  bool operator()(const std::string& a, const std::string& b) const;
+};
+bool SameAddress(const std::string& a, const std::string& b);
+
+// The contents of one memory element in ascending address order.
+using MemoryContents = std::map<std::string, MemoryEntry, AddressLess>;
+
+// The event engine of one run: the circuit's arrays, the terminal values,
+// the queue, and the outputs a run writes (output pattern lines,
+// register-transfer lines, messages). Evaluators work through it.
+class Kernel {
+ public:
+  Kernel(MessageHost& messages, void* owner, RegisterTransferSink* register_log)
+      : messages_(messages), owner_(owner), register_log_(register_log) {}
+
+  Netlist& netlist() { return netlist_; }
+  const Netlist& netlist() const { return netlist_; }
+  ValueTable& values() { return values_; }
+  EventQueue& queue() { return queue_; }
+  std::vector<MemoryContents>& memories() { return memories_; }
+
+  bool initial_phase() const { return initial_phase_; }
+  std::int32_t stop_time() const { return stop_time_; }
+  void set_stop_time(std::int32_t time) { stop_time_ = time; }
+
+  ValueId Value(std::uint32_t terminal) const { return netlist_.terminals[terminal].value; }
+  const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
+  void SetValue(std::uint32_t terminal, ValueId value) { netlist_.terminals[terminal].value = value; }
+
+  // The delay of a change to `value`: per character the delay to 0, to 1,
+  // or the larger one for any other character; the largest of these.
+  // Negated while the circuit settles before time 0.
+  std::int32_t DelayFor(const Delay& delay, ValueId value) const;
+
+  // Sets the output at `position` of `element` to `value` and schedules its
+  // delivery, unless it already holds that value.
+  void Drive(std::uint32_t element, std::uint32_t position, ValueId value, std::int32_t time);
+  // Sets and schedules without comparing, after `delay`.
+  void Schedule(std::uint32_t terminal, ValueId value, std::int32_t time, std::int32_t delay);
+
+  // Shows the message for an event at an output; the evaluator returns 0.
+  int OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
+
+  // Settles the circuit before time 0 from the first scheduled value of
+  // every pin and constant.
+  int InitialSimulation();
+  // Delivers every event up to the stop time, writing the recorded changes
+  // to `out`; counts the events popped.
+  int RunEvents(std::ostream& out, std::uint64_t& count);
+  int ReportUnknowns();
+
+  // Register-transfer lines, with the blank-line rule.
+  void LogRegister(const char* kind, std::uint32_t element, ValueId value, std::int32_t time);
+  void LogMemoryTrace(std::uint32_t element, const std::string& address, const char* tag,
+                      std::int32_t time);
+
+  void Warn(const std::string& text) { messages_.Warn(text, owner_); }
+
+ private:
+  int Propagate(const Event& event, std::string& out);
+  void WriteSignalLine(std::int32_t signal, std::int32_t time, ValueId value, std::string& out);
+  void WriteTerminalLine(std::uint32_t terminal, std::int32_t time, ValueId value,
+                         std::string& out);
+  void Log(const std::string& line);
+  void BeforeLog(std::int32_t time);
+
+  MessageHost& messages_;
+  void* owner_;
+  RegisterTransferSink* register_log_;
+  Netlist netlist_;
+  ValueTable values_;
+  EventQueue queue_;
+  std::vector<MemoryContents> memories_;  // per element; used by memories only
+  bool initial_phase_ = false;
+  std::int32_t stop_time_ = 100;
+  std::int32_t last_log_time_ = -100;
+};
+
+// Evaluates the element of `terminal` for a value arriving there; 0 ends
+// the run (after the element has shown its message).
+int Evaluate(Kernel& kernel, std::uint32_t terminal, ValueId value, std::int32_t time);
+
+}  // namespace lumo

@@ -1,0 +1,93 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "sim/value_table.h"
+
+namespace lumo {
+
+// The primitives the simulator can evaluate, chosen by exact function name.
+enum class Primitive : std::uint8_t {
+  kNone,  // the constant sources and the circuit's own pins
+  kNot,
+  kAnd,
+  kNand,
+  kOr,
+  kNor,
+  kExor,
+  kPtri,
+  kNtri,
+  kPtriInv,
+  kNtriInv,
+  kCmp,
+  kRsLatch,
+  kDffr,
+  kDffrs,
+  kJkffr,
+  kJkffrs,
+  kJkffrs2,
+  kMux,
+  kLine,
+  kReg,
+  kCnt,
+  kMem,
+};
+
+// kNone marks a name outside the table (a function that cannot be
+// simulated) unless it is "_0", "_1" or the circuit's own name.
+bool LookUpPrimitive(const std::string& function, Primitive& primitive);
+
+// The number of terminals an element of `primitive` must have for its
+// evaluator to find every role by position (the bus primitives: 3 to 9).
+int TerminalsOf(Primitive primitive, const std::string& function);
+
+struct Delay {
+  std::int32_t to0 = 0;
+  std::int32_t to1 = 0;
+};
+
+// The circuit in the arrays the kernel walks: an element's terminals are
+// consecutive, in name order, so the terminal at position k of element e is
+// `first_terminal + k`; a signal's terminals are a consecutive run of
+// `signal_terminals`, in the order the circuit model keeps them.
+struct Netlist {
+  static constexpr std::int32_t kNoSignal = -1;
+
+  struct Terminal {
+    ValueId value = kValueX;
+    std::int32_t signal = kNoSignal;
+    std::uint32_t element = 0;
+    bool save = false;
+  };
+  struct Element {
+    std::uint32_t first_terminal = 0;
+    std::uint32_t terminal_count = 0;
+    std::uint32_t function = 0;
+    Primitive primitive = Primitive::kNone;
+    bool io = false;  // the circuit's own pins
+  };
+  struct Signal {
+    std::uint32_t first = 0;  // into signal_terminals
+    std::uint32_t count = 0;
+    bool save = false;
+  };
+  struct Function {
+    std::string name;
+    std::vector<Delay> delays;  // in terminal name order
+  };
+
+  std::vector<Terminal> terminals;
+  std::vector<Element> elements;
+  std::vector<Signal> signals;
+  std::vector<std::uint32_t> signal_terminals;
+  std::vector<Function> functions;
+
+  // Names for messages and output lines.
+  std::vector<std::string> element_names;
+  std::vector<std::string> terminal_names;
+  std::vector<std::string> signal_names;
+};
+
+}  // namespace lumo
