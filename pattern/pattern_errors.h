@@ -1,0 +1,24 @@
+#pragma once
+
+#include "lists/error_table.h"
+
+namespace lumo {
+
+inline constexpr const char* kPatternLibrary = "パターンライブラリー";
+inline constexpr const char* kMemoryLibrary = "メモリライブラリー";
+
+// The warning of a damaged input pattern file (the pattern records).
+inline constexpr const char* kDamagedPatternText =
+    "パターンデータの入力中にエラーが起こりました。\n"
+    "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでした。";
+
+// The warning of a damaged memory record inside an input pattern file.
+inline constexpr const char* kDamagedMemoryText =
+    "メモリーデータの入力中にエラーが起こりました。\n"
+    "パターンファイルの一部が壊れているため，メモリーデータの全てを読むことができませんでした。";
+
+// Fill the pattern library's and the memory library's tables.
+void RegisterPatternErrors(ErrorTable& table);
+void RegisterMemoryErrors(ErrorTable& table);
+
+}  // namespace lumo
