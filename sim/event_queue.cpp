@@ -15,53 +15,36 @@ bool Later(const auto& a, const auto& b) {
 
 }  // namespace
 
-void EventQueue::Insert(const Event& event) {
-  const Queued queued{event, next_sequence_++};
-  ++size_;
+void EventQueue::InsertOutsideWindow(const Event& event) {
   if (anchored_ && event.time < base_) Unanchor();
-  if (InWindow(event.time)) {
-    SlotOf(event.time).events.push_back(queued);
-    ++in_slots_;
-  } else {
-    PushWaiting(queued);
-  }
+  PushWaiting(event, next_sequence_++);
 }
 
-const Event& EventQueue::First() {
-  Slot& slot = Locate();
-  return slot.events[slot.head].event;
-}
-
-Event EventQueue::Pop() {
-  Slot& slot = Locate();
-  const Event event = slot.events[slot.head++].event;
-  if (slot.Empty()) {
+void EventQueue::Drain(Slot& slot) {
+  if (slot.events.capacity() > kKeep)
+    std::vector<Event>().swap(slot.events);
+  else
     slot.events.clear();
-    slot.head = 0;
-  }
-  --in_slots_;
-  --size_;
-  return event;
+  slot.head = 0;
 }
 
 void EventQueue::Clear() {
-  for (Slot& slot : slots_) {
-    slot.events.clear();
-    slot.head = 0;
-  }
+  for (Slot& slot : slots_)
+    Drain(slot);
   waiting_.clear();
-  in_slots_ = 0;
+  listed_ = 0;
   size_ = 0;
   anchored_ = false;
 }
 
-EventQueue::Slot& EventQueue::Locate() {
-  if (in_slots_ == 0) {
+EventQueue::Slot& EventQueue::LocateLater() {
+  if (listed_ == 0) {
     MoveTo(waiting_.front().event.time);
   } else {
     std::int64_t time = base_;
-    while (SlotOf(time).Empty()) ++time;
-    if (time != base_) MoveTo(static_cast<std::int32_t>(time));
+    while (SlotOf(time).head == SlotOf(time).events.size())
+      ++time;
+    MoveTo(static_cast<std::int32_t>(time));
   }
   return SlotOf(base_);
 }
@@ -69,33 +52,33 @@ EventQueue::Slot& EventQueue::Locate() {
 void EventQueue::MoveTo(std::int32_t time) {
   base_ = time;
   anchored_ = true;
-  while (!waiting_.empty() && waiting_.front().event.time - std::int64_t{base_} < kWindow) {
-    const Queued queued = PopWaiting();
-    SlotOf(queued.event.time).events.push_back(queued);
-    ++in_slots_;
-  }
+  while (!waiting_.empty() && waiting_.front().event.time - std::int64_t{base_} < kWindow)
+    Append(PopWaiting().event);
 }
 
 void EventQueue::Unanchor() {
-  for (Slot& slot : slots_) {
-    for (std::size_t i = slot.head; i < slot.events.size(); ++i) PushWaiting(slot.events[i]);
-    slot.events.clear();
-    slot.head = 0;
+  // The heap holds only times beyond the window, so the listed events keep
+  // their order with fresh insertion numbers taken in array order.
+  for (std::int64_t time = base_; time < base_ + kWindow; ++time) {
+    Slot& slot = SlotOf(time);
+    for (std::size_t i = slot.head; i < slot.events.size(); ++i)
+      PushWaiting(slot.events[i], next_sequence_++);
+    Drain(slot);
   }
-  in_slots_ = 0;
+  listed_ = 0;
   anchored_ = false;
 }
 
-void EventQueue::PushWaiting(const Queued& queued) {
-  waiting_.push_back(queued);
-  std::push_heap(waiting_.begin(), waiting_.end(), Later<Queued, Queued>);
+void EventQueue::PushWaiting(const Event& event, std::uint64_t sequence) {
+  waiting_.push_back({event, sequence});
+  std::push_heap(waiting_.begin(), waiting_.end(), Later<Waiting, Waiting>);
 }
 
-EventQueue::Queued EventQueue::PopWaiting() {
-  std::pop_heap(waiting_.begin(), waiting_.end(), Later<Queued, Queued>);
-  const Queued queued = waiting_.back();
+EventQueue::Waiting EventQueue::PopWaiting() {
+  std::pop_heap(waiting_.begin(), waiting_.end(), Later<Waiting, Waiting>);
+  const Waiting waiting = waiting_.back();
   waiting_.pop_back();
-  return queued;
+  return waiting;
 }
 
 }  // namespace lumo

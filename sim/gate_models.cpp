@@ -32,7 +32,9 @@ struct Arrival {
   int Collision() const { return kernel.OutputCollision(first + position, value, time); }
 };
 
-bool IsOne(ValueId v) { return v == kValue1; }
+bool IsOne(ValueId v) {
+  return v == kValue1;
+}
 
 // The one-bit ids are 0..3; anything else is wider or unusual.
 bool AllSingle(const Arrival& a, std::uint32_t inputs) {
@@ -157,7 +159,9 @@ int Comparator(const Arrival& a) {
   return 1;
 }
 
-char OldBit(const std::string& old, std::size_t i) { return i < old.size() ? old[i] : 'x'; }
+char OldBit(const std::string& old, std::size_t i) {
+  return i < old.size() ? old[i] : 'x';
+}
 
 // Q at `q`, inverted Q right after it: Q is driven, then its inverse.
 void DriveQ(const Arrival& a, std::uint32_t q, const std::string& next) {
@@ -278,7 +282,8 @@ int Bus(const Arrival& a) {
     return 1;
   }
   std::string bus;
-  for (std::uint32_t line = 0; line < k; ++line) bus += a.TextAt(line);
+  for (std::uint32_t line = 0; line < k; ++line)
+    bus += a.TextAt(line);
   set_now(k, values.Intern(bus));
   return 1;
 }

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <unordered_set>
 
+#include "sim/gate_fast_path.h"
 #include "sim/value_ops.h"
 
 namespace lumo {
@@ -58,38 +59,16 @@ bool AddressLess::operator()(const std::string& a, const std::string& b) const {
   return CompareAddresses(a, b) < 0;
 }
 
-bool SameAddress(const std::string& a, const std::string& b) { return CompareAddresses(a, b) == 0; }
-
-std::int32_t Kernel::DelayFor(const Delay& delay, ValueId value) const {
-  std::int32_t result;
-  if (value == kValue0) {
-    result = delay.to0;
-  } else if (value == kValue1) {
-    result = delay.to1;
-  } else {
-    const std::int32_t other = std::max(delay.to0, delay.to1);
-    result = INT32_MIN;
-    if (values_.HasZero(value)) result = delay.to0;
-    if (values_.HasOne(value)) result = std::max(result, delay.to1);
-    if (values_.HasOther(value)) result = std::max(result, other);
-  }
-  return initial_phase_ ? -result : result;
+bool SameAddress(const std::string& a, const std::string& b) {
+  return CompareAddresses(a, b) == 0;
 }
 
-void Kernel::Schedule(std::uint32_t terminal, ValueId value, std::int32_t time,
-                      std::int32_t delay) {
-  netlist_.terminals[terminal].value = value;
-  // Times beyond the 32-bit range stay at its ends rather than wrapping.
-  const std::int64_t at = std::clamp<std::int64_t>(std::int64_t{time} + delay, INT32_MIN, INT32_MAX);
-  queue_.Insert({static_cast<std::int32_t>(at), terminal, value});
-}
-
-void Kernel::Drive(std::uint32_t element, std::uint32_t position, ValueId value,
-                   std::int32_t time) {
-  const Netlist::Element& e = netlist_.elements[element];
-  const std::uint32_t terminal = e.first_terminal + position;
-  if (netlist_.terminals[terminal].value == value) return;
-  Schedule(terminal, value, time, DelayFor(netlist_.functions[e.function].delays[position], value));
+std::int32_t Kernel::WidestDelay(const Delay& delay, ValueId value) const {
+  std::int32_t result = INT32_MIN;
+  if (values_.HasZero(value)) result = delay.to0;
+  if (values_.HasOne(value)) result = std::max(result, delay.to1);
+  if (values_.HasOther(value)) result = std::max(result, std::max(delay.to0, delay.to1));
+  return result;
 }
 
 int Kernel::OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time) {
@@ -110,7 +89,8 @@ int Kernel::InitialSimulation() {
   queued.reserve(queue_.Size());
   {
     EventQueue copy = queue_;
-    while (!copy.Empty()) queued.push_back(copy.Pop());
+    while (!copy.Empty())
+      queued.push_back(copy.Pop());
   }
   std::unordered_set<std::uint32_t> seen;
   int result = 1;
@@ -179,10 +159,15 @@ int Kernel::Propagate(const Event& event, std::string& out) {
     const std::uint32_t receiver = netlist_.signal_terminals[i];
     if (receiver == event.terminal) continue;
     Netlist::Terminal& r = netlist_.terminals[receiver];
-    if (netlist_.elements[r.element].io) {
+    const Netlist::Element& element = netlist_.elements[r.element];
+    if (element.io) {
       WriteTerminalLine(receiver, event.time, event.value, out);
       r.value = event.value;
+      continue;  // the pins' evaluator does nothing
     }
+    if (IsGate(element.primitive) &&
+        EvaluateOneBitGate(*this, element, r.element, receiver, event.value, event.time) == 1)
+      continue;
     if (Evaluate(*this, receiver, event.value, event.time) == 0) return 0;
   }
   return 1;
@@ -233,13 +218,12 @@ int Kernel::ReportUnknowns() {
       ++lines;
     }
     if (lines == 0) continue;
-    report += connected
-                  ? "以上の素子につながる信号線の値が不定(x)のままです．\n"
-                    "回路の一部に動作していない部分があります．\n"
-                    "入力パターンを追加して、回路のすべてが動作するようにしてください．\n"
-                  : "以上の素子の端子の値が不定(x)のままです．\n"
-                    "端子に信号線が接続していません．\n"
-                    "回路を訂正して，回路のすべてが動作するようにしてください．\n";
+    report += connected ? "以上の素子につながる信号線の値が不定(x)のままです．\n"
+                          "回路の一部に動作していない部分があります．\n"
+                          "入力パターンを追加して、回路のすべてが動作するようにしてください．\n"
+                        : "以上の素子の端子の値が不定(x)のままです．\n"
+                          "端子に信号線が接続していません．\n"
+                          "回路を訂正して，回路のすべてが動作するようにしてください．\n";
     Warn(report);
     return 0;
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <climits>
 #include <cstdint>
 #include <map>
 #include <ostream>
@@ -41,6 +42,7 @@ class Kernel {
   Netlist& netlist() { return netlist_; }
   const Netlist& netlist() const { return netlist_; }
   ValueTable& values() { return values_; }
+  const ValueTable& values() const { return values_; }
   EventQueue& queue() { return queue_; }
   std::vector<MemoryContents>& memories() { return memories_; }
 
@@ -50,18 +52,37 @@ class Kernel {
 
   ValueId Value(std::uint32_t terminal) const { return netlist_.terminals[terminal].value; }
   const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
-  void SetValue(std::uint32_t terminal, ValueId value) { netlist_.terminals[terminal].value = value; }
+  void SetValue(std::uint32_t terminal, ValueId value) {
+    netlist_.terminals[terminal].value = value;
+  }
 
   // The delay of a change to `value`: per character the delay to 0, to 1,
   // or the larger one for any other character; the largest of these.
   // Negated while the circuit settles before time 0.
-  std::int32_t DelayFor(const Delay& delay, ValueId value) const;
+  std::int32_t DelayFor(const Delay& delay, ValueId value) const {
+    const std::int32_t result = value == kValue0   ? delay.to0
+                                : value == kValue1 ? delay.to1
+                                                   : WidestDelay(delay, value);
+    return initial_phase_ ? -result : result;
+  }
 
   // Sets the output at `position` of `element` to `value` and schedules its
   // delivery, unless it already holds that value.
-  void Drive(std::uint32_t element, std::uint32_t position, ValueId value, std::int32_t time);
-  // Sets and schedules without comparing, after `delay`.
-  void Schedule(std::uint32_t terminal, ValueId value, std::int32_t time, std::int32_t delay);
+  void Drive(std::uint32_t element, std::uint32_t position, ValueId value, std::int32_t time) {
+    const Netlist::Element& e = netlist_.elements[element];
+    const std::uint32_t terminal = e.first_terminal + position;
+    if (netlist_.terminals[terminal].value == value) return;
+    Schedule(terminal, value, time, DelayFor(e.delays[position], value));
+  }
+  // Sets and schedules without comparing, after `delay`. Times beyond the
+  // 32-bit range stay at its ends rather than wrapping.
+  void Schedule(std::uint32_t terminal, ValueId value, std::int32_t time, std::int32_t delay) {
+    netlist_.terminals[terminal].value = value;
+    std::int64_t at = std::int64_t{time} + delay;
+    if (at > INT32_MAX) at = INT32_MAX;
+    if (at < INT32_MIN) at = INT32_MIN;
+    queue_.Insert({static_cast<std::int32_t>(at), terminal, value});
+  }
 
   // Shows the message for an event at an output; the evaluator returns 0.
   int OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
@@ -82,6 +103,7 @@ class Kernel {
   void Warn(const std::string& text) { messages_.Warn(text, owner_); }
 
  private:
+  std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
   int Propagate(const Event& event, std::string& out);
   void WriteSignalLine(std::int32_t signal, std::int32_t time, ValueId value, std::string& out);
   void WriteTerminalLine(std::uint32_t terminal, std::int32_t time, ValueId value,

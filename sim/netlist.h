@@ -67,6 +67,9 @@ struct Netlist {
     std::uint32_t function = 0;
     Primitive primitive = Primitive::kNone;
     bool io = false;  // the circuit's own pins
+    // The function's delays in terminal order, set when evaluators are
+    // bound; the k-th belongs to the k-th terminal.
+    const Delay* delays = nullptr;
   };
   struct Signal {
     std::uint32_t first = 0;  // into signal_terminals

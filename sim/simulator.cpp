@@ -49,8 +49,8 @@ int Simulator::Run(const std::string& delay_path, const std::string& circuit_pat
                    const std::string& command_path, const std::string& pattern_path,
                    const std::string& output_path, const std::string& /*register_log_path*/) {
   const std::time_t start = std::time(nullptr);
-  if (!LoadDelays(delay_path) || !LoadCircuit(circuit_path) ||
-      !ApplyInputPattern(pattern_path) || !ReadCommands(command_path))
+  if (!LoadDelays(delay_path) || !LoadCircuit(circuit_path) || !ApplyInputPattern(pattern_path) ||
+      !ReadCommands(command_path))
     return 0;
   ScheduleConstants();
   if (!BindEvaluators() || !kernel_.InitialSimulation()) return 0;
@@ -82,8 +82,8 @@ int Simulator::LoadDelays(const std::string& path) {
     FunctionRecord& record = setup_.store.Function(name);
     for (ListPosition item = entry.Cxr("ad"); !item.Nil(); item = item.Cdr()) {
       const ListPosition terminal = item.Car();
-      record.AddDelay({terminal.Cxr("a").String(), terminal.Cxr("da").Long(),
-                       terminal.Cxr("dda").Long()});
+      record.AddDelay(
+          {terminal.Cxr("a").String(), terminal.Cxr("da").Long(), terminal.Cxr("dda").Long()});
     }
   }
   return 1;
@@ -287,8 +287,7 @@ void Simulator::ScheduleConstants() {
   const Netlist& netlist = kernel_.netlist();
   for (std::uint32_t e = 0; e < netlist.elements.size(); ++e) {
     const std::string& function = netlist.functions[netlist.elements[e].function].name;
-    if ((function != "_0" && function != "_1") || netlist.elements[e].terminal_count == 0)
-      continue;
+    if ((function != "_0" && function != "_1") || netlist.elements[e].terminal_count == 0) continue;
     const ValueId value = function == "_0" ? kValue0 : kValue1;
     const std::uint32_t terminal = netlist.elements[e].first_terminal;
     kernel_.queue().Insert({0, terminal, value});
@@ -321,7 +320,9 @@ int Simulator::BindEvaluators() {
     element.primitive = primitives[element.function];
     if (element.primitive == Primitive::kNone) continue;
     const Netlist::Function& function = netlist.functions[element.function];
-    if (element.terminal_count != static_cast<std::uint32_t>(TerminalsOf(element.primitive, function.name))) {
+    element.delays = function.delays.data();
+    if (element.terminal_count !=
+        static_cast<std::uint32_t>(TerminalsOf(element.primitive, function.name))) {
       kernel_.Warn("素子 " + netlist.element_names[e] + " (" + function.name +
                    ") の端子の数が正しくありません。");
       return 0;
@@ -338,8 +339,9 @@ int Simulator::BindEvaluators() {
 void Simulator::WriteStatistics(std::int64_t seconds) {
   if (setup_.statistics == nullptr) return;
   std::ostringstream per_event;
-  per_event << (event_count_ == 0 ? static_cast<double>(seconds)
-                                  : static_cast<double>(seconds) / static_cast<double>(event_count_));
+  per_event << (event_count_ == 0
+                    ? static_cast<double>(seconds)
+                    : static_cast<double>(seconds) / static_cast<double>(event_count_));
   *setup_.statistics << "実行時間 = " << seconds << " 秒  イベント総数 = " << event_count_
                      << "  実行時間／１イベント = " << per_event.str() << " 秒\n";
   setup_.statistics->flush();

@@ -11,8 +11,7 @@ constexpr std::uint32_t kQ = 2;
 
 // Loads and clears take the delay of the new value's first character only.
 std::int32_t FirstCharacterDelay(const Kernel& kernel, std::uint32_t element, ValueId value) {
-  const Netlist& netlist = kernel.netlist();
-  const Delay& delay = netlist.functions[netlist.elements[element].function].delays[kQ];
+  const Delay& delay = kernel.netlist().elements[element].delays[kQ];
   const char first = kernel.values().Text(value)[0];
   return first == '0' ? delay.to0 : first == '1' ? delay.to1 : std::max(delay.to0, delay.to1);
 }
@@ -63,9 +62,8 @@ int Counter(Kernel& kernel, std::uint32_t element, std::uint32_t position, Value
     // Counting never wraps: all ones grow by one bit.
     const ValueId next = kernel.values().Intern(Increment(kernel.Text(first + kQ)));
     kernel.LogRegister("カウンタ", element, next, time);
-    const Delay& delay =
-        kernel.netlist().functions[kernel.netlist().elements[element].function].delays[kQ];
-    kernel.Schedule(first + kQ, next, time, kernel.DelayFor(delay, next));
+    kernel.Schedule(first + kQ, next, time,
+                    kernel.DelayFor(kernel.netlist().elements[element].delays[kQ], next));
   }
   return 1;
 }
@@ -86,9 +84,8 @@ int Memory(Kernel& kernel, std::uint32_t element, std::uint32_t position, ValueI
     const ValueId read = kernel.values().Intern(found->second.value);
     kernel.LogMemoryTrace(element, address, "(read)", time);
     if (kernel.Value(first + kQ) != read) {
-      const Delay& delay =
-          kernel.netlist().functions[kernel.netlist().elements[element].function].delays[kQ];
-      kernel.Schedule(first + kQ, read, time, kernel.DelayFor(delay, read));
+      kernel.Schedule(first + kQ, read, time,
+                      kernel.DelayFor(kernel.netlist().elements[element].delays[kQ], read));
     }
   } else if (position == 4 && value == kValue1) {
     MemoryWrite(memory, address, kernel.Text(first + 1));

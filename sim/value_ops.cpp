@@ -12,7 +12,8 @@ template <class Rule>
 std::string Combine(std::string_view a, std::string_view b, Rule rule) {
   const std::size_t width = std::min(a.size(), b.size());
   std::string result(width, '0');
-  for (std::size_t i = 0; i < width; ++i) result[i] = rule(a[i] == '1', b[i] == '1') ? '1' : '0';
+  for (std::size_t i = 0; i < width; ++i)
+    result[i] = rule(a[i] == '1', b[i] == '1') ? '1' : '0';
   return result;
 }
 
@@ -20,7 +21,8 @@ std::string Combine(std::string_view a, std::string_view b, Rule rule) {
 
 std::string NotBits(std::string_view a) {
   std::string result(a.size(), '0');
-  for (std::size_t i = 0; i < a.size(); ++i) result[i] = a[i] == '1' ? '0' : '1';
+  for (std::size_t i = 0; i < a.size(); ++i)
+    result[i] = a[i] == '1' ? '0' : '1';
   return result;
 }
 

@@ -4,7 +4,8 @@ namespace lumo {
 
 ValueTable::ValueTable() {
   // The one-bit values take the fixed ids the kernel relies on.
-  for (const char* text : {"0", "1", "x", "z"}) Intern(text);
+  for (const char* text : {"0", "1", "x", "z"})
+    Intern(text);
 }
 
 ValueId ValueTable::Intern(std::string_view text) {

@@ -14,7 +14,8 @@ class LinearQueue {
  public:
   void Insert(const Event& event) {
     auto at = events_.begin();
-    while (at != events_.end() && at->time <= event.time) ++at;
+    while (at != events_.end() && at->time <= event.time)
+      ++at;
     events_.insert(at, event);
   }
   Event Pop() {
@@ -59,7 +60,8 @@ TEST(EventQueue, DeliversInTheSameOrderAsALinearList) {
           time = where < 98 ? INT32_MAX - static_cast<std::int32_t>(random() % 3)
                             : INT32_MIN + static_cast<std::int32_t>(random() % 3);
         time = std::clamp<std::int64_t>(time, INT32_MIN, INT32_MAX);
-        const Event event{static_cast<std::int32_t>(time), label++, static_cast<ValueId>(random() % 4)};
+        const Event event{static_cast<std::int32_t>(time), label++,
+                          static_cast<ValueId>(random() % 4)};
         queue.Insert(event);
         reference.Insert(event);
       } else {
@@ -90,7 +92,8 @@ TEST(EventQueue, EqualTimesLeaveInInsertionOrderAcrossTheWindowEdge) {
   EXPECT_EQ(queue.Pop().terminal, 3u);
   queue.Insert({5000, 4, kValue0});
   queue.Insert({4999, 5, kValue0});
-  for (std::uint32_t expected : {5u, 1u, 2u, 4u}) EXPECT_EQ(queue.Pop().terminal, expected);
+  for (std::uint32_t expected : {5u, 1u, 2u, 4u})
+    EXPECT_EQ(queue.Pop().terminal, expected);
   EXPECT_TRUE(queue.Empty());
 }
 

@@ -26,7 +26,8 @@ TEST_F(KernelTest, ALaterChangeCanOvertakeAnEarlierOne) {
   EXPECT_EQ(ValueOf("g", "y"), "0");
   EXPECT_EQ(simulator_->event_count(), 7u);
   EXPECT_EQ(statistics.str().rfind("実行時間 = ", 0), 0u);
-  EXPECT_NE(statistics.str().find(" 秒  イベント総数 = 7  実行時間／１イベント = "), std::string::npos);
+  EXPECT_NE(statistics.str().find(" 秒  イベント総数 = 7  実行時間／１イベント = "),
+            std::string::npos);
 }
 
 TEST_F(KernelTest, AnOscillatingLoopIsStoppedAtTheStopTime) {
@@ -47,10 +48,12 @@ TEST_F(KernelTest, AnOscillatingLoopIsStoppedAtTheStopTime) {
 
 TEST_F(KernelTest, TwoOutputsOnOneSignalCollide) {
   const std::string circuit = CircuitText(
-      "c", {"A"}, {{"g1", "_not", {{"a", "A"}, {"y", "Y"}}}, {"g2", "_not", {{"a", "A"}, {"y", "Y"}}}});
+      "c", {"A"},
+      {{"g1", "_not", {{"a", "A"}, {"y", "Y"}}}, {"g2", "_not", {{"a", "A"}, {"y", "Y"}}}});
   EXPECT_EQ(Run(circuit, "a A 1 0 1\ne\n"), 0);
   // Settling makes g2 (first in element order) change first, at -1.
-  EXPECT_EQ(messages.OnlyText(), "素子 g1 (_not) の出力端子 y に信号（値=0 時間=-1）が入りました。");
+  EXPECT_EQ(messages.OnlyText(),
+            "素子 g1 (_not) の出力端子 y に信号（値=0 時間=-1）が入りました。");
 }
 
 TEST_F(KernelTest, UnknownAndBlockedValuesAreRecordedButNotPassedOn) {
@@ -80,9 +83,10 @@ TEST_F(KernelTest, UnknownTerminalsFailTheRun) {
   const std::string report = messages.OnlyText();
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 13);
   EXPECT_NE(report.find("素子=g11 機能=_and2 端子=b\n"), std::string::npos);
-  EXPECT_NE(report.find("以上の素子の端子の値が不定(x)のままです．\n端子に信号線が接続していません．\n"
-                        "回路を訂正して，回路のすべてが動作するようにしてください．\n"),
-            std::string::npos);
+  EXPECT_NE(
+      report.find("以上の素子の端子の値が不定(x)のままです．\n端子に信号線が接続していません．\n"
+                  "回路を訂正して，回路のすべてが動作するようにしてください．\n"),
+      std::string::npos);
 
   // A connected terminal that never got a value: an input pin without a
   // waveform.

@@ -50,8 +50,8 @@ TEST_F(LoadingTest, DelaysAreMatchedByPositionInNameOrder) {
 TEST_F(LoadingTest, ShortDelayEntriesAndUnknownFunctionsAreRefused) {
   delays = "((_not (a 0 0)))";
   EXPECT_EQ(Run(Inverter(), "a A 1 0 0\ne\n"), 0);
-  EXPECT_EQ(messages.OnlyText(),
-            "遅延ファイル " + Path("delays.dly") + " において，機能 _not の端子の遅延が足りません。");
+  EXPECT_EQ(messages.OnlyText(), "遅延ファイル " + Path("delays.dly") +
+                                     " において，機能 _not の端子の遅延が足りません。");
 
   messages.Clear();
   delays = kTestDelays;
@@ -77,9 +77,10 @@ TEST_F(LoadingTest, PatternWordsAndStopTime) {
   // A waveform cut off before its last value makes no empty event.
   messages.Clear();
   EXPECT_EQ(Run(Inverter(), "a A 2 0 0 10"), 0);
-  EXPECT_EQ(messages.OnlyText(),
-            "パターンデータの入力中にエラーが起こりました。\n"
-            "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでした。");
+  EXPECT_EQ(
+      messages.OnlyText(),
+      "パターンデータの入力中にエラーが起こりました。\n"
+      "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでした。");
 
   messages.Clear();
   Write("circuit.lcr", Inverter());
@@ -112,7 +113,8 @@ TEST_F(LoadingTest, BadCommandsFailTheRun) {
       {"stop 5", "コマンド  が誤っています。"},
       {"frob end", "コマンド frob が誤っています。"},
       {"save_sig 1 Q end", "save_sig コマンドが誤っています。\n信号 Q はありません。"},
-      {"save_ele_ter 1 g q end", "savEele_ter コマンドが誤っています。\n素子.端子 g.q はありません。"},
+      {"save_ele_ter 1 g q end",
+       "savEele_ter コマンドが誤っています。\n素子.端子 g.q はありません。"},
   };
   for (const auto& c : cases) {
     messages.Clear();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -33,11 +34,14 @@ inline std::string CircuitText(const std::string& name, const std::vector<std::s
       if (!signal.empty() && std::find(signals.begin(), signals.end(), signal) == signals.end())
         signals.push_back(signal);
   std::string text = "(" + name + ")\n  (" + name + " " + name + ")";
-  for (const Part& part : parts) text += " (" + part.name + " " + part.function + ")";
+  for (const Part& part : parts)
+    text += " (" + part.name + " " + part.function + ")";
   text += " ()\n  ";
-  for (const std::string& signal : signals) text += "(" + signal + ") ";
+  for (const std::string& signal : signals)
+    text += "(" + signal + ") ";
   text += "()\n  ";
-  for (const std::string& pin : pins) text += "(" + name + " " + pin + " " + pin + ") ";
+  for (const std::string& pin : pins)
+    text += "(" + name + " " + pin + " " + pin + ") ";
   for (const Part& part : parts)
     for (const auto& [pin, signal] : part.pins)
       text += "(" + part.name + " " + pin + " " + (signal.empty() ? "()" : signal) + ") ";
@@ -100,7 +104,8 @@ class SimulationTest : public ::testing::Test {
   std::vector<std::string> OutputLines() const {
     std::ifstream in(Path("out.tmp"), std::ios::binary);
     std::vector<std::string> lines;
-    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    for (std::string line; std::getline(in, line);)
+      lines.push_back(line);
     return lines;
   }
 
