@@ -9,6 +9,7 @@
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
 #include "symbol/symbol_errors.h"
+#include "symbol/symbol_file.h"
 #include "tests/symbol/symbol_test_util.h"
 
 namespace lumo {
@@ -231,6 +232,34 @@ TEST_F(SymbolListTest, ALibraryWrittenBackReadsToTheSameSymbols) {
             "  (\"y\" 8 0 2 n)\n  )\n  (s)\n)\n"
             "(\"_and2\"\n  (\n  )\n  ()\n  ()\n  (s)\n)\n");
   EXPECT_EQ(Names(again), (std::vector<std::string>{"_not", "_and2"}));
+}
+
+TEST_F(SymbolListTest, SymbolFilesAreWrittenWholeOrNotAtAll) {
+  const std::string path = (folder_ / "adder.lsy").string();
+  auto symbol = testing::ParseSymbol("(adder ((l 0 0 8 0)) () ((a -4 0 0 p)) (u))");
+  ASSERT_TRUE(WriteSymbolFile(path, *symbol));
+  SymbolList list;
+  ASSERT_TRUE(list.ReadFolder(folder_.string(), messages_));
+  ASSERT_EQ(list.Count(), 1u);
+  EXPECT_EQ(testing::Written(*list.Head()), testing::Written(*symbol));
+
+  // A symbol that could not be read back leaves the old file as it was.
+  symbol->name = "add\"er";
+  EXPECT_FALSE(WriteSymbolFile(path, *symbol));
+  ASSERT_TRUE(list.ReadFolder(folder_.string(), messages_));
+  EXPECT_EQ(list.Head()->name, "adder");
+  EXPECT_FALSE(WriteSymbolFile((folder_ / "no" / "such.lsy").string(), *list.Head()));
+
+  const std::string library = (folder_ / "all.lib").string();
+  list.Add(Made("second", 's'));
+  ASSERT_TRUE(WriteSymbolLibrary(library, list));
+  SymbolList again;
+  ASSERT_TRUE(again.Read(library, messages_));
+  EXPECT_EQ(Names(again), Names(list));
+  list.Add(Made("bad\"name"));
+  EXPECT_FALSE(WriteSymbolLibrary(library, list));
+  ASSERT_TRUE(again.Read(library, messages_));
+  EXPECT_EQ(again.Count(), 2u);
 }
 
 }  // namespace
