@@ -30,10 +30,11 @@ void RegisterDisplayErrors(ErrorTable& table);
 // the calls a symbol drawing makes.
 class DisplayLib {
  public:
-  // Registers the display library's errors into `errors` (which must outlive
-  // this object, like `host`) and makes the fixed font; a font that cannot be
-  // made is reported through `host` (once for each of the two kinds) and
-  // drawing goes on with a substitute. "標準ゴシック" is IPAGothic.
+  // Needs a QGuiApplication. Registers the display library's errors into
+  // `errors` (which must outlive this object, like `host`) and makes the
+  // fixed font; a font that cannot be made is reported through `host` (once
+  // for each of the two kinds) and drawing goes on with a substitute.
+  // "標準ゴシック" is IPAGothic.
   DisplayLib(MessageHost& host, ErrorTable& errors, QString family = "IPAGothic");
   virtual ~DisplayLib() = default;
   DisplayLib(const DisplayLib&) = delete;
