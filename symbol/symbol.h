@@ -3,6 +3,7 @@
 #include <memory>
 #include <ostream>
 #include <string>
+#include <utility>
 
 #include "common/node_list.h"
 #include "lists/list_position.h"
