@@ -15,6 +15,12 @@ struct Subcommand {
 const std::map<std::string, Subcommand>& Subcommands() {
   static const std::map<std::string, Subcommand> commands = {
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
+#ifdef LUMO_WITH_QT
+      {"symbols",
+       {SymbolsCommand,
+        "symbols [--lib FILE] [--folder DIR] [--orientation 0-7] [--logic p|n] --png OUT.png\n"
+        "           draw every symbol of a library or folder into a PNG"}},
+#endif
   };
   return commands;
 }
