@@ -1,6 +1,5 @@
 // ReadCircuit: the four sections of a circuit file into the store.
 
-#include <streambuf>
 #include <string>
 
 #include "circuit/circuit_errors.h"
@@ -11,37 +10,6 @@
 namespace lumo {
 
 namespace {
-
-// Hands the list reader the bytes of a source stream one by one and answers
-// its position queries from a count, without asking the source: on a file
-// stream every such query is a system call, two per expression read.
-class CountingInput : public std::streambuf {
- public:
-  explicit CountingInput(std::streambuf* source) : source_(source) {}
-
- protected:
-  int_type underflow() override {
-    return source_ == nullptr ? traits_type::eof() : source_->sgetc();
-  }
-
-  int_type uflow() override {
-    if (source_ == nullptr) return traits_type::eof();
-    const int_type c = source_->sbumpc();
-    if (!traits_type::eq_int_type(c, traits_type::eof())) ++count_;
-    return c;
-  }
-
-  pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
-                   std::ios_base::openmode which) override {
-    if (offset == 0 && direction == std::ios_base::cur && (which & std::ios_base::in))
-      return pos_type(count_);
-    return pos_type(off_type(-1));
-  }
-
- private:
-  std::streambuf* source_;
-  off_type count_ = 0;
-};
 
 // The item at `index` of the list `entry`; null when the entry is not a list
 // or is shorter.
@@ -121,9 +89,7 @@ Circuit* ReadHead(CircuitStore& store, std::istream& in) {
 
 }  // namespace
 
-Circuit* ReadCircuit(CircuitStore& store, std::istream& stream) {
-  CountingInput counting(stream.rdbuf());
-  std::istream in(&counting);
+Circuit* ReadCircuit(CircuitStore& store, std::istream& in) {
   const FunctionRecord* registry_head = store.first_function();
   Circuit* circuit = nullptr;
   try {
@@ -133,10 +99,8 @@ Circuit* ReadCircuit(CircuitStore& store, std::istream& stream) {
     // Nothing of a rejected file stays behind.
     if (circuit != nullptr) store.RemoveCircuit(*circuit);
     store.RemoveFunctionsNewerThan(registry_head);
-    stream.setstate(in.rdstate());
     throw;
   }
-  stream.setstate(in.rdstate());
   return circuit;
 }
 

@@ -91,7 +91,7 @@ class Element : public ChainNode<Element>, public NameIndexLinks<Element> {
   // The first terminal, in name order, whose name equals `name` exactly.
   Terminal* FindTerminal(std::string_view name) const;
   std::size_t terminal_count() const { return terminals_.size(); }
-  // Valid while no terminal is added.
+  // A terminal added during a walk may or may not be met by it.
   TerminalRange terminals() const { return TerminalRange(terminals_); }
 
   // Simulator data: a free slot for per-element state (the contents of a

@@ -58,7 +58,7 @@ class Signal : public ChainNode<Signal>, public NameIndexLinks<Signal> {
   Terminal* first_terminal() const { return first_; }
   std::size_t terminal_count() const { return count_; }
   bool HasTerminals() const { return first_ != nullptr; }
-  // Valid while no terminal joins or leaves the signal.
+  // A walk must not move the terminal it stands on to another signal.
   TerminalRange terminals() const { return TerminalRange(first_); }
 
   // Simulator data: 'y' records the signal's changes.

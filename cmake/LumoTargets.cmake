@@ -52,3 +52,17 @@ function(lumo_fuzzer name source)
     target_link_libraries(${name} PRIVATE ${ARG_LIBS})
   endif()
 endfunction()
+
+# lumo_system_data(target) — copies the system folder's data (data/sys) beside
+# the program, where a program looks for its system folder, whenever it changes.
+function(lumo_system_data target)
+  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/sys/*)
+  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_system_data.stamp)
+  add_custom_command(OUTPUT ${stamp}
+    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data/sys $<TARGET_FILE_DIR:${target}>
+    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+    DEPENDS ${files}
+    COMMENT "Copying the system data beside ${target}")
+  add_custom_target(${target}_system_data DEPENDS ${stamp})
+  add_dependencies(${target} ${target}_system_data)
+endfunction()

@@ -19,12 +19,13 @@ constexpr std::size_t kMaxToken = 99;
 
 // The one-byte lookahead, shared by every List so that repeated Reads on one
 // stream continue where the last stopped. It remembers which stream it
-// belongs to and where that stream stood, and starts afresh (a blank) when a
-// Read comes for any other stream, even one that reuses the same address.
+// belongs to by a token kept in the stream object itself, and starts afresh
+// (a blank) when a Read comes for any other stream, even a new one that
+// reuses the address of a stream gone.
 struct ReaderContext {
   int lookahead = ' ';
-  const std::istream* stream = nullptr;
-  std::streamoff position = -1;
+  long token = 0;
+  long last_token = 0;
 };
 
 ReaderContext& SharedContext() {
@@ -32,17 +33,24 @@ ReaderContext& SharedContext() {
   return context;
 }
 
+// The stream's slot for its token; a new stream's slot holds 0.
+long& StreamToken(std::istream& in) {
+  static const int index = std::ios_base::xalloc();
+  return in.iword(index);
+}
+
 enum class Token { kOpen, kClose, kDot, kNil, kLong, kDouble, kString, kEnd };
 
 class Reader {
  public:
   explicit Reader(std::istream& in) : in_(in), context_(SharedContext()) {
-    if (context_.stream != &in || (!in.eof() && Position() != context_.position)) {
-      context_.stream = &in;
+    long& token = StreamToken(in);
+    if (token == 0 || token != context_.token) {
+      if (token == 0) token = ++context_.last_token;
+      context_.token = token;
       context_.lookahead = ' ';
     }
   }
-  ~Reader() { context_.position = Position(); }
 
   int Peek() {
     while (IsWhiteSpace(context_.lookahead) || (context_.lookahead == kEndOfInput && !in_.eof()))
@@ -115,11 +123,6 @@ class Reader {
     if (word_.size() == kMaxToken) throw ListError("List::Read size");
     word_.push_back(static_cast<char>(context_.lookahead));
     Advance();
-  }
-
-  std::streamoff Position() {
-    if (in_.fail() || in_.rdbuf() == nullptr) return -1;
-    return static_cast<std::streamoff>(in_.rdbuf()->pubseekoff(0, std::ios::cur, std::ios::in));
   }
 
   std::istream& in_;

@@ -4,12 +4,15 @@
 
 #include <gtest/gtest.h>
 
+#include <map>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
 
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
+#include "circuit/name_index.h"
 #include "common/node_list.h"
 
 namespace lumo {
@@ -194,6 +197,47 @@ TEST(CircuitOrder, SignalLookupIsTheFirstInListOrderThroughMergesAndRenames) {
         const Ref* first = reference.FindByKey(each, KeyOf);
         ASSERT_EQ(static_cast<const void*>(circuit.FindSignal(each)),
                   first == nullptr ? nullptr : first->record);
+      }
+    }
+  }
+}
+
+struct Named : NameIndexLinks<Named> {
+  explicit Named(std::string text) : text(std::move(text)) {}
+  const std::string& name() const { return text; }
+  std::string text;
+};
+
+// Many names, so the index's table grows, collides and closes the gaps of
+// removed names; every lookup must still find the newest record of its name.
+TEST(CircuitOrder, TheNameIndexKeepsEveryNameReachableThroughGrowthAndRemoval) {
+  std::mt19937 random(13);
+  NameIndex<Named> index;
+  std::vector<std::unique_ptr<Named>> records;  // in rank order, oldest first
+  std::uint64_t rank = 0;
+  // About half the steps add, so the records hover near 500 over 1500 names
+  // and removing the last record of a name is common.
+  for (int step = 0; step < 20000; ++step) {
+    if (records.size() < 500 || std::uniform_int_distribution<int>(0, 1)(random) == 0) {
+      auto record = std::make_unique<Named>(
+          "n" + std::to_string(std::uniform_int_distribution<int>(0, 1499)(random)));
+      index.Add(*record, ++rank);
+      records.push_back(std::move(record));
+    } else {
+      const std::size_t at =
+          std::uniform_int_distribution<std::size_t>(0, records.size() - 1)(random);
+      index.Remove(*records[at]);
+      records.erase(records.begin() + static_cast<std::ptrdiff_t>(at));
+    }
+    if (step % 20 == 0) {
+      std::map<std::string, const Named*> newest;
+      for (const auto& record : records)
+        newest[record->name()] = record.get();
+      for (int n = 0; n < 1500; ++n) {
+        const std::string name = "n" + std::to_string(n);
+        const auto found = newest.find(name);
+        ASSERT_EQ(index.Find(name), found == newest.end() ? nullptr : found->second)
+            << name << " at step " << step;
       }
     }
   }

@@ -18,6 +18,9 @@ using Arguments = std::vector<std::string>;
 int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 int SimulateCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Draws symbols into a PNG; only in builds with Qt (LUMO_WITH_QT).
+int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Runs the tool: argv without the program name.
 int Main(const Arguments& args, std::ostream& out, std::ostream& err);
 

@@ -19,6 +19,12 @@ const std::map<std::string, Subcommand>& Subcommands() {
        {SimulateCommand,
         "simulate --delays F --circuit F --pattern F [--commands F] --out F [--reglog F]\n"
         "           [--stats F]  run one simulation from files"}},
+#ifdef LUMO_WITH_QT
+      {"symbols",
+       {SymbolsCommand,
+        "symbols [--lib FILE] [--folder DIR] [--orientation 0-7] [--logic p|n] --png OUT.png\n"
+        "           draw every symbol of a library or folder into a PNG"}},
+#endif
   };
   return commands;
 }
