@@ -14,18 +14,28 @@ inline bool IsGate(Primitive primitive) {
 // decided here on value ids alone, without strings. Returns -1 when the
 // inputs are not all one bit wide (the general evaluator takes over), else
 // what the evaluator returns.
-inline int EvaluateOneBitGate(Kernel& kernel, const Netlist::Element& e, std::uint32_t element,
-                              std::uint32_t terminal, ValueId value, std::int32_t time) {
+inline int EvaluateOneBitGate(Kernel& kernel, const Netlist::Element& e, std::uint32_t terminal,
+                              ValueId value, std::int32_t time) {
   const std::uint32_t inputs = e.terminal_count - 1;
-  const std::uint32_t position = terminal - e.first_terminal;
-  if (position == inputs || value > kValueZ) return -1;
-  std::uint32_t ones = 0;
-  for (std::uint32_t p = 0; p < inputs; ++p) {
-    const ValueId v = p == position ? value : kernel.Value(e.first_terminal + p);
-    if (v > kValueZ) return -1;
-    ones += v == kValue1;
-  }
+  const std::uint32_t output = e.first_terminal + inputs;
+  if (terminal == output || value > kValueZ) return -1;
   kernel.SetValue(terminal, value);
+  std::uint32_t ones;
+  if (inputs == 2) {
+    const ValueId a = kernel.Value(e.first_terminal);
+    const ValueId b = kernel.Value(e.first_terminal + 1);
+    if ((a | b) > kValueZ) return -1;
+    ones = (a == kValue1) + (b == kValue1);
+  } else {
+    ones = 0;
+    ValueId widest = kValue0;
+    for (std::uint32_t t = e.first_terminal; t < output; ++t) {
+      const ValueId v = kernel.Value(t);
+      widest = v > widest ? v : widest;
+      ones += v == kValue1;
+    }
+    if (widest > kValueZ) return -1;
+  }
   bool out;
   switch (e.primitive) {
     case Primitive::kAnd:
@@ -45,7 +55,10 @@ inline int EvaluateOneBitGate(Kernel& kernel, const Netlist::Element& e, std::ui
       out = (ones & 1) != 0;
       break;
   }
-  kernel.Drive(element, inputs, out ? kValue1 : kValue0, time);
+  const ValueId next = out ? kValue1 : kValue0;
+  if (kernel.Value(output) == next) return 1;
+  const std::int32_t wait = out ? e.output_delay.to1 : e.output_delay.to0;
+  kernel.Schedule(output, next, time, kernel.initial_phase() ? -wait : wait);
   return 1;
 }
 

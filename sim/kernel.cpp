@@ -1,10 +1,12 @@
 #include "sim/kernel.h"
 
 #include <algorithm>
+#include <charconv>
 #include <cstdio>
 #include <unordered_set>
 
 #include "sim/gate_fast_path.h"
+#include "sim/line_buffer.h"
 #include "sim/value_ops.h"
 
 namespace lumo {
@@ -32,10 +34,6 @@ int CompareAddresses(const std::string& a, const std::string& b) {
   return ma.compare(mb);
 }
 
-// Output pattern lines and logs are flushed to the file in chunks; a failed
-// run still closes the file with everything written so far.
-constexpr std::size_t kFlushSize = 1 << 16;
-
 // The time column of the register-transfer lines, ten characters wide.
 std::string TimeField(std::int32_t time) {
   char field[16];
@@ -46,11 +44,6 @@ std::string TimeField(std::int32_t time) {
 std::string PadLeft(std::string text, std::size_t width) {
   if (text.size() < width) text.insert(0, width - text.size(), ' ');
   return text;
-}
-
-void Flush(std::string& buffer, std::ostream& out) {
-  out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
-  buffer.clear();
 }
 
 }  // namespace
@@ -105,7 +98,7 @@ int Kernel::InitialSimulation() {
     if (signal == Netlist::kNoSignal || event.value == kValueX || event.value == kValueZ) continue;
     const Netlist::Signal& s = netlist_.signals[signal];
     for (std::uint32_t i = s.first; i < s.first + s.count; ++i) {
-      const std::uint32_t receiver = netlist_.signal_terminals[i];
+      const std::uint32_t receiver = netlist_.signal_terminals[i].terminal;
       if (receiver == event.terminal) continue;
       if (Evaluate(*this, receiver, event.value, event.time) == 0) {
         result = 0;
@@ -120,8 +113,10 @@ int Kernel::InitialSimulation() {
 
 int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
   count = 0;
-  std::string buffer;
-  int result = 1;
+  // The names of the output lines, made when first needed.
+  signal_line_names_.assign(netlist_.signals.size(), {});
+  terminal_line_names_.assign(netlist_.terminals.size(), {});
+  LineBuffer lines(out);
   while (!queue_.Empty()) {
     const Event event = queue_.Pop();
     ++count;
@@ -131,68 +126,72 @@ int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
                     "時間 %ld で強制終了しました。\n"
                     "回路が発振しているか，回路の中に長い遅延パスがあります。\n",
                     static_cast<long>(stop_time_));
-      Flush(buffer, out);
+      lines.Flush();
+      out.flush();
       Warn(text);
-      result = 0;
-      break;
+      return 0;
     }
-    if (Propagate(event, buffer) == 0) {
-      result = 0;
-      break;
+    if (Propagate(event, lines) == 0) {
+      lines.Flush();
+      out.flush();
+      return 0;
     }
-    if (buffer.size() >= kFlushSize) Flush(buffer, out);
   }
-  Flush(buffer, out);
+  lines.Flush();
   out.flush();
-  return result;
+  return 1;
 }
 
-int Kernel::Propagate(const Event& event, std::string& out) {
+int Kernel::Propagate(const Event& event, LineBuffer& out) {
   const Netlist::Terminal& source = netlist_.terminals[event.terminal];
   if (source.signal == Netlist::kNoSignal) return 1;
   const Netlist::Signal& signal = netlist_.signals[source.signal];
-  if (signal.save) WriteSignalLine(source.signal, event.time, event.value, out);
-  if (source.save) WriteTerminalLine(event.terminal, event.time, event.value, out);
+  if (signal.save) AppendLine(SignalLineName(source.signal), event.time, event.value, out);
+  if (source.save) AppendLine(TerminalLineName(event.terminal), event.time, event.value, out);
   if (values_.Blocked(event.value)) return 1;
-  const std::uint32_t end = signal.first + signal.count;
-  for (std::uint32_t i = signal.first; i < end; ++i) {
-    const std::uint32_t receiver = netlist_.signal_terminals[i];
+  const Netlist::Fanout* fanout = netlist_.signal_terminals.data() + signal.first;
+  const Netlist::Fanout* const end = fanout + signal.count;
+  for (; fanout != end; ++fanout) {
+    const std::uint32_t receiver = fanout->terminal;
     if (receiver == event.terminal) continue;
-    Netlist::Terminal& r = netlist_.terminals[receiver];
-    const Netlist::Element& element = netlist_.elements[r.element];
-    if (element.io) {
-      WriteTerminalLine(receiver, event.time, event.value, out);
-      r.value = event.value;
+    const Netlist::Element& element = netlist_.elements[fanout->element];
+    if (IsGate(element.primitive)) {
+      if (EvaluateOneBitGate(*this, element, receiver, event.value, event.time) == 1) continue;
+    } else if (element.io) {
+      AppendLine(TerminalLineName(receiver), event.time, event.value, out);
+      netlist_.terminals[receiver].value = event.value;
       continue;  // the pins' evaluator does nothing
     }
-    if (IsGate(element.primitive) &&
-        EvaluateOneBitGate(*this, element, r.element, receiver, event.value, event.time) == 1)
-      continue;
     if (Evaluate(*this, receiver, event.value, event.time) == 0) return 0;
   }
   return 1;
 }
 
-void Kernel::WriteSignalLine(std::int32_t signal, std::int32_t time, ValueId value,
-                             std::string& out) {
-  out += netlist_.signal_names[signal];
-  out += ' ';
-  out += std::to_string(time);
-  out += ' ';
-  out += DisplayValue(values_.Text(value));
-  out += '\n';
+void Kernel::AppendLine(const std::string& name, std::int32_t time, ValueId value,
+                        LineBuffer& out) {
+  out.Append(name);
+  out.Append(time);
+  out.Append(' ');
+  if (value <= kValueZ)
+    out.Append("01xz"[value]);
+  else
+    out.Append(DisplayValue(values_.Text(value)));
+  out.Append('\n');
+  out.EndLine();
 }
 
-void Kernel::WriteTerminalLine(std::uint32_t terminal, std::int32_t time, ValueId value,
-                               std::string& out) {
-  out += netlist_.element_names[netlist_.terminals[terminal].element];
-  out += '.';
-  out += netlist_.terminal_names[terminal];
-  out += ' ';
-  out += std::to_string(time);
-  out += ' ';
-  out += DisplayValue(values_.Text(value));
-  out += '\n';
+const std::string& Kernel::SignalLineName(std::int32_t signal) {
+  std::string& name = signal_line_names_[signal];
+  if (name.empty()) name = netlist_.signal_names[signal] + ' ';
+  return name;
+}
+
+const std::string& Kernel::TerminalLineName(std::uint32_t terminal) {
+  std::string& name = terminal_line_names_[terminal];
+  if (name.empty())
+    name = netlist_.element_names[netlist_.terminals[terminal].element] + '.' +
+           netlist_.terminal_names[terminal] + ' ';
+  return name;
 }
 
 int Kernel::ReportUnknowns() {

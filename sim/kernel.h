@@ -15,6 +15,8 @@
 
 namespace lumo {
 
+class LineBuffer;
+
 // One entry of a memory element's contents.
 struct MemoryEntry {
   std::string address;  // bit 0 first, as first written
@@ -104,10 +106,11 @@ class Kernel {
 
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
-  int Propagate(const Event& event, std::string& out);
-  void WriteSignalLine(std::int32_t signal, std::int32_t time, ValueId value, std::string& out);
-  void WriteTerminalLine(std::uint32_t terminal, std::int32_t time, ValueId value,
-                         std::string& out);
+  int Propagate(const Event& event, LineBuffer& out);
+  // An output pattern line: the name (with its blank), the time, the value.
+  void AppendLine(const std::string& name, std::int32_t time, ValueId value, LineBuffer& out);
+  const std::string& SignalLineName(std::int32_t signal);
+  const std::string& TerminalLineName(std::uint32_t terminal);
   void Log(const std::string& line);
   void BeforeLog(std::int32_t time);
 
@@ -118,6 +121,8 @@ class Kernel {
   ValueTable values_;
   EventQueue queue_;
   std::vector<MemoryContents> memories_;  // per element; used by memories only
+  std::vector<std::string> signal_line_names_;
+  std::vector<std::string> terminal_line_names_;
   bool initial_phase_ = false;
   std::int32_t stop_time_ = 100;
   std::int32_t last_log_time_ = -100;

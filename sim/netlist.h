@@ -70,11 +70,18 @@ struct Netlist {
     // The function's delays in terminal order, set when evaluators are
     // bound; the k-th belongs to the k-th terminal.
     const Delay* delays = nullptr;
+    Delay output_delay;  // the last terminal's: a gate's output
   };
   struct Signal {
     std::uint32_t first = 0;  // into signal_terminals
     std::uint32_t count = 0;
     bool save = false;
+  };
+  // One terminal of a signal with its element, so delivering along a signal
+  // needs no look-up of the terminal first.
+  struct Fanout {
+    std::uint32_t terminal;
+    std::uint32_t element;
   };
   struct Function {
     std::string name;
@@ -84,7 +91,7 @@ struct Netlist {
   std::vector<Terminal> terminals;
   std::vector<Element> elements;
   std::vector<Signal> signals;
-  std::vector<std::uint32_t> signal_terminals;
+  std::vector<Fanout> signal_terminals;
   std::vector<Function> functions;
 
   // Names for messages and output lines.

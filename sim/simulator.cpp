@@ -134,7 +134,7 @@ int Simulator::LoadCircuit(const std::string& path) {
     s.save = signal.save == 'y';
     for (const Terminal& terminal : signal.terminals()) {
       const std::uint32_t t = terminal_index_.at(&terminal);
-      netlist.signal_terminals.push_back(t);
+      netlist.signal_terminals.push_back({t, netlist.terminals[t].element});
       netlist.terminals[t].signal = index;
     }
     s.count = static_cast<std::uint32_t>(netlist.signal_terminals.size()) - s.first;
@@ -321,6 +321,7 @@ int Simulator::BindEvaluators() {
     if (element.primitive == Primitive::kNone) continue;
     const Netlist::Function& function = netlist.functions[element.function];
     element.delays = function.delays.data();
+    if (element.terminal_count > 0) element.output_delay = element.delays[element.terminal_count - 1];
     if (element.terminal_count !=
         static_cast<std::uint32_t>(TerminalsOf(element.primitive, function.name))) {
       kernel_.Warn("素子 " + netlist.element_names[e] + " (" + function.name +
