@@ -7,11 +7,15 @@
 
 namespace lumo {
 
-// One delivery: a value arriving at a terminal at a time.
+// One delivery: a value arriving at a terminal at a time. `route` is the
+// kernel's note of where the value goes from there (its signal and whether
+// the terminal is recorded), taken when the event is made so that
+// delivering it needs no look-up of the terminal.
 struct Event {
   std::int32_t time;
   std::uint32_t terminal;
   ValueId value;
+  std::uint32_t route = 0;
 };
 
 // Events leave in time order and, at equal times, in the order they were

@@ -143,26 +143,27 @@ int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
 }
 
 int Kernel::Propagate(const Event& event, LineBuffer& out) {
-  const Netlist::Terminal& source = netlist_.terminals[event.terminal];
-  if (source.signal == Netlist::kNoSignal) return 1;
-  const Netlist::Signal& signal = netlist_.signals[source.signal];
-  if (signal.save) AppendLine(SignalLineName(source.signal), event.time, event.value, out);
-  if (source.save) AppendLine(TerminalLineName(event.terminal), event.time, event.value, out);
+  if (event.route == kUnrouted) return 1;
+  const std::uint32_t signal_index = event.route & ~kRecorded;
+  const Netlist::Signal& signal = netlist_.signals[signal_index];
+  if (signal.save)
+    AppendLine(SignalLineName(static_cast<std::int32_t>(signal_index)), event.time, event.value,
+               out);
+  if ((event.route & kRecorded) != 0)
+    AppendLine(TerminalLineName(event.terminal), event.time, event.value, out);
   if (values_.Blocked(event.value)) return 1;
   const Netlist::Fanout* fanout = netlist_.signal_terminals.data() + signal.first;
   const Netlist::Fanout* const end = fanout + signal.count;
   for (; fanout != end; ++fanout) {
-    const std::uint32_t receiver = fanout->terminal;
-    if (receiver == event.terminal) continue;
-    const Netlist::Element& element = netlist_.elements[fanout->element];
-    if (IsGate(element.primitive)) {
-      if (EvaluateOneBitGate(*this, element, receiver, event.value, event.time) == 1) continue;
-    } else if (element.io) {
-      AppendLine(TerminalLineName(receiver), event.time, event.value, out);
-      netlist_.terminals[receiver].value = event.value;
+    if (fanout->terminal == event.terminal) continue;
+    if (IsGate(fanout->primitive)) {
+      if (EvaluateOneBitGate(*this, *fanout, event.value, event.time) == 1) continue;
+    } else if (fanout->io) {
+      AppendLine(TerminalLineName(fanout->terminal), event.time, event.value, out);
+      netlist_.terminals[fanout->terminal].value = event.value;
       continue;  // the pins' evaluator does nothing
     }
-    if (Evaluate(*this, receiver, event.value, event.time) == 0) return 0;
+    if (Evaluate(*this, fanout->terminal, event.value, event.time) == 0) return 0;
   }
   return 1;
 }

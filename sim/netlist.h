@@ -70,18 +70,23 @@ struct Netlist {
     // The function's delays in terminal order, set when evaluators are
     // bound; the k-th belongs to the k-th terminal.
     const Delay* delays = nullptr;
-    Delay output_delay;  // the last terminal's: a gate's output
   };
   struct Signal {
     std::uint32_t first = 0;  // into signal_terminals
     std::uint32_t count = 0;
     bool save = false;
   };
-  // One terminal of a signal with its element, so delivering along a signal
-  // needs no look-up of the terminal first.
+  // One terminal of a signal with what delivering a value to it needs of
+  // its element, so a delivery along a signal reads one record per
+  // receiver (filled when the evaluators are bound).
   struct Fanout {
-    std::uint32_t terminal;
-    std::uint32_t element;
+    std::uint32_t terminal = 0;
+    std::uint32_t element = 0;
+    std::uint32_t first_terminal = 0;
+    std::uint32_t terminal_count = 0;
+    Delay output_delay;  // the last terminal's: a gate's output
+    Primitive primitive = Primitive::kNone;
+    bool io = false;
   };
   struct Function {
     std::string name;

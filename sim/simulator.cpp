@@ -134,7 +134,10 @@ int Simulator::LoadCircuit(const std::string& path) {
     s.save = signal.save == 'y';
     for (const Terminal& terminal : signal.terminals()) {
       const std::uint32_t t = terminal_index_.at(&terminal);
-      netlist.signal_terminals.push_back({t, netlist.terminals[t].element});
+      Netlist::Fanout fanout;
+      fanout.terminal = t;
+      fanout.element = netlist.terminals[t].element;
+      netlist.signal_terminals.push_back(fanout);
       netlist.terminals[t].signal = index;
     }
     s.count = static_cast<std::uint32_t>(netlist.signal_terminals.size()) - s.first;
@@ -189,7 +192,9 @@ int Simulator::ReadWaveform(std::istream& in) {
     if (value != "0" && value != "1" && value != "x" && value != "z") value = BitsOfHex(value);
     if (value.empty()) return PatternDamaged();
     const ValueId id = kernel_.values().Intern(value);
-    kernel_.queue().Insert({time, terminal, id});
+    // Routes are taken now: the pins are recorded from the start, so no
+    // command changes them later.
+    kernel_.Enqueue({time, terminal, id});
     kernel_.SetValue(terminal, id);
     if (time > latest_input_time_) latest_input_time_ = time;
   }
@@ -290,7 +295,7 @@ void Simulator::ScheduleConstants() {
     if ((function != "_0" && function != "_1") || netlist.elements[e].terminal_count == 0) continue;
     const ValueId value = function == "_0" ? kValue0 : kValue1;
     const std::uint32_t terminal = netlist.elements[e].first_terminal;
-    kernel_.queue().Insert({0, terminal, value});
+    kernel_.Enqueue({0, terminal, value});
     kernel_.SetValue(terminal, value);
   }
 }
@@ -321,7 +326,6 @@ int Simulator::BindEvaluators() {
     if (element.primitive == Primitive::kNone) continue;
     const Netlist::Function& function = netlist.functions[element.function];
     element.delays = function.delays.data();
-    if (element.terminal_count > 0) element.output_delay = element.delays[element.terminal_count - 1];
     if (element.terminal_count !=
         static_cast<std::uint32_t>(TerminalsOf(element.primitive, function.name))) {
       kernel_.Warn("素子 " + netlist.element_names[e] + " (" + function.name +
@@ -333,6 +337,15 @@ int Simulator::BindEvaluators() {
                    " の端子の遅延が足りません。");
       return 0;
     }
+  }
+  for (Netlist::Fanout& fanout : netlist.signal_terminals) {
+    const Netlist::Element& element = netlist.elements[fanout.element];
+    fanout.first_terminal = element.first_terminal;
+    fanout.terminal_count = element.terminal_count;
+    fanout.primitive = element.primitive;
+    fanout.io = element.io;
+    if (element.delays != nullptr && element.terminal_count > 0)
+      fanout.output_delay = element.delays[element.terminal_count - 1];
   }
   return 1;
 }
