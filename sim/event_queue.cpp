@@ -15,26 +15,68 @@ bool Later(const auto& a, const auto& b) {
 
 }  // namespace
 
+EventQueue::EventQueue(const EventQueue& other)
+    : slots_(kWindow),
+      waiting_(other.waiting_),
+      next_sequence_(other.next_sequence_),
+      size_(other.waiting_.size()),
+      base_(other.base_),
+      anchored_(other.anchored_) {
+  for (const Event& event : other.Listed()) {
+    Append(event);
+    ++size_;
+  }
+}
+
+EventQueue::Chunk* EventQueue::Acquire() {
+  if (free_ == nullptr) {
+    chunks_.push_back(std::make_unique<Chunk>());
+    return chunks_.back().get();
+  }
+  Chunk* chunk = free_;
+  free_ = chunk->next;
+  chunk->next = nullptr;
+  return chunk;
+}
+
+std::vector<Event> EventQueue::Listed() const {
+  std::vector<Event> events;
+  if (!anchored_) return events;
+  for (std::int64_t time = base_; time < base_ + kWindow; ++time) {
+    const Slot& slot = slots_[static_cast<std::uint64_t>(time) & (kWindow - 1)];
+    std::uint32_t index = slot.head_index;
+    for (const Chunk* chunk = slot.head; chunk != nullptr; chunk = chunk->next, index = 0) {
+      const std::uint32_t end = chunk == slot.tail ? slot.tail_index : kChunk;
+      for (; index < end; ++index)
+        events.push_back({static_cast<std::int32_t>(time), chunk->entries[index].target,
+                          chunk->entries[index].value});
+    }
+  }
+  return events;
+}
+
 void EventQueue::InsertOutsideWindow(const Event& event) {
   if (anchored_ && event.time < base_) Unanchor();
   PushWaiting(event, next_sequence_++);
 }
 
-void EventQueue::Drain(Slot& slot) {
-  if (slot.events.capacity() > kKeep)
-    std::vector<Event>().swap(slot.events);
-  else
-    slot.events.clear();
-  slot.head = 0;
+void EventQueue::ReleaseSlots() {
+  for (Slot& slot : slots_) {
+    for (Chunk* chunk = slot.head; chunk != nullptr;) {
+      Chunk* next = chunk->next;
+      Release(chunk);
+      chunk = next;
+    }
+    slot = Slot{};
+  }
+  listed_ = 0;
+  anchored_ = false;
 }
 
 void EventQueue::Clear() {
-  for (Slot& slot : slots_)
-    Drain(slot);
+  ReleaseSlots();
   waiting_.clear();
-  listed_ = 0;
   size_ = 0;
-  anchored_ = false;
 }
 
 EventQueue::Slot& EventQueue::LocateLater() {
@@ -42,7 +84,7 @@ EventQueue::Slot& EventQueue::LocateLater() {
     MoveTo(waiting_.front().event.time);
   } else {
     std::int64_t time = base_;
-    while (SlotOf(time).head == SlotOf(time).events.size())
+    while (SlotOf(time).head == nullptr)
       ++time;
     MoveTo(static_cast<std::int32_t>(time));
   }
@@ -58,15 +100,11 @@ void EventQueue::MoveTo(std::int32_t time) {
 
 void EventQueue::Unanchor() {
   // The heap holds only times beyond the window, so the listed events keep
-  // their order with fresh insertion numbers taken in array order.
-  for (std::int64_t time = base_; time < base_ + kWindow; ++time) {
-    Slot& slot = SlotOf(time);
-    for (std::size_t i = slot.head; i < slot.events.size(); ++i)
-      PushWaiting(slot.events[i], next_sequence_++);
-    Drain(slot);
-  }
-  listed_ = 0;
-  anchored_ = false;
+  // their order with fresh insertion numbers taken in list order.
+  const std::vector<Event> listed = Listed();
+  ReleaseSlots();
+  for (const Event& event : listed)
+    PushWaiting(event, next_sequence_++);
 }
 
 void EventQueue::PushWaiting(const Event& event, std::uint64_t sequence) {

@@ -1,34 +1,33 @@
 #pragma once
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "sim/value_table.h"
 
 namespace lumo {
 
-// One delivery: a value arriving at a terminal at a time. `route` is the
-// kernel's note of where the value goes from there (its signal and whether
-// the terminal is recorded), taken when the event is made so that
-// delivering it needs no look-up of the terminal.
+// One delivery: a value arriving at a time. `target` says where: the kernel
+// keeps there the route of the terminal the value arrives at (see Kernel).
 struct Event {
   std::int32_t time;
-  std::uint32_t terminal;
+  std::uint32_t target;
   ValueId value;
-  std::uint32_t route = 0;
 };
 
 // Events leave in time order and, at equal times, in the order they were
-// inserted. Near times live in a ring of per-time FIFO arrays, so inserting
-// and popping the dense traffic of a running circuit costs O(1) and walks
-// memory in order; an array that grew large gives its memory back once
-// drained, so memory follows the events in flight. Times outside the ring's
-// window wait in a heap ordered by (time, insertion) and move into their
-// array, still in insertion order, before any event can be inserted there
-// directly.
+// inserted. Near times live in a ring of per-time FIFO lists of fixed-size
+// chunks drawn from one pool, so inserting and popping the dense traffic of a
+// running circuit costs O(1), walks memory in order, and holds 8 bytes per
+// event in flight (the time is the slot's). Times outside the ring's window
+// wait in a heap ordered by (time, insertion) and move into their list,
+// still in insertion order, before any event can be inserted there directly.
 class EventQueue {
  public:
   EventQueue() : slots_(kWindow) {}
+  EventQueue(const EventQueue& other);
+  EventQueue& operator=(const EventQueue&) = delete;
 
   void Insert(const Event& event) {
     ++size_;
@@ -41,28 +40,46 @@ class EventQueue {
   bool Empty() const { return size_ == 0; }
   std::size_t Size() const { return size_; }
   // The next event; the queue must not be empty.
-  const Event& First() {
+  Event First() {
     const Slot& slot = Locate();
-    return slot.events[slot.head];
+    const Entry& entry = slot.head->entries[slot.head_index];
+    return {base_, entry.target, entry.value};
   }
   Event Pop() {
     Slot& slot = Locate();
-    const Event event = slot.events[slot.head++];
-    if (slot.head == slot.events.size()) Drain(slot);
+    const Entry entry = slot.head->entries[slot.head_index++];
+    if (slot.head == slot.tail && slot.head_index == slot.tail_index) {
+      Release(slot.head);
+      slot = Slot{};
+    } else if (slot.head_index == kChunk) {
+      Chunk* next = slot.head->next;
+      Release(slot.head);
+      slot.head = next;
+      slot.head_index = 0;
+    }
     --listed_;
     --size_;
-    return event;
+    return {base_, entry.target, entry.value};
   }
   void Clear();
 
  private:
   static constexpr std::int64_t kWindow = 1024;  // a power of two
-  // Drained arrays keep at most this many places.
-  static constexpr std::size_t kKeep = 256;
+  static constexpr std::uint32_t kChunk = 126;
 
+  struct Entry {
+    std::uint32_t target;
+    ValueId value;
+  };
+  struct Chunk {
+    Entry entries[kChunk];
+    Chunk* next = nullptr;
+  };
   struct Slot {
-    std::vector<Event> events;
-    std::size_t head = 0;
+    Chunk* head = nullptr;
+    Chunk* tail = nullptr;
+    std::uint32_t head_index = 0;
+    std::uint32_t tail_index = 0;
   };
   struct Waiting {
     Event event;
@@ -73,29 +90,44 @@ class EventQueue {
     return slots_[static_cast<std::uint64_t>(time) & (kWindow - 1)];
   }
   void Append(const Event& event) {
-    SlotOf(event.time).events.push_back(event);
+    Slot& slot = SlotOf(event.time);
+    if (slot.tail == nullptr) {
+      slot.head = slot.tail = Acquire();
+    } else if (slot.tail_index == kChunk) {
+      slot.tail->next = Acquire();
+      slot.tail = slot.tail->next;
+      slot.tail_index = 0;
+    }
+    slot.tail->entries[slot.tail_index++] = {event.target, event.value};
     ++listed_;
   }
-  void Drain(Slot& slot);
+  Chunk* Acquire();
+  void Release(Chunk* chunk) {
+    chunk->next = free_;
+    free_ = chunk;
+  }
   void InsertOutsideWindow(const Event& event);
   void PushWaiting(const Event& event, std::uint64_t sequence);
   Waiting PopWaiting();
   // Puts the window's start on the next event's time, pulling in the waiting
   // events that then fall inside it.
   Slot& Locate() {
-    if (listed_ != 0) {
-      Slot& slot = SlotOf(base_);
-      if (slot.head != slot.events.size()) return slot;
-    }
+    if (listed_ != 0 && SlotOf(base_).head != nullptr) return SlotOf(base_);
     return LocateLater();
   }
   Slot& LocateLater();
   void MoveTo(std::int32_t time);
+  // Every listed event in time and list order.
+  std::vector<Event> Listed() const;
+  // Gives every listed event's chunks back to the pool.
+  void ReleaseSlots();
   // An event earlier than the window (a negative delay): every listed event
-  // goes back to the heap, in its array's order.
+  // goes back to the heap, in list order.
   void Unanchor();
 
   std::vector<Slot> slots_;
+  std::vector<std::unique_ptr<Chunk>> chunks_;  // owns every chunk
+  Chunk* free_ = nullptr;
   std::vector<Waiting> waiting_;  // a binary min-heap on (time, sequence)
   std::uint64_t next_sequence_ = 0;
   std::size_t listed_ = 0;

@@ -88,18 +88,19 @@ int Kernel::InitialSimulation() {
   std::unordered_set<std::uint32_t> seen;
   int result = 1;
   for (const Event& event : queued) {
-    if (!seen.insert(event.terminal).second) continue;
+    const std::uint32_t terminal = TerminalOf(event);
+    if (!seen.insert(terminal).second) continue;
     if (event.time < -100) {
       Warn("初期シミュレーションが正常終了しませんでした。回路が発振している可能性があります。\n");
       result = 0;
       break;
     }
-    const std::int32_t signal = netlist_.terminals[event.terminal].signal;
+    const std::int32_t signal = netlist_.terminals[terminal].signal;
     if (signal == Netlist::kNoSignal || event.value == kValueX || event.value == kValueZ) continue;
     const Netlist::Signal& s = netlist_.signals[signal];
     for (std::uint32_t i = s.first; i < s.first + s.count; ++i) {
       const std::uint32_t receiver = netlist_.signal_terminals[i].terminal;
-      if (receiver == event.terminal) continue;
+      if (receiver == terminal) continue;
       if (Evaluate(*this, receiver, event.value, event.time) == 0) {
         result = 0;
         break;
@@ -143,19 +144,18 @@ int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
 }
 
 int Kernel::Propagate(const Event& event, LineBuffer& out) {
-  if (event.route == kUnrouted) return 1;
-  const std::uint32_t signal_index = event.route & ~kRecorded;
-  const Netlist::Signal& signal = netlist_.signals[signal_index];
+  if ((event.target & Netlist::kUnconnected) != 0) return 1;
+  const Netlist::Fanout* const self = netlist_.signal_terminals.data() + event.target;
+  const Netlist::Signal& signal = netlist_.signals[self->signal];
   if (signal.save)
-    AppendLine(SignalLineName(static_cast<std::int32_t>(signal_index)), event.time, event.value,
+    AppendLine(SignalLineName(static_cast<std::int32_t>(self->signal)), event.time, event.value,
                out);
-  if ((event.route & kRecorded) != 0)
-    AppendLine(TerminalLineName(event.terminal), event.time, event.value, out);
+  if (self->recorded) AppendLine(TerminalLineName(self->terminal), event.time, event.value, out);
   if (values_.Blocked(event.value)) return 1;
   const Netlist::Fanout* fanout = netlist_.signal_terminals.data() + signal.first;
   const Netlist::Fanout* const end = fanout + signal.count;
   for (; fanout != end; ++fanout) {
-    if (fanout->terminal == event.terminal) continue;
+    if (fanout == self) continue;
     if (IsGate(fanout->primitive)) {
       if (EvaluateOneBitGate(*this, *fanout, event.value, event.time) == 1) continue;
     } else if (fanout->io) {

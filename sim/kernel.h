@@ -83,15 +83,17 @@ class Kernel {
     std::int64_t at = std::int64_t{time} + delay;
     if (at > INT32_MAX) at = INT32_MAX;
     if (at < INT32_MIN) at = INT32_MIN;
-    Enqueue({static_cast<std::int32_t>(at), terminal, value});
+    Enqueue(static_cast<std::int32_t>(at), terminal, value);
   }
-  // Queues an event, noting its route.
-  void Enqueue(Event event) {
-    const Netlist::Terminal& t = netlist_.terminals[event.terminal];
-    event.route = t.signal == Netlist::kNoSignal
-                      ? kUnrouted
-                      : static_cast<std::uint32_t>(t.signal) | (t.save ? kRecorded : 0);
-    queue_.Insert(event);
+  // Queues a value arriving at a terminal.
+  void Enqueue(std::int32_t time, std::uint32_t terminal, ValueId value) {
+    queue_.Insert({time, netlist_.terminals[terminal].route, value});
+  }
+  // The terminal an event arrives at.
+  std::uint32_t TerminalOf(const Event& event) const {
+    return (event.target & Netlist::kUnconnected) != 0
+               ? event.target & ~Netlist::kUnconnected
+               : netlist_.signal_terminals[event.target].terminal;
   }
 
   // Shows the message for an event at an output; the evaluator returns 0.
@@ -113,11 +115,6 @@ class Kernel {
   void Warn(const std::string& text) { messages_.Warn(text, owner_); }
 
  private:
-  // An event's route: its terminal's signal, with the top bit set when the
-  // terminal is recorded; kUnrouted for an unconnected terminal.
-  static constexpr std::uint32_t kRecorded = 0x80000000u;
-  static constexpr std::uint32_t kUnrouted = 0x7fffffffu;
-
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
   int Propagate(const Event& event, LineBuffer& out);
   // An output pattern line: the name (with its blank), the time, the value.

@@ -59,8 +59,12 @@ struct Netlist {
     ValueId value = kValueX;
     std::int32_t signal = kNoSignal;
     std::uint32_t element = 0;
+    // Where a value leaving this terminal goes: the index of its own entry
+    // among the fan-out entries, or kUnconnected with the terminal's index.
+    std::uint32_t route = 0;
     bool save = false;
   };
+  static constexpr std::uint32_t kUnconnected = 0x80000000u;
   struct Element {
     std::uint32_t first_terminal = 0;
     std::uint32_t terminal_count = 0;
@@ -85,8 +89,10 @@ struct Netlist {
     std::uint32_t first_terminal = 0;
     std::uint32_t terminal_count = 0;
     Delay output_delay;  // the last terminal's: a gate's output
+    std::uint32_t signal = 0;
     Primitive primitive = Primitive::kNone;
     bool io = false;
+    bool recorded = false;  // the terminal's own changes are written
   };
   struct Function {
     std::string name;

@@ -121,7 +121,9 @@ int Simulator::LoadCircuit(const std::string& path) {
       terminal.value = "x";
       terminal.save = e.io ? 'y' : 'n';
       terminal_index_.emplace(&terminal, static_cast<std::uint32_t>(netlist.terminals.size()));
-      netlist.terminals.push_back({kValueX, Netlist::kNoSignal, index, e.io});
+      const auto t = static_cast<std::uint32_t>(netlist.terminals.size());
+      netlist.terminals.push_back(
+          {kValueX, Netlist::kNoSignal, index, Netlist::kUnconnected | t, e.io});
       netlist.terminal_names.push_back(terminal.name());
     }
   }
@@ -137,6 +139,8 @@ int Simulator::LoadCircuit(const std::string& path) {
       Netlist::Fanout fanout;
       fanout.terminal = t;
       fanout.element = netlist.terminals[t].element;
+      fanout.signal = static_cast<std::uint32_t>(index);
+      netlist.terminals[t].route = static_cast<std::uint32_t>(netlist.signal_terminals.size());
       netlist.signal_terminals.push_back(fanout);
       netlist.terminals[t].signal = index;
     }
@@ -192,9 +196,7 @@ int Simulator::ReadWaveform(std::istream& in) {
     if (value != "0" && value != "1" && value != "x" && value != "z") value = BitsOfHex(value);
     if (value.empty()) return PatternDamaged();
     const ValueId id = kernel_.values().Intern(value);
-    // Routes are taken now: the pins are recorded from the start, so no
-    // command changes them later.
-    kernel_.Enqueue({time, terminal, id});
+    kernel_.Enqueue(time, terminal, id);
     kernel_.SetValue(terminal, id);
     if (time > latest_input_time_) latest_input_time_ = time;
   }
@@ -295,7 +297,7 @@ void Simulator::ScheduleConstants() {
     if ((function != "_0" && function != "_1") || netlist.elements[e].terminal_count == 0) continue;
     const ValueId value = function == "_0" ? kValue0 : kValue1;
     const std::uint32_t terminal = netlist.elements[e].first_terminal;
-    kernel_.Enqueue({0, terminal, value});
+    kernel_.Enqueue(0, terminal, value);
     kernel_.SetValue(terminal, value);
   }
 }
@@ -344,6 +346,7 @@ int Simulator::BindEvaluators() {
     fanout.terminal_count = element.terminal_count;
     fanout.primitive = element.primitive;
     fanout.io = element.io;
+    fanout.recorded = netlist.terminals[fanout.terminal].save;
     if (element.delays != nullptr && element.terminal_count > 0)
       fanout.output_delay = element.delays[element.terminal_count - 1];
   }

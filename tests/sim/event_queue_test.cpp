@@ -31,7 +31,7 @@ class LinearQueue {
 
 void ExpectSame(const Event& expected, const Event& actual, int step) {
   ASSERT_EQ(expected.time, actual.time) << "step " << step;
-  ASSERT_EQ(expected.terminal, actual.terminal) << "step " << step;
+  ASSERT_EQ(expected.target, actual.target) << "step " << step;
   ASSERT_EQ(expected.value, actual.value) << "step " << step;
 }
 
@@ -83,17 +83,17 @@ TEST(EventQueue, DeliversInTheSameOrderAsALinearList) {
 TEST(EventQueue, EqualTimesLeaveInInsertionOrderAcrossTheWindowEdge) {
   EventQueue queue;
   queue.Insert({0, 0, kValue0});
-  EXPECT_EQ(queue.Pop().terminal, 0u);  // anchors the window at 0
+  EXPECT_EQ(queue.Pop().target, 0u);  // anchors the window at 0
   // Time 5000 lies beyond the window: the first two wait in the heap, the
   // third is inserted once the window has reached it.
   queue.Insert({5000, 1, kValue0});
   queue.Insert({5000, 2, kValue0});
   queue.Insert({4500, 3, kValue0});
-  EXPECT_EQ(queue.Pop().terminal, 3u);
+  EXPECT_EQ(queue.Pop().target, 3u);
   queue.Insert({5000, 4, kValue0});
   queue.Insert({4999, 5, kValue0});
   for (std::uint32_t expected : {5u, 1u, 2u, 4u})
-    EXPECT_EQ(queue.Pop().terminal, expected);
+    EXPECT_EQ(queue.Pop().target, expected);
   EXPECT_TRUE(queue.Empty());
 }
 
