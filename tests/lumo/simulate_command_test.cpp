@@ -1,0 +1,83 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "tools/lumo/commands.h"
+
+namespace lumo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+class LumoSimulate : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / "lumo_simulate_command_test";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    Write("d.dly", "((_mem (a 0 0) (d 0 0) (q 2 2) (r 0 0) (w 0 0)))");
+    Write("c.lcr",
+          "(c)\n  (c c) (m _mem) ()\n  (A) (D) (R) (W) (Q) ()\n"
+          "  (c A A) (c D D) (c R R) (c W W) (c Q Q) (m a A) (m d D) (m q Q) (m r R) (m w W) ()\n");
+    Write("p.lpt", "m m 1 5 z\na A 1 0 1\na D 1 0 0\na R 2 0 0 20 1\na W 1 0 0\ne\n");
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  void Write(const std::string& name, const std::string& text) const {
+    std::ofstream(Path(name), std::ios::binary) << text;
+  }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  int Simulate(Arguments extra = {}) {
+    Arguments args = {"simulate",  "--delays",    Path("d.dly"), "--circuit",    Path("c.lcr"),
+                      "--pattern", Path("p.lpt"), "--out",       Path("out.tmp")};
+    args.insert(args.end(), extra.begin(), extra.end());
+    out_.str({});
+    err_.str({});
+    return Main(args, out_, err_);
+  }
+
+  std::ostringstream out_, err_;
+
+ private:
+  fs::path folder_;
+};
+
+TEST_F(LumoSimulate, WritesOutputRegisterLogAndStatistics) {
+  ASSERT_EQ(Simulate({"--reglog", Path("reg.tmp"), "--stats", Path("stats.tmp")}), kOk)
+      << err_.str();
+  EXPECT_NE(Read("out.tmp").find("c.Q 22 5\n"), std::string::npos) << Read("out.tmp");
+  EXPECT_EQ(Read("reg.tmp"),
+            "\n         0: メモリ    1 \n            (input)   5 \n            　　　　    \n"
+            "\n        20: メモリ    1 \n            (read)    5 \n            　　　　  = \n");
+  EXPECT_EQ(Read("stats.tmp").rfind("実行時間 = ", 0), 0u);
+  EXPECT_TRUE(err_.str().empty());
+}
+
+TEST_F(LumoSimulate, AFailedRunReportsAndKeepsWhatWasWritten) {
+  // The stop command ends the run at 10, before the read at 20.
+  Write("cmd.cmd", "stop 10 end");
+  EXPECT_EQ(Simulate({"--commands", Path("cmd.cmd")}), kFailed);
+  EXPECT_NE(err_.str().find("時間 10 で強制終了しました。"), std::string::npos);
+  EXPECT_NE(Read("out.tmp").find("c.A 0 1\n"), std::string::npos);
+
+  Write("d.dly", "((_mem (a 0 0)");
+  EXPECT_EQ(Simulate(), kFailed);
+  EXPECT_NE(err_.str().find("読むべきデータがありません。"), std::string::npos);
+}
+
+TEST_F(LumoSimulate, BadUsage) {
+  EXPECT_EQ(Main({"simulate", "--delays", Path("d.dly")}, out_, err_), kUsage);
+  EXPECT_EQ(Main({"simulate", "--frob", "x"}, out_, err_), kUsage);
+  EXPECT_EQ(Simulate({"--out"}), kUsage);
+}
+
+}  // namespace
+}  // namespace lumo::cli
