@@ -43,13 +43,10 @@ std::vector<Event> EventQueue::Listed() const {
   std::vector<Event> events;
   if (!anchored_) return events;
   for (std::int64_t time = base_; time < base_ + kWindow; ++time) {
-    const Slot& slot = slots_[static_cast<std::uint64_t>(time) & (kWindow - 1)];
-    std::uint32_t index = slot.head_index;
-    for (const Chunk* chunk = slot.head; chunk != nullptr; chunk = chunk->next, index = 0) {
-      const std::uint32_t end = chunk == slot.tail ? slot.tail_index : kChunk;
-      for (; index < end; ++index)
-        events.push_back({static_cast<std::int32_t>(time), chunk->entries[index].target,
-                          chunk->entries[index].value});
+    Slot cursor = slots_[static_cast<std::uint64_t>(time) & (kWindow - 1)];
+    while (cursor.head != nullptr) {
+      const Item item = Next(cursor);
+      events.push_back({static_cast<std::int32_t>(time), item.target, item.value});
     }
   }
   return events;

@@ -19,10 +19,12 @@ struct Event {
 // Events leave in time order and, at equal times, in the order they were
 // inserted. Near times live in a ring of per-time FIFO lists of fixed-size
 // chunks drawn from one pool, so inserting and popping the dense traffic of a
-// running circuit costs O(1), walks memory in order, and holds 8 bytes per
-// event in flight (the time is the slot's). Times outside the ring's window
-// wait in a heap ordered by (time, insertion) and move into their list,
-// still in insertion order, before any event can be inserted there directly.
+// running circuit costs O(1) and walks memory in order. The time is the
+// slot's, and an event whose value is one of the four one-bit values takes a
+// single 32-bit word, so millions of events in flight stay small. Times
+// outside the ring's window wait in a heap ordered by (time, insertion) and
+// move into their list, still in insertion order, before any event can be
+// inserted there directly.
 class EventQueue {
  public:
   EventQueue() : slots_(kWindow) {}
@@ -41,38 +43,37 @@ class EventQueue {
   std::size_t Size() const { return size_; }
   // The next event; the queue must not be empty.
   Event First() {
-    const Slot& slot = Locate();
-    const Entry& entry = slot.head->entries[slot.head_index];
-    return {base_, entry.target, entry.value};
+    Slot cursor = Locate();
+    const Item item = Next(cursor);
+    return {base_, item.target, item.value};
   }
   Event Pop() {
     Slot& slot = Locate();
-    const Entry entry = slot.head->entries[slot.head_index++];
-    if (slot.head == slot.tail && slot.head_index == slot.tail_index) {
-      Release(slot.head);
-      slot = Slot{};
-    } else if (slot.head_index == kChunk) {
-      Chunk* next = slot.head->next;
-      Release(slot.head);
-      slot.head = next;
-      slot.head_index = 0;
+    Chunk* const first = slot.head;
+    Chunk* const last = slot.tail;
+    const Item item = Next(slot);
+    // Give back the chunks the event was read from to the end.
+    if (slot.head != first) {
+      Release(first);
+      if (slot.head == nullptr && last != first) Release(last);
     }
     --listed_;
     --size_;
-    return {base_, entry.target, entry.value};
+    return {base_, item.target, item.value};
   }
   void Clear();
 
  private:
   static constexpr std::int64_t kWindow = 1024;  // a power of two
-  static constexpr std::uint32_t kChunk = 126;
+  static constexpr std::uint32_t kChunk = 254;   // words
+  // A one-word event: the value id in the top three bits, the target below.
+  static constexpr std::uint32_t kTargetBits = 29;
+  static constexpr std::uint32_t kTargetMask = (1u << kTargetBits) - 1;
+  // The top bits of the first of three words: target and value follow.
+  static constexpr std::uint32_t kWide = 7;
 
-  struct Entry {
-    std::uint32_t target;
-    ValueId value;
-  };
   struct Chunk {
-    Entry entries[kChunk];
+    std::uint32_t words[kChunk];
     Chunk* next = nullptr;
   };
   struct Slot {
@@ -91,6 +92,16 @@ class EventQueue {
   }
   void Append(const Event& event) {
     Slot& slot = SlotOf(event.time);
+    if (event.value <= kValueZ && event.target <= kTargetMask) {
+      Put(slot, (event.value << kTargetBits) | event.target);
+    } else {
+      Put(slot, kWide << kTargetBits);
+      Put(slot, event.target);
+      Put(slot, event.value);
+    }
+    ++listed_;
+  }
+  void Put(Slot& slot, std::uint32_t word) {
     if (slot.tail == nullptr) {
       slot.head = slot.tail = Acquire();
     } else if (slot.tail_index == kChunk) {
@@ -98,8 +109,29 @@ class EventQueue {
       slot.tail = slot.tail->next;
       slot.tail_index = 0;
     }
-    slot.tail->entries[slot.tail_index++] = {event.target, event.value};
-    ++listed_;
+    slot.tail->words[slot.tail_index++] = word;
+  }
+  struct Item {
+    std::uint32_t target;
+    ValueId value;
+  };
+  // Reads the next word at `cursor` (a slot or a copy of one) and moves the
+  // cursor on; an emptied cursor becomes an empty slot.
+  static std::uint32_t NextWord(Slot& cursor) {
+    const std::uint32_t word = cursor.head->words[cursor.head_index++];
+    if (cursor.head == cursor.tail && cursor.head_index == cursor.tail_index) {
+      cursor = Slot{};
+    } else if (cursor.head_index == kChunk) {
+      cursor.head = cursor.head->next;
+      cursor.head_index = 0;
+    }
+    return word;
+  }
+  static Item Next(Slot& cursor) {
+    const std::uint32_t word = NextWord(cursor);
+    if (word >> kTargetBits != kWide) return {word & kTargetMask, word >> kTargetBits};
+    const std::uint32_t target = NextWord(cursor);
+    return {target, NextWord(cursor)};
   }
   Chunk* Acquire();
   void Release(Chunk* chunk) {

@@ -60,8 +60,12 @@ TEST(EventQueue, DeliversInTheSameOrderAsALinearList) {
           time = where < 98 ? INT32_MAX - static_cast<std::int32_t>(random() % 3)
                             : INT32_MIN + static_cast<std::int32_t>(random() % 3);
         time = std::clamp<std::int64_t>(time, INT32_MIN, INT32_MAX);
-        const Event event{static_cast<std::int32_t>(time), label++,
-                          static_cast<ValueId>(random() % 4)};
+        // Mostly one-bit values on small targets (one word each), sometimes
+        // wider values or targets (three words), so both share the lists.
+        const std::uint32_t target = random() % 10 == 0 ? 0x80000000u + label++ : label++;
+        const Event event{
+            static_cast<std::int32_t>(time), target,
+            static_cast<ValueId>(random() % 10 == 0 ? 4 + random() % 100 : random() % 4)};
         queue.Insert(event);
         reference.Insert(event);
       } else {
