@@ -1,0 +1,143 @@
+// ReadCircuit: the four sections of a circuit file into the store.
+
+#include <streambuf>
+#include <string>
+
+#include "circuit/circuit_errors.h"
+#include "circuit/circuit_file.h"
+#include "lists/list.h"
+#include "lists/list_printer.h"
+
+namespace lumo {
+
+namespace {
+
+// Hands the list reader the bytes of a source stream one by one and answers
+// its position queries from a count, without asking the source: on a file
+// stream every such query is a system call, two per expression read.
+class CountingInput : public std::streambuf {
+ public:
+  explicit CountingInput(std::streambuf* source) : source_(source) {}
+
+ protected:
+  int_type underflow() override {
+    return source_ == nullptr ? traits_type::eof() : source_->sgetc();
+  }
+
+  int_type uflow() override {
+    if (source_ == nullptr) return traits_type::eof();
+    const int_type c = source_->sbumpc();
+    if (!traits_type::eq_int_type(c, traits_type::eof())) ++count_;
+    return c;
+  }
+
+  pos_type seekoff(off_type offset, std::ios_base::seekdir direction,
+                   std::ios_base::openmode which) override {
+    if (offset == 0 && direction == std::ios_base::cur && (which & std::ios_base::in))
+      return pos_type(count_);
+    return pos_type(off_type(-1));
+  }
+
+ private:
+  std::streambuf* source_;
+  off_type count_ = 0;
+};
+
+// The item at `index` of the list `entry`; null when the entry is not a list
+// or is shorter.
+const ListCell* ItemAt(const ListCell* entry, int index) {
+  const ListCell* cell = entry;
+  for (int i = 0; i < index && cell->IsCons(); ++i)
+    cell = cell->cdr();
+  return cell->IsCons() ? cell->car() : nullptr;
+}
+
+const std::string* NameAt(const ListCell* entry, int index) {
+  const ListCell* item = ItemAt(entry, index);
+  return item != nullptr && item->kind() == ListCell::kString ? &item->text() : nullptr;
+}
+
+[[noreturn]] void Reject(const char* tag, const List& entry) {
+  throw CircuitError(tag, MessageForm(entry.Top().cell()));
+}
+
+// Reads the entries of one section up to its closing empty list.
+template <class Take>
+void ReadSection(std::istream& in, List& entry, Take take) {
+  for (;;) {
+    entry.Read(in);
+    if (entry.IsNil()) return;
+    take(entry.Top().cell());
+  }
+}
+
+void ReadBody(CircuitStore& store, Circuit& circuit, std::istream& in) {
+  List entry;
+  ReadSection(in, entry, [&](const ListCell* cell) {
+    const std::string* name = NameAt(cell, 0);
+    const std::string* function = NameAt(cell, 1);
+    if (name == nullptr || function == nullptr) Reject(kReadCircuitElementEntry, entry);
+    circuit.AddElement(*name, store.Function(*function));
+  });
+  ReadSection(in, entry, [&](const ListCell* cell) {
+    const std::string* name = NameAt(cell, 0);
+    if (name == nullptr) Reject(kReadCircuitSignalEntry, entry);
+    circuit.AddSignal(*name);
+  });
+  // The entries of one element come together; its lookup serves them all.
+  Element* element = nullptr;
+  ReadSection(in, entry, [&](const ListCell* cell) {
+    const std::string* element_name = NameAt(cell, 0);
+    const std::string* terminal_name = NameAt(cell, 1);
+    const ListCell* signal_item = ItemAt(cell, 2);
+    // A missing third item reads as the empty list, as a path walk gives it.
+    const bool connected = signal_item != nullptr && !signal_item->IsNil();
+    if (element_name == nullptr || terminal_name == nullptr ||
+        (connected && signal_item->kind() != ListCell::kString))
+      Reject(kReadCircuitConnectionEntry, entry);
+    if (element == nullptr || element->name() != *element_name) {
+      element = circuit.FindElement(*element_name);
+      if (element == nullptr) Reject(kReadCircuitUnknownElement, entry);
+    }
+    Signal* signal = nullptr;
+    if (connected) {
+      signal = circuit.FindSignal(signal_item->text());
+      if (signal == nullptr) Reject(kReadCircuitUnknownSignal, entry);
+    }
+    Terminal& terminal = element->AddTerminal(*terminal_name);
+    if (signal != nullptr) terminal.ConnectTo(*signal);
+  });
+}
+
+// The name expression; null when it is the empty list (no circuit).
+Circuit* ReadHead(CircuitStore& store, std::istream& in) {
+  List head;
+  head.Read(in);
+  if (head.IsNil()) return nullptr;
+  const std::string* name = NameAt(head.Top().cell(), 0);
+  if (name == nullptr) Reject(kReadCircuitName, head);
+  return &store.AddCircuit(*name);
+}
+
+}  // namespace
+
+Circuit* ReadCircuit(CircuitStore& store, std::istream& stream) {
+  CountingInput counting(stream.rdbuf());
+  std::istream in(&counting);
+  const FunctionRecord* registry_head = store.first_function();
+  Circuit* circuit = nullptr;
+  try {
+    circuit = ReadHead(store, in);
+    if (circuit != nullptr) ReadBody(store, *circuit, in);
+  } catch (...) {
+    // Nothing of a rejected file stays behind.
+    if (circuit != nullptr) store.RemoveCircuit(*circuit);
+    store.RemoveFunctionsNewerThan(registry_head);
+    stream.setstate(in.rdstate());
+    throw;
+  }
+  stream.setstate(in.rdstate());
+  return circuit;
+}
+
+}  // namespace lumo
