@@ -128,6 +128,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
   InstanceReplacer replacer(store_, *top, host_, owner_, [&files](const FunctionRecord& function) {
     return !files.PathOf(function.name()).empty();
   });
+  replacer.set_element_limit(element_limit_);
   std::size_t element_expansions = 0;
   while (Element* candidate = replacer.NextCandidate()) {
     const std::string function = candidate->function_name();
@@ -163,7 +164,9 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
 }
 
 std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub, Circuit& parent) {
-  return InstanceReplacer(store_, parent, host_, owner_).Replace(sub);
+  InstanceReplacer replacer(store_, parent, host_, owner_);
+  replacer.set_element_limit(element_limit_);
+  return replacer.Replace(sub);
 }
 
 std::size_t HierarchyExpander::MergeBusLines(Circuit& circuit) {

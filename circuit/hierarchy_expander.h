@@ -10,6 +10,7 @@
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
+#include "circuit/instance_replacer.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
 
@@ -53,6 +54,8 @@ class HierarchyExpander {
 
   // For tests: a clock other than the system's.
   void set_clock(Clock clock) { clock_ = std::move(clock); }
+  // The most elements an expanded circuit may have (see InstanceReplacer).
+  void set_element_limit(std::size_t limit) { element_limit_ = limit; }
 
  private:
   Circuit* ReadTop(const std::string& path);
@@ -66,6 +69,7 @@ class HierarchyExpander {
   BusSignalCounter& bus_signals_;
   void* owner_;
   Clock clock_;
+  std::size_t element_limit_ = InstanceReplacer::kDefaultElementLimit;
 };
 
 }  // namespace lumo

@@ -111,6 +111,16 @@ std::optional<std::size_t> InstanceReplacer::Replace(const Circuit& sub) {
       ReportCycle(sub, instance, level, outermost);
       return std::nullopt;
     }
+    // The instance and the copy of the pin element go again.
+    const std::size_t grown =
+        parent_.element_count() - 1 + sub.element_count() - (sub.IoPseudoElement() ? 1 : 0);
+    if (grown > element_limit_) {
+      host_.Warn("展開した回路の素子数が " + std::to_string(element_limit_) +
+                     " を超えるため、素子 " + instance.name() + "(" + sub.name() +
+                     ") を展開できません。",
+                 owner_);
+      return std::nullopt;
+    }
     levels_.push_back(Level{sub.name(), key, level});
     Element* inside_pins = CopyInside(sub, instance, &levels_.back());
     if (!JoinPins(sub, instance, inside_pins)) return std::nullopt;

@@ -25,6 +25,10 @@ namespace lumo {
 // it, and every circuit handed to Replace must live in `store`.
 class InstanceReplacer {
  public:
+  // Ten million elements take several gigabytes: far beyond any circuit
+  // drawn by hand, and only reached by sub-circuits nested many levels deep.
+  static constexpr std::size_t kDefaultElementLimit = 10'000'000;
+
   // Decides whether elements of a function are sub-circuit instances (the
   // scan's candidates); asked once per function.
   using IsSubCircuit = std::function<bool(const FunctionRecord&)>;
@@ -40,6 +44,10 @@ class InstanceReplacer {
   Element* NextCandidate();
   // Treats the current candidate as a primitive from now on.
   void SkipCandidate();
+
+  // The most elements the parent may grow to; an instance whose copy would
+  // pass it stops the expansion with a message.
+  void set_element_limit(std::size_t limit) { element_limit_ = limit; }
 
   // Replaces every element of the parent whose function name equals the
   // sub-circuit's name ignoring letter case, first in list order first: the
@@ -81,6 +89,7 @@ class InstanceReplacer {
   MessageHost& host_;
   void* owner_;
   IsSubCircuit is_sub_circuit_;
+  std::size_t element_limit_ = kDefaultElementLimit;
 
   std::deque<Level> levels_;
   std::vector<Record> records_;

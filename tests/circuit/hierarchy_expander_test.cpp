@@ -286,6 +286,20 @@ TEST_F(Expansion, AnOutputThatCannotBeWrittenFailsWithAMessage) {
   EXPECT_NE(Shown()[0].find(outer + "-" + inner), std::string::npos);
 }
 
+TEST_F(Expansion, AHierarchyGrowingPastTheElementLimitStops) {
+  Part("half", kHalf);
+  const std::string top =
+      "(top)\n  (top top) (U1 half) (U2 half) ()\n  (x) ()\n"
+      "  (U1 a x) (U1 b x) (U1 c x) (U1 s x) (U2 a x) (U2 b x) (U2 c x) (U2 s x) ()\n";
+  // Four gates and the pin element.
+  expander_.set_element_limit(5);
+  EXPECT_TRUE(Expand("top", top));
+  expander_.set_element_limit(4);
+  EXPECT_FALSE(Expand("top", top));
+  EXPECT_EQ(Shown(),
+            Texts{"展開した回路の素子数が 4 を超えるため、素子 U1(half) を展開できません。"});
+}
+
 TEST_F(Expansion, ExpandInstancesReplacesEveryInstanceAndCatchesSelfContainment) {
   Part("box", kBox);
   std::istringstream sub_text(kBox);
