@@ -30,7 +30,7 @@ constexpr int kRepeats = 3;
 
 // Builds one circuit file: `pins` become the pins of the circuit, each
 // element is (name, function, {terminal, signal}...) with "" for no signal.
-struct ElementSpec {
+struct ElementPlan {
   std::string name;
   std::string function;
   std::vector<std::pair<std::string, std::string>> pins;
@@ -38,16 +38,16 @@ struct ElementSpec {
 
 void WriteFile(const fs::path& path, const std::string& name,
                const std::vector<std::pair<std::string, std::string>>& pins,
-               const std::vector<ElementSpec>& elements) {
+               const std::vector<ElementPlan>& elements) {
   lumo::CircuitStore store;
   lumo::Circuit& circuit = store.AddCircuit(name);
   const auto signal = [&circuit](const std::string& signal_name) -> lumo::Signal& {
     if (lumo::Signal* found = circuit.FindSignal(signal_name)) return *found;
     return circuit.AddSignal(signal_name);
   };
-  for (const ElementSpec& spec : elements) {
-    lumo::Element& element = circuit.AddElement(spec.name, store.Function(spec.function));
-    for (const auto& [terminal, signal_name] : spec.pins) {
+  for (const ElementPlan& plan : elements) {
+    lumo::Element& element = circuit.AddElement(plan.name, store.Function(plan.function));
+    for (const auto& [terminal, signal_name] : plan.pins) {
       lumo::Terminal& pin = element.AddTerminal(terminal);
       if (!signal_name.empty()) pin.ConnectTo(signal(signal_name));
     }
@@ -80,7 +80,7 @@ void WriteCell(const fs::path& folder) {
 
 // row: ten cells in a ripple chain; two sums reach the pins through a bus.
 void WriteRow(const fs::path& folder) {
-  std::vector<ElementSpec> elements;
+  std::vector<ElementPlan> elements;
   for (int k = 0; k < 10; ++k)
     elements.push_back({Indexed("C", k),
                         "cell",
@@ -98,7 +98,7 @@ void WriteRow(const fs::path& folder) {
 
 // block: ten rows in a chain.
 void WriteBlock(const fs::path& folder) {
-  std::vector<ElementSpec> elements;
+  std::vector<ElementPlan> elements;
   for (int k = 0; k < 10; ++k)
     elements.push_back({Indexed("R", k),
                         "row",
@@ -114,7 +114,7 @@ void WriteBlock(const fs::path& folder) {
 
 // top: `blocks` blocks in a chain between the pins cin and cout.
 void WriteTop(const fs::path& folder, int blocks) {
-  std::vector<ElementSpec> elements;
+  std::vector<ElementPlan> elements;
   for (int k = 0; k < blocks; ++k)
     elements.push_back({Indexed("B", k),
                         "block",
