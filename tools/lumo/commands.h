@@ -18,6 +18,9 @@ using Arguments = std::vector<std::string>;
 int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 int SimulateCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Flattens a hierarchical circuit file.
+int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Draws symbols into a PNG; only in builds with Qt (LUMO_WITH_QT).
 int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 

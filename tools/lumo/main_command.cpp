@@ -14,6 +14,10 @@ struct Subcommand {
 
 const std::map<std::string, Subcommand>& Subcommands() {
   static const std::map<std::string, Subcommand> commands = {
+      {"expand",
+       {ExpandCommand,
+        "expand IN.lcr OUT [--parts DIR] [--work DIR]\n"
+        "           flatten a hierarchical circuit file"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
       {"simulate",
        {SimulateCommand,

@@ -1,0 +1,212 @@
+#include "circuit/hierarchy_expander.h"
+
+#include <ctime>
+#include <filesystem>
+#include <fstream>
+#include <string_view>
+#include <unordered_map>
+
+#include "circuit/bus_merge.h"
+#include "circuit/circuit_file.h"
+#include "circuit/circuit_statistics.h"
+#include "circuit/global_signals.h"
+#include "circuit/instance_replacer.h"
+#include "common/file_path.h"
+#include "lists/error_message.h"
+
+namespace lumo {
+
+namespace {
+
+// Where the circuit file of each function lies, looked up once per function.
+// File names match ignoring letter case, as they do where the circuit files
+// were first made; an exact match is taken first.
+class SubCircuitFiles {
+ public:
+  SubCircuitFiles(std::string parts_folder, std::string work_folder)
+      : folders_{Folder{std::move(parts_folder)}, Folder{std::move(work_folder)}} {}
+
+  // The circuit file of the function, in the parts folder first; empty when
+  // there is none (a primitive).
+  const std::string& PathOf(const std::string& function) {
+    const auto found = paths_.find(function);
+    if (found != paths_.end()) return found->second;
+    std::string path;
+    if (CanNameFile(function)) {
+      for (Folder& folder : folders_) {
+        path = folder.Find(function + ".lcr");
+        if (!path.empty()) break;
+      }
+    }
+    return paths_.emplace(function, std::move(path)).first->second;
+  }
+
+ private:
+  class Folder {
+   public:
+    explicit Folder(std::string path) : path_(std::move(path)) {}
+
+    std::string Find(const std::string& file_name) {
+      std::string path = JoinPath(path_, file_name);
+      if (Opens(path)) return path;
+      if (!listed_) List();
+      const auto found = by_key_.find(FunctionNameKey(file_name));
+      if (found == by_key_.end()) return {};
+      path = JoinPath(path_, found->second);
+      return Opens(path) ? path : std::string();
+    }
+
+   private:
+    // Every file name of the folder by its lower-case key; of names that
+    // differ only in case, the smallest.
+    void List() {
+      listed_ = true;
+      std::error_code error;
+      std::filesystem::directory_iterator entries(path_.empty() ? "." : path_, error);
+      if (error) return;
+      for (const std::filesystem::directory_entry& entry : entries) {
+        std::string name = entry.path().filename().string();
+        auto [slot, fresh] = by_key_.try_emplace(FunctionNameKey(name), name);
+        if (!fresh && name < slot->second) slot->second = std::move(name);
+      }
+    }
+
+    std::string path_;
+    bool listed_ = false;
+    std::unordered_map<std::string, std::string> by_key_;
+  };
+
+  // A function name with a folder separator names no file of the folder.
+  static bool CanNameFile(std::string_view function) {
+    return !function.empty() &&
+           function.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
+  }
+
+  static bool Opens(const std::string& path) {
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) return false;
+    return std::ifstream(path, std::ios::binary).is_open();
+  }
+
+  Folder folders_[2];
+  std::unordered_map<std::string, std::string> paths_;
+};
+
+void WriteTiming(std::ostream& out, std::int64_t seconds, std::size_t element_expansions,
+                 std::size_t signal_expansions) {
+  const std::size_t expansions = element_expansions + signal_expansions;
+  const double per_expansion = expansions == 0
+                                   ? static_cast<double>(seconds)
+                                   : static_cast<double>(seconds) / static_cast<double>(expansions);
+  out << "実行時間 = " << seconds << " 秒  素子展開 = " << element_expansions
+      << "  信号展開 = " << signal_expansions << "  実行時間／展開 = " << per_expansion << " 秒\n";
+  out.flush();
+}
+
+}  // namespace
+
+HierarchyExpander::HierarchyExpander(CircuitStore& store, MessageHost& host,
+                                     const ErrorTable& errors, std::ostream& statistics,
+                                     BusSignalCounter& bus_signals, void* owner)
+    : store_(store),
+      host_(host),
+      errors_(errors),
+      statistics_(statistics),
+      bus_signals_(bus_signals),
+      owner_(owner),
+      clock_([] { return static_cast<std::int64_t>(std::time(nullptr)); }) {}
+
+bool HierarchyExpander::Expand(const std::string& circuit_path, const std::string& output_path,
+                               const std::string& parts_folder, const std::string& work_folder) {
+  const std::int64_t start = clock_();
+  Circuit* top = ReadTop(circuit_path);
+  if (top == nullptr) return false;
+  statistics_ << "展開前  ";
+  WriteStatistics(statistics_, *top);
+
+  SubCircuitFiles files(parts_folder, work_folder);
+  InstanceReplacer replacer(store_, *top, host_, owner_, [&files](const FunctionRecord& function) {
+    return !files.PathOf(function.name()).empty();
+  });
+  replacer.set_element_limit(element_limit_);
+  std::size_t element_expansions = 0;
+  while (Element* candidate = replacer.NextCandidate()) {
+    const std::string function = candidate->function_name();
+    const std::string& path = files.PathOf(function);
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+      // Gone since it was first looked for: a primitive after all.
+      replacer.SkipCandidate();
+      continue;
+    }
+    const Circuit* sub = ReadFrom(path, in);
+    if (sub == nullptr) return false;
+    if (FunctionNameKey(sub->name()) != FunctionNameKey(function)) {
+      // Its instances would never be found.
+      host_.Warn("回路ファイル " + path + " の回路名 " + sub->name() + " がファイル名と違います。",
+                 owner_);
+      return false;
+    }
+    const std::optional<std::size_t> replaced = replacer.Replace(*sub);
+    if (!replaced) return false;
+    element_expansions += *replaced;
+  }
+  const std::size_t signal_expansions = MergeBusLines(*top);
+  PromoteGlobalSignals(*top);
+  if (!WriteResult(*top, output_path)) return false;
+
+  statistics_ << "展開後  ";
+  WriteStatistics(statistics_, *top);
+  const std::int64_t end = clock_();
+  statistics_ << '\n';
+  WriteTiming(statistics_, end - start, element_expansions, signal_expansions);
+  return true;
+}
+
+std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub, Circuit& parent) {
+  InstanceReplacer replacer(store_, parent, host_, owner_);
+  replacer.set_element_limit(element_limit_);
+  return replacer.Replace(sub);
+}
+
+std::size_t HierarchyExpander::MergeBusLines(Circuit& circuit) {
+  return lumo::MergeBusLines(circuit, bus_signals_);
+}
+
+Circuit* HierarchyExpander::ReadTop(const std::string& path) {
+  std::ifstream in(path, std::ios::binary);
+  std::error_code error;
+  if (!in || std::filesystem::is_directory(path, error)) {
+    host_.Warn("回路ファイル " + path + " がありません。", owner_);
+    return nullptr;
+  }
+  return ReadFrom(path, in);
+}
+
+// A damaged file is shown with the reader's error and the file's path; a
+// file that holds no circuit is reported too.
+Circuit* HierarchyExpander::ReadFrom(const std::string& path, std::istream& in) {
+  Circuit* circuit = nullptr;
+  try {
+    circuit = ReadCircuit(store_, in);
+  } catch (const ErrorMessage& error) {
+    std::string detail = error.detail();
+    if (!detail.empty() && detail.back() != '\n') detail += '\n';
+    ShowError(host_, errors_, error.tag(), detail + path, owner_);
+    return nullptr;
+  }
+  if (circuit == nullptr) host_.Warn("回路ファイル " + path + " に回路がありません。", owner_);
+  return circuit;
+}
+
+bool HierarchyExpander::WriteResult(const Circuit& circuit, const std::string& path) {
+  try {
+    if (WriteCircuitFile(circuit, path)) return true;
+    host_.Warn("ファイル " + path + " に書き込めません。", owner_);
+  } catch (const ErrorMessage& error) {
+    ShowError(host_, errors_, error.tag(), error.detail() + '\n' + path, owner_);
+  }
+  return false;
+}
+
+}  // namespace lumo
