@@ -14,8 +14,8 @@ inline bool IsGate(Primitive primitive) {
 // decided here on value ids alone, without strings. Returns -1 when the
 // inputs are not all one bit wide (the general evaluator takes over), else
 // what the evaluator returns.
-inline int EvaluateOneBitGate(Kernel& kernel, const Netlist::Fanout& e, ValueId value,
-                              std::int32_t time) {
+[[gnu::always_inline]] inline int EvaluateOneBitGate(Kernel& kernel, const Netlist::Fanout& e,
+                                                     ValueId value, std::int32_t time) {
   const std::uint32_t terminal = e.terminal;
   const std::uint32_t inputs = e.terminal_count - 1;
   const std::uint32_t output = e.first_terminal + inputs;

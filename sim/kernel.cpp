@@ -160,7 +160,7 @@ int Kernel::Propagate(const Event& event, LineBuffer& out) {
       if (EvaluateOneBitGate(*this, *fanout, event.value, event.time) == 1) continue;
     } else if (fanout->io) {
       AppendLine(TerminalLineName(fanout->terminal), event.time, event.value, out);
-      netlist_.terminals[fanout->terminal].value = event.value;
+      netlist_.terminal_values[fanout->terminal] = event.value;
       continue;  // the pins' evaluator does nothing
     }
     if (Evaluate(*this, fanout->terminal, event.value, event.time) == 0) return 0;
@@ -213,7 +213,9 @@ int Kernel::ReportUnknowns() {
     for (std::uint32_t terminal = 0; terminal < netlist_.terminals.size() && lines < limit;
          ++terminal) {
       const Netlist::Terminal& t = netlist_.terminals[terminal];
-      if (t.value != kValueX || (t.signal != Netlist::kNoSignal) != connected) continue;
+      if (netlist_.terminal_values[terminal] != kValueX ||
+          (t.signal != Netlist::kNoSignal) != connected)
+        continue;
       report += line(terminal, connected);
       ++lines;
     }

@@ -52,10 +52,10 @@ class Kernel {
   std::int32_t stop_time() const { return stop_time_; }
   void set_stop_time(std::int32_t time) { stop_time_ = time; }
 
-  ValueId Value(std::uint32_t terminal) const { return netlist_.terminals[terminal].value; }
+  ValueId Value(std::uint32_t terminal) const { return netlist_.terminal_values[terminal]; }
   const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
   void SetValue(std::uint32_t terminal, ValueId value) {
-    netlist_.terminals[terminal].value = value;
+    netlist_.terminal_values[terminal] = value;
   }
 
   // The delay of a change to `value`: per character the delay to 0, to 1,
@@ -73,13 +73,13 @@ class Kernel {
   void Drive(std::uint32_t element, std::uint32_t position, ValueId value, std::int32_t time) {
     const Netlist::Element& e = netlist_.elements[element];
     const std::uint32_t terminal = e.first_terminal + position;
-    if (netlist_.terminals[terminal].value == value) return;
+    if (netlist_.terminal_values[terminal] == value) return;
     Schedule(terminal, value, time, DelayFor(e.delays[position], value));
   }
   // Sets and schedules without comparing, after `delay`. Times beyond the
   // 32-bit range stay at its ends rather than wrapping.
   void Schedule(std::uint32_t terminal, ValueId value, std::int32_t time, std::int32_t delay) {
-    netlist_.terminals[terminal].value = value;
+    netlist_.terminal_values[terminal] = value;
     std::int64_t at = std::int64_t{time} + delay;
     if (at > INT32_MAX) at = INT32_MAX;
     if (at < INT32_MIN) at = INT32_MIN;

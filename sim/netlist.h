@@ -56,7 +56,6 @@ struct Netlist {
   static constexpr std::int32_t kNoSignal = -1;
 
   struct Terminal {
-    ValueId value = kValueX;
     std::int32_t signal = kNoSignal;
     std::uint32_t element = 0;
     // Where a value leaving this terminal goes: the index of its own entry
@@ -100,6 +99,9 @@ struct Netlist {
   };
 
   std::vector<Terminal> terminals;
+  // The current value of every terminal, apart from the rest so that the
+  // values evaluators read most stay close together.
+  std::vector<ValueId> terminal_values;
   std::vector<Element> elements;
   std::vector<Signal> signals;
   std::vector<Fanout> signal_terminals;

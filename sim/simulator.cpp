@@ -122,8 +122,8 @@ int Simulator::LoadCircuit(const std::string& path) {
       terminal.save = e.io ? 'y' : 'n';
       terminal_index_.emplace(&terminal, static_cast<std::uint32_t>(netlist.terminals.size()));
       const auto t = static_cast<std::uint32_t>(netlist.terminals.size());
-      netlist.terminals.push_back(
-          {kValueX, Netlist::kNoSignal, index, Netlist::kUnconnected | t, e.io});
+      netlist.terminals.push_back({Netlist::kNoSignal, index, Netlist::kUnconnected | t, e.io});
+      netlist.terminal_values.push_back(kValueX);
       netlist.terminal_names.push_back(terminal.name());
     }
   }
