@@ -75,7 +75,8 @@ int Memory(Kernel& kernel, std::uint32_t element, std::uint32_t position, ValueI
   if (position == kQ) return kernel.OutputCollision(first + position, value, time);
   kernel.SetValue(first + position, value);
   MemoryContents& memory = kernel.memories()[element];
-  const std::string& address = kernel.Text(first);
+  // A copy: interning the value read may move the texts of all values.
+  const std::string address = kernel.Text(first);
   if (position == 0 || position == 3) {
     if (kernel.Value(first + 3) != kValue1) return 1;
     // Reading an address never written creates it with "0".

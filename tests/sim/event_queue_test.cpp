@@ -51,11 +51,11 @@ TEST(EventQueue, DeliversInTheSameOrderAsALinearList) {
         std::int64_t time;
         const unsigned where = random() % 100;
         if (where < 70)
-          time = now + static_cast<std::int32_t>(random() % 8);
+          time = std::int64_t{now} + static_cast<std::int64_t>(random() % 8);
         else if (where < 85)
-          time = now + static_cast<std::int32_t>(random() % 5000);
+          time = std::int64_t{now} + static_cast<std::int64_t>(random() % 5000);
         else if (where < 95)
-          time = now - static_cast<std::int32_t>(random() % 50);
+          time = std::int64_t{now} - static_cast<std::int64_t>(random() % 50);
         else
           time = where < 98 ? INT32_MAX - static_cast<std::int32_t>(random() % 3)
                             : INT32_MIN + static_cast<std::int32_t>(random() % 3);
