@@ -14,6 +14,10 @@ struct Subcommand {
 
 const std::map<std::string, Subcommand>& Subcommands() {
   static const std::map<std::string, Subcommand> commands = {
+      {"convert",
+       {ConvertCommand,
+        "convert SCHEMATIC.ldr OUT.lcr [--sys DIR] [--work DIR]\n"
+        "           convert a schematic into a circuit file"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
 #ifdef LUMO_WITH_QT
       {"symbols",
