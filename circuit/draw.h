@@ -165,8 +165,10 @@ class Draw {
   // Takes path, folder and circuit name from `path` and writes the file
   // atomically. Nothing is written when a name would not read back.
   DrawSaveResult Save(const std::string& path);
-  // The file text. Returns false, having written nothing, when a name would
-  // not read back; `unwritable` then holds it.
+  // The file text. Returns false, having written nothing, when a name or a
+  // string of an extra list would not read back (a hand-made file may hold
+  // a bare word such as 4bit" that no writer can give back); `unwritable`
+  // then holds it.
   bool Write(std::ostream& out, std::string* unwritable = nullptr) const;
 
   ChainRange<DrawElement> elements() { return elements_.Items(); }
@@ -206,7 +208,8 @@ class Draw {
   void ReadElement(ListPosition expression, DrawSymbolFinder& symbols);
   void ReadLine(ListPosition expression);
   void ReadUserSymbolsFor(const std::string& folder);
-  // False when a name or letter would not read back; `unwritable` gets it.
+  // False when a name, letter or string of an extra list would not read
+  // back; `unwritable` gets it.
   bool CheckNames(std::string* unwritable) const;
   void ReportListError(const ListError& error, const List& expression, const char* sentence);
 

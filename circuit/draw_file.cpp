@@ -56,6 +56,24 @@ bool WritableLetter(char letter) {
   return letter != '"';
 }
 
+// True when every string of the extra list reads back as itself; `bad`
+// gets the first that would not.
+bool ExtraWritable(const List& extra, std::string* bad) {
+  std::vector<const ListCell*> pending{extra.Top().cell()};
+  while (!pending.empty()) {
+    const ListCell* cell = pending.back();
+    pending.pop_back();
+    if (cell->IsCons()) {
+      pending.push_back(cell->cdr());
+      pending.push_back(cell->car());
+    } else if (cell->kind() == ListCell::kString && !IsWritableName(cell->text())) {
+      if (bad != nullptr) *bad = cell->text();
+      return false;
+    }
+  }
+  return true;
+}
+
 std::string LetterText(char letter) {
   return QuotedIfNeeded(std::string(1, letter));
 }
@@ -260,13 +278,17 @@ bool Draw::CheckNames(std::string* unwritable) const {
     names.push_back(&element.name_);
     names.push_back(&element.symbol_name_);
     letters = letters && WritableLetter(element.polarity_);
+    if (!ExtraWritable(element.extra_, unwritable)) return false;
     for (const DrawTerminal& terminal : element.terminals()) {
       names.push_back(&terminal.name_);
       letters = letters && WritableLetter(terminal.polarity_);
+      if (!ExtraWritable(terminal.extra_, unwritable)) return false;
     }
   }
-  for (const DrawLine& line : lines_.Items())
+  for (const DrawLine& line : lines_.Items()) {
     names.push_back(&line.name_);
+    if (!ExtraWritable(line.extra_, unwritable)) return false;
+  }
   for (const std::string* name : names) {
     if (!IsWritableName(*name)) {
       if (unwritable != nullptr) *unwritable = *name;

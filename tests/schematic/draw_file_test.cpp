@@ -248,10 +248,20 @@ TEST_F(DrawFile, NamesThatWouldNotReadBackNeverReachTheFile) {
   gate.set_name(std::string(99, 'x'));
   draw.AddLine(0, 0, 4, 0).set_name("(a)");  // quoted, so it reads back
   EXPECT_EQ(draw.Save(path), DrawSaveResult::kSaved);
+  const std::string saved_again = FileText(path);
   Draw again(environment);
   ASSERT_EQ(again.Read(path), DrawReadResult::kRead);
   EXPECT_EQ(again.first_line()->name(), "(a)");
   EXPECT_EQ(again.first_element()->name(), std::string(99, 'x'));
+
+  // A bare word of a hand-made file that no writer can give back.
+  host.Clear();
+  Draw read(environment);
+  std::istringstream in("(keep)\n()\n(0 0 8 0 c c ? (color 4b\"))\n()\n()\n");
+  ASSERT_EQ(read.ReadSections(in), DrawReadResult::kRead);
+  EXPECT_EQ(read.Save(path), DrawSaveResult::kUnwritableName);
+  EXPECT_EQ(host.OnlyText(), ErrorText(errors, "Draw::Save name", "4b\""));
+  EXPECT_EQ(FileText(path), saved_again);
 
   host.Clear();
   const std::string nowhere = folder / "no/such/folder/x.ldr";
