@@ -12,6 +12,7 @@
 
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_file.h"
+#include "circuit/list_strings.h"
 #include "circuit/net_grouping.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
@@ -100,7 +101,14 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
   std::istringstream in(source);
   std::ostringstream flat;
   List expression;
+  // A bare word of a hand-made file that no writer can give back (4bit")
+  // would leave LumoDraw.tmp unreadable.
+  const auto check = [&expression]() {
+    if (const std::string* name = FirstUnwritableString(expression.Top().cell()))
+      throw CircuitError(kWriteCircuitName, *name);
+  };
   expression.Read(in);
+  check();
   flat << '(';
   PrintFileForm(expression.Top().Car().cell(), flat);
   flat << "\n(";
@@ -109,6 +117,7 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
     for (;;) {
       expression.Read(in);
       if (expression.IsNil()) break;
+      check();
       expression.Print(flat);
       flat << '\n';
     }

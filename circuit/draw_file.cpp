@@ -22,6 +22,7 @@
 #include "circuit/circuit_file.h"
 #include "circuit/draw.h"
 #include "circuit/draw_errors.h"
+#include "circuit/list_strings.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "lists/list_printer.h"
@@ -59,19 +60,9 @@ bool WritableLetter(char letter) {
 // True when every string of the extra list reads back as itself; `bad`
 // gets the first that would not.
 bool ExtraWritable(const List& extra, std::string* bad) {
-  std::vector<const ListCell*> pending{extra.Top().cell()};
-  while (!pending.empty()) {
-    const ListCell* cell = pending.back();
-    pending.pop_back();
-    if (cell->IsCons()) {
-      pending.push_back(cell->cdr());
-      pending.push_back(cell->car());
-    } else if (cell->kind() == ListCell::kString && !IsWritableName(cell->text())) {
-      if (bad != nullptr) *bad = cell->text();
-      return false;
-    }
-  }
-  return true;
+  const std::string* unwritable = FirstUnwritableString(extra.Top().cell());
+  if (unwritable != nullptr && bad != nullptr) *bad = *unwritable;
+  return unwritable == nullptr;
 }
 
 std::string LetterText(char letter) {

@@ -225,6 +225,13 @@ TEST_F(Converter, FilesThatCannotBeReadOrWritten) {
   EXPECT_FALSE(converted);
   EXPECT_EQ(host.OnlyText(), ErrorText(errors, "ListPosition::Long", "p = x\n"));
 
+  // A name no writer could give back never reaches LumoDraw.tmp.
+  host.Clear();
+  fs::remove(folder.path() / "LumoDraw.tmp");
+  Convert("(top)\n(0 0 4b\" _not 0 p ())\n()\n()\n()\n");
+  EXPECT_EQ(host.OnlyText(), ErrorText(errors, kWriteCircuitName, "4b\""));
+  EXPECT_FALSE(fs::exists(folder.path() / "LumoDraw.tmp"));
+
   host.Clear();
   Convert("(top)\n(0 0 U1 _not 0 p (");
   EXPECT_EQ(host.OnlyText(), ErrorText(errors, "List::Read f"));
