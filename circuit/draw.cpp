@@ -3,7 +3,6 @@
 #include "circuit/draw.h"
 
 #include <memory>
-#include <vector>
 
 #include "common/file_path.h"
 #include "symbol/orientation.h"
@@ -26,14 +25,6 @@ char Toggled(char polarity) {
 
 Draw::Draw(const DrawEnvironment& environment, void* owner)
     : environment_(environment), owner_(owner) {}
-
-Draw::~Draw() {
-  // The lists free their records; references between records are not
-  // followed while they go.
-  element_index_.Clear();
-  terminal_index_.Clear();
-  junction_index_.Clear();
-}
 
 void Draw::SetPath(std::string_view path) {
   path_ = std::string(path);

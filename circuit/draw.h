@@ -6,7 +6,6 @@
 #include <ostream>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 
 #include "circuit/chain.h"
 #include "circuit/draw_records.h"
@@ -74,7 +73,7 @@ class Draw {
   explicit Draw(const DrawEnvironment& environment, void* owner = nullptr);
   Draw(const Draw&) = delete;
   Draw& operator=(const Draw&) = delete;
-  ~Draw();
+  ~Draw() = default;
 
   // The window owning the message boxes of Read and Save.
   void* owner() const { return owner_; }
