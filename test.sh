@@ -9,7 +9,8 @@ scripts/install-deps.sh
 jobs=$(nproc 2>/dev/null || echo 2)
 
 # Release optimisation, but assertions stay on.
-cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2" >/dev/null
+cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE="-O2" \
+  -DLUMO_WITH_QT=ON >/dev/null
 cmake --build build/release -j "$jobs"
 export QT_QPA_PLATFORM=offscreen
 (cd build/release && ctest --output-on-failure -j "$jobs")

@@ -34,17 +34,17 @@ void List::MakeNull() {
   FreeCells(root);
 }
 
-List& List::operator=(const List& other) {
-  if (root_ == other.root_) return *this;
-  MakeNull();
-  ListCell* source = other.root_;
-  if (source->IsNil()) return *this;
-  root_ = ListCell::ShallowCopy(*source);
-  if (!source->IsCons()) return *this;
+namespace {
+
+// A copy of the structure under `source`, sharing nothing with it.
+ListCell* CopyCells(const ListCell* source) {
+  if (source->IsNil()) return NilCell();
+  ListCell* root = ListCell::ShallowCopy(*source);
+  if (!source->IsCons()) return root;
 
   // Each target cons starts as a shallow copy that still refers to the
   // source's children; the walk replaces those references by copies.
-  std::vector<ListCell*> pending{root_};
+  std::vector<ListCell*> pending{root};
   while (!pending.empty()) {
     ListCell* target = pending.back();
     pending.pop_back();
@@ -55,7 +55,22 @@ List& List::operator=(const List& other) {
     if (car->IsCons()) pending.push_back(car);
     if (cdr->IsCons()) pending.push_back(cdr);
   }
+  return root;
+}
+
+}  // namespace
+
+List& List::operator=(const List& other) {
+  if (root_ == other.root_) return *this;
+  MakeNull();
+  root_ = CopyCells(other.root_);
   return *this;
+}
+
+void List::Assign(ListPosition position) {
+  ListCell* copy = CopyCells(position.cell());
+  MakeNull();
+  root_ = copy;
 }
 
 }  // namespace lumo

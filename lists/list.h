@@ -16,6 +16,10 @@ class List {
   List& operator=(const List& other);
   ~List() { MakeNull(); }
 
+  // Replaces the content by a copy of the structure under `position`, which
+  // may lie in another List (or in this one).
+  void Assign(ListPosition position);
+
   // Replaces the content by the next expression of `in`. On a failure the
   // List is left empty (except when the stream was already at its end, which
   // leaves it unchanged) and a ListError is raised. The one-byte lookahead is

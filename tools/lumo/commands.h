@@ -24,6 +24,9 @@ int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 // Draws symbols into a PNG; only in builds with Qt (LUMO_WITH_QT).
 int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Converts a schematic file into a circuit file.
+int ConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Runs the tool: argv without the program name.
 int Main(const Arguments& args, std::ostream& out, std::ostream& err);
 

@@ -11,6 +11,7 @@
 #include "circuit/hierarchy_expander.h"
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
+#include "common/system_folder.h"
 #include "lists/list_errors.h"
 #include "tools/lumo/commands.h"
 
@@ -56,19 +57,6 @@ std::optional<Options> Parse(const Arguments& args, std::ostream& err) {
   return options;
 }
 
-// The folder of the running program, or ../share/lumocad beside it in an
-// installed layout (the one that holds the symbol library).
-std::filesystem::path SystemFolder() {
-  namespace fs = std::filesystem;
-  std::error_code error;
-  const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  if (error) return fs::current_path(error);
-  const fs::path folder = program.parent_path();
-  if (fs::exists(folder / "LumoCAD.lib", error)) return folder;
-  const fs::path installed = (folder / ".." / "share" / "lumocad").lexically_normal();
-  return fs::exists(installed / "LumoCAD.lib", error) ? installed : folder;
-}
-
 }  // namespace
 
 int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -77,7 +65,7 @@ int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << kUsageText;
     return kUsage;
   }
-  const std::string parts = options->parts ? *options->parts : (SystemFolder() / "Parts").string();
+  const std::string parts = options->parts ? *options->parts : JoinPath(SystemFolder(), "Parts");
   const std::string work = options->work ? *options->work : FileFolder(options->input);
 
   ErrorTable errors;

@@ -18,6 +18,10 @@ const std::map<std::string, Subcommand>& Subcommands() {
        {ExpandCommand,
         "expand IN.lcr OUT [--parts DIR] [--work DIR]\n"
         "           flatten a hierarchical circuit file"}},
+      {"convert",
+       {ConvertCommand,
+        "convert SCHEMATIC.ldr OUT.lcr [--sys DIR] [--work DIR]\n"
+        "           convert a schematic into a circuit file"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
       {"simulate",
        {SimulateCommand,

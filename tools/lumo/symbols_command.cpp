@@ -12,6 +12,7 @@
 
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
+#include "common/system_folder.h"
 #include "display/display_lib.h"
 #include "display/symbol_grid.h"
 #include "lists/list_errors.h"
@@ -88,16 +89,6 @@ std::optional<Options> Parse(const Arguments& args, std::ostream& err) {
   return options;
 }
 
-// The system library beside the program, or in ../share/lumocad of an
-// installed layout.
-std::string SystemLibrary() {
-  const std::filesystem::path folder =
-      QCoreApplication::applicationDirPath().toLocal8Bit().toStdString();
-  const std::filesystem::path beside = folder / "LumoCAD.lib";
-  if (std::filesystem::exists(beside)) return beside.string();
-  return (folder / ".." / "share" / "lumocad" / "LumoCAD.lib").lexically_normal().string();
-}
-
 // Qt's offscreen platform complains about a missing runtime folder, which
 // this tool never needs; everything else Qt says still goes to standard error.
 void QuietQtMessages(QtMsgType type, const QMessageLogContext& context, const QString& text) {
@@ -129,7 +120,8 @@ int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err) 
     static char* argv[] = {name, flag, platform, nullptr};
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
-  if (options.library.empty() && options.folder.empty()) options.library = SystemLibrary();
+  if (options.library.empty() && options.folder.empty())
+    options.library = JoinPath(SystemFolder(), "LumoCAD.lib");
 
   StreamMessageHost host(err);
   ErrorTable symbol_errors, list_errors, display_errors;

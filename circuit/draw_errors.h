@@ -1,0 +1,18 @@
+#pragma once
+
+#include "lists/error_table.h"
+
+namespace lumo {
+
+inline constexpr const char* kDrawLibrary = "回路図ライブラリー";
+
+// Tags of the schematic library.
+inline constexpr const char* kDrawRead = "Draw::Read";
+inline constexpr const char* kDrawSave = "Draw::Save";
+inline constexpr const char* kDrawSaveName = "Draw::Save name";
+
+// Fills the schematic library's entries: the file that can be neither read
+// nor made, and the two reasons a schematic is not saved.
+void RegisterDrawErrors(ErrorTable& table);
+
+}  // namespace lumo

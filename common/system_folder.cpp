@@ -1,0 +1,16 @@
+#include "common/system_folder.h"
+
+#include <filesystem>
+
+namespace lumo {
+
+std::string SystemFolder() {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path program = fs::read_symlink("/proc/self/exe", error);
+  const fs::path folder = error ? fs::current_path(error) : program.parent_path();
+  if (fs::exists(folder / "LumoCAD.lib", error)) return folder.string();
+  return (folder / ".." / "share" / "lumocad").lexically_normal().string();
+}
+
+}  // namespace lumo

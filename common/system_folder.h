@@ -1,0 +1,11 @@
+#pragma once
+
+#include <string>
+
+namespace lumo {
+
+// The system folder of the running program: its own folder, or, when that
+// holds no LumoCAD.lib, ../share/lumocad beside it (an installed layout).
+std::string SystemFolder();
+
+}  // namespace lumo
