@@ -27,9 +27,11 @@ Draw::Draw(const DrawEnvironment& environment, void* owner)
     : environment_(environment), owner_(owner) {}
 
 void Draw::SetPath(std::string_view path) {
-  path_ = std::string(path);
-  folder_ = FileFolder(path);
-  circuit_name_ = FileTitle(path);
+  // `path` may view path_ itself (Save(path())): copy it before replacing.
+  std::string copy(path);
+  folder_ = FileFolder(copy);
+  circuit_name_ = FileTitle(copy);
+  path_ = std::move(copy);
 }
 
 void Draw::Clear() {

@@ -149,6 +149,13 @@ TEST_F(DrawFile, AMissingFileIsMadeHoldingAnEmptySchematicNamedAfterIt) {
   Draw plain(environment);
   EXPECT_EQ(plain.Read(folder / "adder.ldr"), DrawReadResult::kCreated);
   EXPECT_EQ(FileText(folder / "adder.ldr"), "(adder)()()()\n");
+
+  // Saving to its own path keeps path, folder and name (the path given is
+  // the one being replaced).
+  EXPECT_EQ(draw.Save(draw.path()), DrawSaveResult::kSaved);
+  EXPECT_EQ(draw.path(), path);
+  EXPECT_EQ(draw.circuit_name(), "half adder");
+  EXPECT_EQ(draw.folder(), folder.path().string());
 }
 
 TEST_F(DrawFile, AFileThatCanNeitherBeReadNorMadeIsReported) {

@@ -16,6 +16,7 @@ using Arguments = std::vector<std::string>;
 // Each subcommand takes its arguments (without the subcommand word) and the
 // two output streams, and returns the exit code.
 int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 int SimulateCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Flattens a hierarchical circuit file.

@@ -2,20 +2,15 @@
 // would (reporting a damaged file the same way) and converts it into a
 // circuit file, with the intermediate files in the working folder.
 
-#include <filesystem>
+#include <vector>
 
 #include "circuit/circuit_converter.h"
-#include "circuit/circuit_errors.h"
 #include "circuit/circuit_store.h"
 #include "circuit/draw.h"
-#include "circuit/draw_errors.h"
 #include "common/file_path.h"
-#include "common/stream_message_host.h"
 #include "common/system_folder.h"
-#include "lists/list_errors.h"
-#include "symbol/symbol_errors.h"
-#include "symbol/symbol_list.h"
 #include "tools/lumo/commands.h"
+#include "tools/lumo/workbench.h"
 
 namespace lumo::cli {
 
@@ -69,32 +64,11 @@ int ConvertCommand(const Arguments& args, std::ostream&, std::ostream& err) {
     err << kUsageText;
     return kUsage;
   }
-  std::error_code error;
-  if (!std::filesystem::is_regular_file(options.schematic, error)) {
-    err << "lumo convert: cannot open " << options.schematic << "\n";
-    return kFailed;
-  }
-
-  ErrorTable errors;
-  RegisterListErrors(errors);
-  RegisterSymbolErrors(errors);
-  RegisterDrawErrors(errors);
-  RegisterCircuitErrors(errors);
-  RegisterConverterErrors(errors);
-  StreamMessageHost host(err);
-  const SymbolMessages messages{host, errors, errors};
-
-  SymbolList system_symbols;
-  if (!system_symbols.Read(JoinPath(options.system_folder, "LumoCAD.lib"), messages))
-    return kFailed;
-  SymbolList user_symbols;
-  user_symbols.ReadFolder(FileFolder(options.schematic), messages);
-
-  Draw draw(DrawEnvironment{system_symbols, user_symbols, host, errors, errors, errors});
-  if (draw.Read(options.schematic) != DrawReadResult::kRead) return kFailed;
-
+  Workbench bench(err, options.system_folder);
+  Draw draw(bench.environment());
+  if (!bench.ReadSchematic(options.schematic, draw)) return kFailed;
   CircuitStore store;
-  CircuitConverter converter(store, host, errors, options.work_folder);
+  CircuitConverter converter(store, bench.host(), bench.errors(), options.work_folder);
   return converter.Convert(options.schematic, options.circuit) ? kOk : kFailed;
 }
 

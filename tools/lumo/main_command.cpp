@@ -23,6 +23,10 @@ const std::map<std::string, Subcommand>& Subcommands() {
         "convert SCHEMATIC.ldr OUT.lcr [--sys DIR] [--work DIR]\n"
         "           convert a schematic into a circuit file"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
+      {"run",
+       {RunCommand,
+        "run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
+        "           simulate a schematic and print its waveforms"}},
       {"simulate",
        {SimulateCommand,
         "simulate --delays F --circuit F --pattern F [--commands F] --out F [--reglog F]\n"

@@ -1,0 +1,126 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "circuit/draw.h"
+#include "circuit/draw_errors.h"
+#include "common/recording_message_host.h"
+#include "lists/list_errors.h"
+#include "symbol/symbol_errors.h"
+#include "symbol/symbol_list.h"
+#include "tools/lumo/commands.h"
+
+namespace lumo::cli {
+namespace {
+
+namespace fs = std::filesystem;
+
+std::string SystemData() {
+  const char* source = std::getenv("LUMO_SOURCE_DIR");
+  return (fs::path(source != nullptr ? source : ".") / "data" / "sys").string();
+}
+
+// A schematic made with the editor's model: A and B into an AND gate whose
+// output is Y.
+class LumoRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    folder_ = fs::temp_directory_path() / "lumo_run_command_test";
+    fs::remove_all(folder_);
+    fs::create_directories(folder_);
+    RegisterListErrors(errors_);
+    RegisterSymbolErrors(errors_);
+    RegisterDrawErrors(errors_);
+    ASSERT_TRUE(symbols_.Read(SystemData() + "/LumoCAD.lib", {host_, errors_, errors_}));
+    Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+    DrawElement& gate = draw.PlaceElement(*symbols_.Find("_and2"), 40, 0, 0, 'p');
+    for (const auto& [pin, name, x] :
+         {std::tuple{"a", "A", -40}, {"b", "B", -40}, {"y", "Y", 120}}) {
+      const DrawTerminal* terminal = nullptr;
+      for (const DrawTerminal& t : gate.terminals())
+        if (t.name() == pin) terminal = &t;
+      ASSERT_NE(terminal, nullptr);
+      DrawElement& port =
+          draw.PlaceElement(*symbols_.Find(x < 0 ? "_in" : "_out"), x, terminal->y(), 0, 'p');
+      port.set_name(name);
+      const DrawTerminal& end = *port.terminals().begin();
+      draw.AddLine(end.x(), end.y(), terminal->x(), terminal->y());
+    }
+    ASSERT_EQ(draw.Save(Path("gate.ldr")), DrawSaveResult::kSaved);
+  }
+  void TearDown() override { fs::remove_all(folder_); }
+
+  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Read(const std::string& name) const {
+    std::ifstream in(Path(name), std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+  int Run(Arguments extra) {
+    Arguments args = {"run", Path("gate.ldr"), "--sys", SystemData()};
+    args.insert(args.end(), extra.begin(), extra.end());
+    out_.str({});
+    err_.str({});
+    return Main(args, out_, err_);
+  }
+
+  std::ostringstream out_, err_;
+
+ private:
+  fs::path folder_;
+  ErrorTable errors_;
+  RecordingMessageHost host_;
+  SymbolList symbols_, user_symbols_;
+};
+
+TEST_F(LumoRun, SimulatesWithTheDefaultPatternAndPrintsTheChart) {
+  std::ofstream(Path("gate[0].lpt")) << "a A 3 0 0 100 1 300 0\na B 2 0 1 200 0\ne\n";
+  ASSERT_EQ(Run({"--vcd", Path("gate.vcd")}), kOk) << err_.str();
+  const std::string chart = out_.str();
+  EXPECT_NE(chart.find("pattern " + Path("gate[0].lpt")), std::string::npos) << chart;
+  EXPECT_NE(chart.find("inputs (time:value)\n  A       0:0 100:1 300:0\n  B       0:1 200:0\n"),
+            std::string::npos)
+      << chart;
+  // AND: 1 from 100 to 200 (plus the gate's delay of 2).
+  EXPECT_NE(chart.find("outputs (time:value)\n  gate.Y  -2:0 102:1 202:0\n"), std::string::npos)
+      << chart;
+  EXPECT_EQ(
+      Read("gate.vcd"),
+      "$version LumoCAD $end\n$timescale 1ns $end\n$scope module gate $end\n"
+      "$var reg 1 ! A $end\n$var reg 1 \" B $end\n$var wire 1 # Y $end\n"
+      "$upscope $end\n$enddefinitions $end\n"
+      "#0\n$dumpvars\n0!\n1\"\n0#\n$end\n#100\n1!\n#102\n1#\n#200\n0\"\n#202\n0#\n#300\n0!\n");
+  // The intermediate files lie in the working folder (the schematic's).
+  EXPECT_TRUE(fs::exists(Path("gate.lcr")));
+  EXPECT_TRUE(fs::exists(Path("LumoExp.tmp")));
+  EXPECT_TRUE(fs::exists(Path("LumoOut.tmp")));
+  EXPECT_NE(Read("LumoSta.tmp").find("イベント総数 = "), std::string::npos);
+}
+
+TEST_F(LumoRun, WithoutAPatternInputsStartAtZeroAndAFailedRunShowsNoOutputs) {
+  // Every input gets 0 at time 0: Y settles at 0.
+  ASSERT_EQ(Run({}), kOk) << err_.str();
+  EXPECT_NE(out_.str().find("  gate.Y  -2:0\n"), std::string::npos) << out_.str();
+  EXPECT_TRUE(fs::exists(Path("gate[0].lpt")));
+
+  // A pattern naming a pin the circuit lacks stops the run: the chart shows
+  // the inputs read back and no outputs.
+  std::ofstream(Path("bad.lpt")) << "a A 1 0 1\na Q 1 0 1\ne\n";
+  EXPECT_EQ(Run({Path("bad.lpt")}), kFailed);
+  EXPECT_NE(err_.str().find("入力パターンファイルにおいて，端子名 Q が間違っています。"),
+            std::string::npos);
+  EXPECT_NE(out_.str().find("outputs (time:value)\n  (none)\n"), std::string::npos) << out_.str();
+}
+
+TEST_F(LumoRun, BadUsageAndMissingFiles) {
+  EXPECT_EQ(Main({"run"}, out_, err_), kUsage);
+  EXPECT_EQ(Run({"--vcd"}), kUsage);
+  EXPECT_EQ(Main({"run", Path("none.ldr"), "--sys", SystemData()}, out_, err_), kFailed);
+}
+
+}  // namespace
+}  // namespace lumo::cli
