@@ -8,6 +8,12 @@
 namespace lumo {
 
 void FreeCells(ListCell* cell) {
+  // Most calls free nothing or one atom: no walk needed.
+  if (cell->IsNil()) return;
+  if (cell->IsAtom()) {
+    delete cell;
+    return;
+  }
   std::vector<ListCell*> pending{cell};
   while (!pending.empty()) {
     ListCell* next = pending.back();
