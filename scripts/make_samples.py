@@ -312,16 +312,17 @@ def regmem(symbols):
 
 
 def regmem_pattern():
-    """Read words 0 and 1 into R, write 9a at address 2, read it back, and
-    read word 3. One row per input; the memory data fills M."""
+    """Read words 0 and 1 into R, write 9a over word 2, read it back into R,
+    then read word 3. Something happens every 20 time units. The memory
+    data fill M before the run."""
     p = Pattern()
-    p.waveform("CLR", [(0, 1), (10, 0)])
-    p.waveform("CLK", [(0, 0), (60, 1), (70, 0), (120, 1), (130, 0), (220, 1), (230, 0)])
-    p.waveform("RD", [(0, 0), (20, 1), (170, 0), (180, 1)])
-    p.waveform("LOAD", [(0, 0), (40, 1), (50, 0), (100, 1), (110, 0), (200, 1), (210, 0),
-                        (260, 1), (270, 0)])
-    p.waveform("DIN", [(0, "00"), (140, "9a")])
-    p.waveform("WR", [(0, 0), (150, 1), (160, 0)])
+    p.waveform("CLR", [(0, 1), (20, 0)])
+    p.waveform("RD", [(0, 0), (40, 1), (300, 0), (320, 1)])
+    p.waveform("LOAD", [(0, 0), (80, 1), (100, 0), (160, 1), (180, 0), (340, 1), (360, 0),
+                        (420, 1), (440, 0)])
+    p.waveform("CLK", [(0, 0), (120, 1), (140, 0), (200, 1), (220, 0), (380, 1), (400, 0)])
+    p.waveform("DIN", [(0, "00"), (240, "9a")])
+    p.waveform("WR", [(0, 0), (260, 1), (280, 0)])
     p.memory("M", [("0", "12"), ("1", "34"), ("2", "56"), ("3", "78")])
     return p
 
@@ -445,6 +446,46 @@ def bus8_pattern():
     return p
 
 
+def select4(symbols):
+    """The library's mux4to1 picks one of D0-D3 by S1 S0, and its
+    decoder2to4 lights the lamp L0-L3 of the input picked."""
+    s = Sheet("select4", symbols)
+    mux = s.place("mux4to1", "MX", 200, 96)
+    dec = s.place("decoder2to4", "DC", 200, 224)
+    names = ["D0", "D1", "D2", "D3"]
+    i = pins_in(s, names + ["S0", "S1"], 40, [40, 56, 72, 88, 152, 168])
+    o = pins_out(s, ["Y", "L0", "L1", "L2", "L3"], 272, [92, 200, 216, 232, 248])
+    for k, name in enumerate(names):
+        x = 160 - 8 * k
+        s.wire(name, (i[name], "y"), (x, 40 + 16 * k), (x, 72 + 12 * k), (mux, "d%d" % k))
+    # The selects leave their pins sideways, clear of the symbol's name.
+    s.wire("S0", (mux, "s0"), (168, 128), (168, 216), (dec, "a0"))
+    s.wire("S0", (i["S0"], "y"), (168, 152))
+    s.wire("S1", (mux, "s1"), (232, 128), (232, 168), (i["S1"], "y"))
+    s.wire("S1", (152, 168), (152, 232), (dec, "a1"))
+    s.wire("Y", (mux, "y"), (o["Y"], "a"))
+    for k in range(4):
+        s.wire("L%d" % k, (dec, "y%d" % k), (o["L%d" % k], "a"))
+    return s
+
+
+def select4_pattern():
+    """Each select value with data that make the chosen input 1, then 0."""
+    p = Pattern()
+    last = {}
+    k = 0
+    for select in range(4):
+        for data in (1 << select, 0xF ^ (1 << select)):
+            values = {"S0": select & 1, "S1": select >> 1}
+            values.update({"D%d" % b: data >> b & 1 for b in range(4)})
+            for name, value in values.items():
+                if last.get(name) != value:
+                    p.set(name, 40 * k, value)
+            last = values
+            k += 1
+    return p
+
+
 def samples(symbols):
     """Each sample with its input pattern."""
     return [
@@ -456,6 +497,7 @@ def samples(symbols):
         (nandxor(symbols), two_inputs_pattern(["a", "b"], 40)),
         (parity4(symbols), two_inputs_pattern(["D0", "D1", "D2", "D3"], 40)),
         (bus8(symbols), bus8_pattern()),
+        (select4(symbols), select4_pattern()),
     ]
 
 

@@ -11,6 +11,7 @@ line, or overlapping), every line end on a pin is meant to be there, no pin
 carries more than one line, and no line runs through a symbol's body.
 """
 
+import math
 import os
 import re
 
@@ -69,11 +70,13 @@ class SymbolShape:
                 xs += values[0::2]
                 ys += values[1::2]
             elif item[0] == "a":
-                cx, cy, r = (int(v) for v in item[1:4])
-                # Enough of the circle for a box: the arcs of the library
-                # bodies lie inside the lines' extent or bulge to the right.
-                xs += [cx + r]
-                ys += [cy - r, cy + r] if r <= 12 else []
+                cx, cy, r, start, end = (int(v) for v in item[1:6])
+                # Counter-clockwise from start to end, y growing downwards.
+                sweep = (end - start) % 360 or 360
+                for step in range(0, sweep + 1, 5):
+                    angle = math.radians(start + step)
+                    xs.append(cx + r * math.cos(angle))
+                    ys.append(cy - r * math.sin(angle))
         pins = [(t[0], int(t[1]), int(t[2]), int(t[3]), t[4]) for t in terminals]
         box = (min(xs), min(ys), max(xs), max(ys)) if xs else None
         return SymbolShape(name, pins, box)
