@@ -380,7 +380,7 @@ def nandxor(symbols):
     return s
 
 
-def two_inputs_pattern(names, period):
+def all_combinations_pattern(names, period):
     """Every combination of the inputs, the last name changing fastest."""
     p = Pattern()
     n = len(names)
@@ -494,8 +494,8 @@ def samples(symbols):
         (counter4(symbols), counter4_pattern()),
         (regmem(symbols), regmem_pattern()),
         (tribus(symbols), tribus_pattern()),
-        (nandxor(symbols), two_inputs_pattern(["a", "b"], 40)),
-        (parity4(symbols), two_inputs_pattern(["D0", "D1", "D2", "D3"], 40)),
+        (nandxor(symbols), all_combinations_pattern(["a", "b"], 40)),
+        (parity4(symbols), all_combinations_pattern(["D0", "D1", "D2", "D3"], 40)),
         (bus8(symbols), bus8_pattern()),
         (select4(symbols), select4_pattern()),
     ]
