@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs what is missing, builds, and runs the main job on the bundled
-# sample.
+# Installs what is missing, builds, and simulates a sample schematic (the
+# 4-bit counter), printing its waveforms.
 set -euo pipefail
 cd "$(dirname "$0")"
 
@@ -9,4 +9,9 @@ cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release -DCMAKE_CXX_FLAGS_RELEASE
   -DLUMO_WITH_QT=ON >/dev/null
 cmake --build build/release -j "$(nproc 2>/dev/null || echo 2)"
 
-build/release/tools/lumo/lumo list data/sample/delays.lst
+# The sample folder is copied first: a run saves the schematic and its
+# pattern, which rewrites them.
+work=build/sample-work
+rm -rf "$work"
+cp -r data/sample "$work"
+build/release/tools/lumo/lumo run "$work/counter4.ldr" --vcd "$work/counter4.vcd"
