@@ -4,11 +4,17 @@
 
 namespace lumo {
 
-std::string SystemFolder() {
+std::string ProgramFolder() {
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  const fs::path folder = error ? fs::current_path(error) : program.parent_path();
+  return (error ? fs::current_path(error) : program.parent_path()).string();
+}
+
+std::string SystemFolder() {
+  namespace fs = std::filesystem;
+  std::error_code error;
+  const fs::path folder = ProgramFolder();
   if (fs::exists(folder / "LumoCAD.lib", error)) return folder.string();
   return (folder / ".." / "share" / "lumocad").lexically_normal().string();
 }

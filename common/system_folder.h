@@ -8,4 +8,7 @@ namespace lumo {
 // holds no LumoCAD.lib, ../share/lumocad beside it (an installed layout).
 std::string SystemFolder();
 
+// The folder of the running program.
+std::string ProgramFolder();
+
 }  // namespace lumo

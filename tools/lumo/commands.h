@@ -22,8 +22,13 @@ int SimulateCommand(const Arguments& args, std::ostream& out, std::ostream& err)
 // Flattens a hierarchical circuit file.
 int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
-// Draws symbols into a PNG; only in builds with Qt (LUMO_WITH_QT).
+// Draws symbols into a PNG; only in builds with Qt (LUMO_WITH_QT), in the
+// program lumo-draw beside lumo, so that lumo itself loads no Qt.
 int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
+// Runs `command` of lumo-draw in place of this process; returns only when
+// lumo-draw cannot be started.
+int RunDrawingTool(const std::string& command, const Arguments& args, std::ostream& err);
 
 // Converts a schematic file into a circuit file.
 int ConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);

@@ -33,7 +33,9 @@ const std::map<std::string, Subcommand>& Subcommands() {
         "           [--stats F]  run one simulation from files"}},
 #ifdef LUMO_WITH_QT
       {"symbols",
-       {SymbolsCommand,
+       {[](const Arguments& args, std::ostream&, std::ostream& err) {
+          return RunDrawingTool("symbols", args, err);
+        },
         "symbols [--lib FILE] [--folder DIR] [--orientation 0-7] [--logic p|n] --png OUT.png\n"
         "           draw every symbol of a library or folder into a PNG"}},
 #endif
