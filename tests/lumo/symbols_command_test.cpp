@@ -18,9 +18,10 @@ struct Outcome {
   std::string err;
 };
 
+// Runs "symbols ARGS..." as lumo-draw does.
 Outcome RunTool(const Arguments& args) {
   std::ostringstream out, err;
-  const int code = Main(args, out, err);
+  const int code = SymbolsCommand(Arguments(args.begin() + 1, args.end()), out, err);
   return {code, out.str(), err.str()};
 }
 
