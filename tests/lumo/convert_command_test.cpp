@@ -7,29 +7,14 @@
 #include <iterator>
 #include <sstream>
 
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
+using namespace testing;
+
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunTool(const Arguments& args) {
-  std::ostringstream out, err;
-  const int code = Main(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
-std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
 
 // An inverter from the input A to the output Y.
 constexpr const char* kInverter =
@@ -45,22 +30,16 @@ constexpr const char* kInverter =
 
 class ConvertCommandTest : public ::testing::Test {
  protected:
-  ConvertCommandTest()
-      : folder_(fs::temp_directory_path() / ("lumo_convert_" + std::to_string(::getpid()))) {
-    fs::remove_all(folder_);
-    fs::create_directories(folder_ / "work");
-    const char* source = std::getenv("LUMO_SOURCE_DIR");
-    system_ = fs::path(source != nullptr ? source : ".") / "data" / "sys";
-  }
-  ~ConvertCommandTest() override { fs::remove_all(folder_); }
+  ConvertCommandTest() { fs::create_directories(folder_ / "work"); }
 
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Path(const std::string& name) const { return test_folder_.Path(name); }
   void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(folder_ / name, std::ios::binary) << text;
+    test_folder_.Write(name, text);
   }
 
-  fs::path folder_;
-  fs::path system_;
+  TestFolder test_folder_;
+  fs::path folder_ = test_folder_.path();
+  fs::path system_ = SystemData();
 };
 
 TEST_F(ConvertCommandTest, WritesTheCircuitFileAndItsIntermediates) {

@@ -6,24 +6,14 @@
 #include <iterator>
 #include <sstream>
 
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
+using namespace testing;
+
 namespace fs = std::filesystem;
-
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunTool(const Arguments& args) {
-  std::ostringstream out, err;
-  const int code = Main(args, out, err);
-  return {code, out.str(), err.str()};
-}
 
 const char kTop[] =
     "(top)\n  (top top) (U inv) ()\n  (x) (y) ()\n  (top x x) (top y y) (U a x) (U y y) ()\n";
@@ -36,21 +26,15 @@ std::string Inverter(const std::string& gate) {
 class LumoExpand : public ::testing::Test {
  protected:
   LumoExpand() {
-    fs::remove_all(root_);
     fs::create_directories(work_);
     Put(work_ / "top.lcr", kTop);
   }
-  ~LumoExpand() override { fs::remove_all(root_); }
 
-  static void Put(const fs::path& path, const std::string& text) {
-    std::ofstream(path, std::ios::binary) << text;
-  }
-  static std::string Get(const fs::path& path) {
-    std::ifstream in(path, std::ios::binary);
-    return std::string(std::istreambuf_iterator<char>(in), {});
-  }
+  static void Put(const fs::path& path, const std::string& text) { WriteFile(path, text); }
+  static std::string Get(const fs::path& path) { return FileText(path); }
 
-  const fs::path root_ = fs::temp_directory_path() / ("lumo_expand_" + std::to_string(::getpid()));
+  TestFolder folder_;
+  const fs::path root_ = folder_.path();
   const fs::path work_ = root_ / "work";
   const fs::path empty_parts_ = root_ / "no parts";
   const std::string top_ = (work_ / "top.lcr").string();

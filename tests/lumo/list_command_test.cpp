@@ -4,31 +4,19 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
+using namespace testing;
+
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
-Outcome RunTool(const Arguments& args) {
-  std::ostringstream out, err;
-  const int code = Main(args, out, err);
-  return {code, out.str(), err.str()};
-}
-
 Outcome ListText(const std::string& text) {
-  const fs::path path = fs::temp_directory_path() / "lumo_list_command_test.lst";
-  std::ofstream(path, std::ios::binary) << text;
-  Outcome outcome = RunTool({"list", path.string()});
-  fs::remove(path);
-  return outcome;
+  const TestFolder folder;
+  folder.Write("test.lst", text);
+  return RunTool({"list", folder.Path("test.lst")});
 }
 
 TEST(LumoList, PrintsEachTopLevelExpressionInFileForm) {

@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -11,26 +10,18 @@
 #include "lists/list_errors.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
-namespace fs = std::filesystem;
-
-std::string SystemData() {
-  const char* source = std::getenv("LUMO_SOURCE_DIR");
-  return (fs::path(source != nullptr ? source : ".") / "data" / "sys").string();
-}
+using namespace testing;
 
 // A schematic made with the editor's model: A and B into an AND gate whose
 // output is Y.
 class LumoRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "lumo_run_command_test";
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     RegisterListErrors(errors_);
     RegisterSymbolErrors(errors_);
     RegisterDrawErrors(errors_);
@@ -51,15 +42,8 @@ class LumoRun : public ::testing::Test {
     }
     ASSERT_EQ(draw.Save(Path("gate.ldr")), DrawSaveResult::kSaved);
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+  std::string Read(const std::string& name) const { return folder_.Read(name); }
   int Run(Arguments extra) {
     Arguments args = {"run", Path("gate.ldr"), "--sys", SystemData()};
     args.insert(args.end(), extra.begin(), extra.end());
@@ -71,7 +55,7 @@ class LumoRun : public ::testing::Test {
   std::ostringstream out_, err_;
 
  private:
-  fs::path folder_;
+  TestFolder folder_;
   ErrorTable errors_;
   RecordingMessageHost host_;
   SymbolList symbols_, user_symbols_;

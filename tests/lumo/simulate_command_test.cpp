@@ -4,37 +4,25 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
-namespace fs = std::filesystem;
+using namespace testing;
 
 class LumoSimulate : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "lumo_simulate_command_test";
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     Write("d.dly", "((_mem (a 0 0) (d 0 0) (q 2 2) (r 0 0) (w 0 0)))");
     Write("c.lcr",
           "(c)\n  (c c) (m _mem) ()\n  (A) (D) (R) (W) (Q) ()\n"
           "  (c A A) (c D D) (c R R) (c W W) (c Q Q) (m a A) (m d D) (m q Q) (m r R) (m w W) ()\n");
     Write("p.lpt", "m m 1 5 z\na A 1 0 1\na D 1 0 0\na R 2 0 0 20 1\na W 1 0 0\ne\n");
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-  }
-  std::string Read(const std::string& name) const {
-    std::ifstream in(Path(name), std::ios::binary);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
-  }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+  void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
+  std::string Read(const std::string& name) const { return folder_.Read(name); }
   int Simulate(Arguments extra = {}) {
     Arguments args = {"simulate",  "--delays",    Path("d.dly"), "--circuit",    Path("c.lcr"),
                       "--pattern", Path("p.lpt"), "--out",       Path("out.tmp")};
@@ -47,7 +35,7 @@ class LumoSimulate : public ::testing::Test {
   std::ostringstream out_, err_;
 
  private:
-  fs::path folder_;
+  TestFolder folder_;
 };
 
 TEST_F(LumoSimulate, WritesOutputRegisterLogAndStatistics) {

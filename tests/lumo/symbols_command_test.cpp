@@ -5,21 +5,17 @@
 #include <fstream>
 #include <sstream>
 
-#include "tools/lumo/commands.h"
+#include "tests/lumo/lumo_test_util.h"
 
 namespace lumo::cli {
 namespace {
 
+using namespace testing;
+
 namespace fs = std::filesystem;
 
-struct Outcome {
-  int code;
-  std::string out;
-  std::string err;
-};
-
 // Runs "symbols ARGS..." as lumo-draw does.
-Outcome RunTool(const Arguments& args) {
+Outcome RunSymbols(const Arguments& args) {
   std::ostringstream out, err;
   const int code = SymbolsCommand(Arguments(args.begin() + 1, args.end()), out, err);
   return {code, out.str(), err.str()};
@@ -28,10 +24,6 @@ Outcome RunTool(const Arguments& args) {
 class SymbolsCommandTest : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() /
-              ("lumo_symbols_command_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
-    fs::remove_all(folder_);
     fs::create_directories(folder_ / "user");
     library_ = (folder_ / "test.lib").string();
     // An AND-like body with a negative output terminal and an element name.
@@ -41,15 +33,14 @@ class SymbolsCommandTest : public ::testing::Test {
     std::ofstream(folder_ / "user" / "mine.lsy") << "(mine ((l 0 0 8 8)) () () (u))\n";
     png_ = (folder_ / "out.png").string();
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  fs::path folder_;
+  TestFolder test_folder_;
+  fs::path folder_ = test_folder_.path();
   std::string library_;
   std::string png_;
 };
 
 TEST_F(SymbolsCommandTest, DrawsTheLibraryIntoAPicture) {
-  const Outcome outcome = RunTool({"symbols", "--lib", library_, "--png", png_});
+  const Outcome outcome = RunSymbols({"symbols", "--lib", library_, "--png", png_});
   ASSERT_EQ(outcome.code, kOk) << outcome.err;
   EXPECT_EQ(outcome.out, "drew 1 symbols into " + png_ + "\n");
   const QImage image(QString::fromStdString(png_));
@@ -67,12 +58,13 @@ TEST_F(SymbolsCommandTest, DrawsTheLibraryIntoAPicture) {
 }
 
 TEST_F(SymbolsCommandTest, NegativeLogicAndOrientationChangeThePicture) {
-  ASSERT_EQ(RunTool({"symbols", "--lib", library_, "--logic", "n", "--png", png_}).code, kOk);
+  ASSERT_EQ(RunSymbols({"symbols", "--lib", library_, "--logic", "n", "--png", png_}).code, kOk);
   QImage image(QString::fromStdString(png_));
   const int cx = 22, cy = 20 + 10;
   EXPECT_EQ(image.pixel(cx + 12, cy) & 0xFFFFFF, 0u);      // a stub where the bubble was
   EXPECT_EQ(image.pixel(cx - 12, cy - 3) & 0xFFFFFF, 0u);  // a bubble on the input
-  ASSERT_EQ(RunTool({"symbols", "--lib", library_, "--orientation", "1", "--png", png_}).code, kOk);
+  ASSERT_EQ(RunSymbols({"symbols", "--lib", library_, "--orientation", "1", "--png", png_}).code,
+            kOk);
   image.load(QString::fromStdString(png_));
   EXPECT_EQ(image.pixel(cx, cy + 9) & 0xFFFFFF, 0u);   // the input stub now comes from below
   EXPECT_NE(image.pixel(cx - 10, cy) & 0xFFFFFF, 0u);  // no longer on the left
@@ -81,7 +73,7 @@ TEST_F(SymbolsCommandTest, NegativeLogicAndOrientationChangeThePicture) {
 TEST_F(SymbolsCommandTest, DrawsALibraryAndAFolderOneAfterTheOther) {
   const std::string user = (folder_ / "user").string();
   const Outcome outcome =
-      RunTool({"symbols", "--lib", library_, "--folder", user, "--scale", "2", "--png", png_});
+      RunSymbols({"symbols", "--lib", library_, "--folder", user, "--scale", "2", "--png", png_});
   ASSERT_EQ(outcome.code, kOk) << outcome.err;
   EXPECT_EQ(outcome.out, "drew 2 symbols into " + png_ + "\n");
   const QImage image(QString::fromStdString(png_));
@@ -89,25 +81,25 @@ TEST_F(SymbolsCommandTest, DrawsALibraryAndAFolderOneAfterTheOther) {
 }
 
 TEST_F(SymbolsCommandTest, BadUsageAndMissingFiles) {
-  EXPECT_EQ(RunTool({"symbols", "--lib", library_}).code, kUsage);
-  EXPECT_EQ(RunTool({"symbols", "--png", png_, "--orientation", "8"}).code, kUsage);
-  EXPECT_EQ(RunTool({"symbols", "--png", png_, "--logic", "x"}).code, kUsage);
-  EXPECT_EQ(RunTool({"symbols", "--png", png_, "--frobnicate", "1"}).code, kUsage);
-  EXPECT_EQ(RunTool({"symbols", "--png"}).code, kUsage);
+  EXPECT_EQ(RunSymbols({"symbols", "--lib", library_}).code, kUsage);
+  EXPECT_EQ(RunSymbols({"symbols", "--png", png_, "--orientation", "8"}).code, kUsage);
+  EXPECT_EQ(RunSymbols({"symbols", "--png", png_, "--logic", "x"}).code, kUsage);
+  EXPECT_EQ(RunSymbols({"symbols", "--png", png_, "--frobnicate", "1"}).code, kUsage);
+  EXPECT_EQ(RunSymbols({"symbols", "--png"}).code, kUsage);
   const Outcome missing =
-      RunTool({"symbols", "--lib", (folder_ / "none.lib").string(), "--png", png_});
+      RunSymbols({"symbols", "--lib", (folder_ / "none.lib").string(), "--png", png_});
   EXPECT_EQ(missing.code, kFailed);
   EXPECT_NE(missing.err.find("シンボルファイルがありません。"), std::string::npos);
   EXPECT_FALSE(fs::exists(png_));
   std::ofstream(library_) << "(\"_g\" (";
-  const Outcome broken = RunTool({"symbols", "--lib", library_, "--png", png_});
+  const Outcome broken = RunSymbols({"symbols", "--lib", library_, "--png", png_});
   EXPECT_EQ(broken.code, kFailed);
   EXPECT_NE(broken.err.find("読むべきデータがありません。"), std::string::npos);
 }
 
 TEST_F(SymbolsCommandTest, FindsTheSystemLibraryBesideTheProgram) {
   // The build puts the system data beside this test program as beside lumo.
-  const Outcome outcome = RunTool({"symbols", "--png", png_});
+  const Outcome outcome = RunSymbols({"symbols", "--png", png_});
   ASSERT_EQ(outcome.code, kOk) << outcome.err;
   EXPECT_EQ(outcome.out.rfind("drew ", 0), 0u);
   EXPECT_NE(outcome.out.find(" symbols into "), std::string::npos);
