@@ -47,8 +47,8 @@ Application::Application(const ApplicationSetup& setup)
 Application::~Application() {
   if (started_) WriteStoredSettings(settings_, work_folder_, placement_);
   ending_ = true;
-  const std::vector<DrawFrame*> open = frames_;
-  for (DrawFrame* frame : open)
+  const std::vector<DrawFrame*> alive = alive_;
+  for (DrawFrame* frame : alive)
     delete frame;
 }
 
@@ -89,6 +89,7 @@ bool Application::Start(const QStringList& arguments) {
 DrawFrame* Application::NewFrame(const QRect& rect, bool show) {
   auto* frame = new DrawFrame(*this);
   frames_.insert(frames_.begin(), frame);
+  alive_.push_back(frame);
   active_frame_ = frame;
   frame->move(rect.topLeft());
   frame->resize(rect.size());
@@ -100,6 +101,11 @@ void Application::RemoveFrame(DrawFrame* frame) {
   std::erase(frames_, frame);
   if (active_frame_ == frame) active_frame_ = frames_.empty() ? nullptr : frames_.front();
   if (frames_.empty() && !ending_) QCoreApplication::quit();
+}
+
+void Application::ForgetFrame(DrawFrame* frame) {
+  std::erase(alive_, frame);
+  RemoveFrame(frame);
 }
 
 void Application::SetActivated() {

@@ -68,6 +68,8 @@ class Application {
   // Takes a closing window off the list; the first one left becomes the
   // active one. The program quits when none is left.
   void RemoveFrame(DrawFrame* frame);
+  // A window is being destroyed (it may have closed long before).
+  void ForgetFrame(DrawFrame* frame);
 
   // Set by activations and commands: the canvases ignore the mouse until
   // their next paint clears it.
@@ -127,6 +129,8 @@ class Application {
   FramePlacement placement_;
   std::array<int, kAllowanceCount> allowances_{};
   std::vector<DrawFrame*> frames_;
+  // Every window not yet destroyed, open or closed and waiting to go.
+  std::vector<DrawFrame*> alive_;
   DrawFrame* active_frame_ = nullptr;
   bool activated_ = true;
   bool dragging_ = false;

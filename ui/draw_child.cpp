@@ -35,7 +35,7 @@ const Symbol* FirstSymbolToPlace(const SymbolList& symbols) {
 
 DrawChild::DrawChild(Application& app, DrawFrame& frame, Draw& draw, QWidget* parent)
     : QAbstractScrollArea(parent), app_(app), frame_(frame), draw_(draw) {
-  to_place_ = FirstSymbolToPlace(app_.system_symbols());
+  set_symbol_to_place(FirstSymbolToPlace(app_.system_symbols()));
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
@@ -65,19 +65,22 @@ bool DrawChild::Listening() const {
 
 void DrawChild::set_symbol_to_place(const Symbol* symbol) {
   to_place_ = symbol;
+  // Remembered apart from the symbol, which goes when it is a user symbol
+  // and the user symbols are read again.
+  to_place_name_ = symbol != nullptr ? symbol->name : std::string();
+  to_place_is_system_ = std::any_of(app_.system_symbols().begin(), app_.system_symbols().end(),
+                                    [symbol](const Symbol& s) { return &s == symbol; });
   Invalidate();
 }
 
 void DrawChild::SymbolsChanged() {
-  // The symbol to place may have been a user symbol that is gone: it is
-  // found again by name, in the system symbols first like an element's.
-  std::string name = to_place_ != nullptr ? to_place_->name : std::string();
-  const bool system = std::any_of(app_.system_symbols().begin(), app_.system_symbols().end(),
-                                  [this](const Symbol& s) { return &s == to_place_; });
-  if (!system) {
-    to_place_ = nullptr;
-    if (!name.empty()) to_place_ = app_.user_symbols().Find(name);
-    if (to_place_ == nullptr) to_place_ = FirstSymbolToPlace(app_.system_symbols());
+  // A user symbol to place is found again by name; when it is gone, the
+  // first symbol to place is taken again.
+  if (!to_place_is_system_) {
+    const Symbol* found =
+        to_place_name_.empty() ? nullptr : app_.user_symbols().Find(to_place_name_);
+    if (found == nullptr) found = FirstSymbolToPlace(app_.system_symbols());
+    set_symbol_to_place(found);
   }
   shown_.clear();
   Invalidate();

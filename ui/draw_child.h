@@ -148,6 +148,8 @@ class DrawChild : public QAbstractScrollArea {
   bool render_pending_ = true;
   int mode_ = 0;
   const Symbol* to_place_ = nullptr;
+  std::string to_place_name_;
+  bool to_place_is_system_ = false;
   ChooserState chooser_state_;
 
   bool inside_ = false;

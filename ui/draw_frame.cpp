@@ -86,7 +86,7 @@ DrawFrame::DrawFrame(Application& app)
 
 DrawFrame::~DrawFrame() {
   if (chooser_) delete chooser_.data();
-  app_.RemoveFrame(this);
+  app_.ForgetFrame(this);
 }
 
 void DrawFrame::BuildCommands() {
