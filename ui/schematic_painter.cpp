@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdlib>
+#include <vector>
 
 #include "display/draw_symbol.h"
 #include "symbol/name_text.h"
@@ -120,17 +121,38 @@ bool SchematicPainter::LineVisible(const DrawLine& line) const {
 }
 
 void SchematicPainter::PaintSchematic(const Draw& draw, const HiddenRecords& hidden) {
-  const ElementColors plain;
-  for (const DrawElement& element : draw.elements()) {
-    if (&element == hidden.element || !ElementVisible(element)) continue;
-    PaintElement(element, plain);
+  // By colour rather than by record: one pen for all bodies and names, one
+  // for all terminals, one for all lines.
+  std::vector<const DrawElement*> shown;
+  for (const DrawElement& element : draw.elements())
+    if (&element != hidden.element && ElementVisible(element)) shown.push_back(&element);
+  const double scale = view_.scale();
+  lib_.SetColor(dc_, Qt::black);
+  for (const DrawElement* element : shown) {
+    const double ox = DeviceX(element->x()), oy = DeviceY(element->y());
+    if (element->symbol() == nullptr) {
+      lib_.PutText(dc_, element->name(), NearestInt(ox), NearestInt(oy), 'd', 0);
+      continue;
+    }
+    DrawSymbol(lib_, dc_, *element->symbol(), scale, element->name(), kBodyMask | kNameMask, ox, oy,
+               element->orientation(), element->polarity());
+  }
+  lib_.SetColor(dc_, Qt::red);
+  for (const DrawElement* element : shown) {
+    if (element->symbol() == nullptr) {
+      PaintBareTerminals(*element, 0, 0);
+      continue;
+    }
+    DrawSymbol(lib_, dc_, *element->symbol(), scale, element->name(), MaskTerminal,
+               DeviceX(element->x()), DeviceY(element->y()), element->orientation(),
+               element->polarity());
   }
   lib_.SetColor(dc_, Qt::black);
   for (const DrawLine& line : draw.lines()) {
     if (!LineVisible(line) || hidden.Hides(line)) continue;
-    PaintLine(line, Qt::black);
+    PaintSegment(line, line.x1(), line.y1(), line.x2(), line.y2());
+    PaintLineName(line);
   }
-  lib_.SetColor(dc_, Qt::black);
   for (const DrawJunction& junction : draw.junctions()) {
     if (junction.count() < 3 || hidden.junctions.count(&junction) != 0) continue;
     if (!visible_.adjusted(-4, -4, 4, 4).contains(junction.x(), junction.y())) continue;
@@ -153,6 +175,7 @@ void SchematicPainter::PaintElementAt(const DrawElement& element, const ElementC
     // and the terminals.
     lib_.SetColor(dc_, colors.names);
     lib_.PutText(dc_, element.name(), NearestInt(ox), NearestInt(oy), 'd', 0);
+    lib_.SetColor(dc_, colors.terminals);
     PaintBareTerminals(element, dx, dy);
     return;
   }
@@ -169,7 +192,6 @@ void SchematicPainter::PaintElementAt(const DrawElement& element, const ElementC
 void SchematicPainter::PaintBareTerminals(const DrawElement& element, double dx, double dy) {
   static constexpr int kVectors[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
   const double stub = 3 * view_.scale();
-  lib_.SetColor(dc_, Qt::red);
   for (const DrawTerminal& terminal : element.terminals()) {
     const double px = DeviceX(terminal.x() + dx), py = DeviceY(terminal.y() + dy);
     const int x = NearestInt(px), y = NearestInt(py);
@@ -208,11 +230,14 @@ void SchematicPainter::PaintSegment(const DrawLine& line, std::int64_t x1, std::
 void SchematicPainter::PaintLine(const DrawLine& line, const QColor& color) {
   lib_.SetColor(dc_, color);
   PaintSegment(line, line.x1(), line.y1(), line.x2(), line.y2());
-  if (line.name() != "?") {
-    const double mx = (DeviceX(line.x1()) + DeviceX(line.x2())) / 2;
-    const double my = (DeviceY(line.y1()) + DeviceY(line.y2())) / 2;
-    lib_.PutText(dc_, line.name(), NearestInt(mx), NearestInt(my) - 2, 'd', 0);
-  }
+  PaintLineName(line);
+}
+
+void SchematicPainter::PaintLineName(const DrawLine& line) {
+  if (line.name() == "?") return;
+  const double mx = (DeviceX(line.x1()) + DeviceX(line.x2())) / 2;
+  const double my = (DeviceY(line.y1()) + DeviceY(line.y2())) / 2;
+  lib_.PutText(dc_, line.name(), NearestInt(mx), NearestInt(my) - 2, 'd', 0);
 }
 
 void SchematicPainter::PaintJunctionDot(const DrawJunction& junction) {

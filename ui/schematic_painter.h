@@ -57,6 +57,7 @@ class SchematicPainter {
   // The segment between two logical points, as a line of the schematic.
   void PaintSegment(const DrawLine& line, std::int64_t x1, std::int64_t y1, std::int64_t x2,
                     std::int64_t y2);
+  void PaintLineName(const DrawLine& line);
   void PaintJunctionDot(const DrawJunction& junction);
   // The printout's box in the bottom-left corner: "回路名 = " and the name.
   void PaintCircuitNameBox(const std::string& circuit_name);
@@ -70,6 +71,7 @@ class SchematicPainter {
 
  private:
   int SymbolReach(const Symbol& symbol);
+  // In the current colour.
   void PaintBareTerminals(const DrawElement& element, double dx, double dy);
 
   DisplayLib& lib_;
