@@ -59,7 +59,6 @@ void DrawFrame::Open() {
 }
 
 void DrawFrame::CloseAndOpen() {
-  if (chooser_) chooser_->close();
   if (!draw_.IsEmpty()) {
     if (!draw_.HasCircuitName()) {
       app_.host().Warn(kNotNamedForClose, this);
@@ -93,7 +92,6 @@ bool DrawFrame::Save() {
 }
 
 bool DrawFrame::SaveAs() {
-  if (chooser_) chooser_->close();
   const bool saved = SaveAsDialog();
   canvas_->PaintNow();
   return saved;

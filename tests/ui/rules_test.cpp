@@ -178,25 +178,5 @@ TEST_F(DrawRulesTest, ConnectionSetsGrowPastAHundredLines) {
   EXPECT_EQ(set.size(), 250u);
 }
 
-TEST_F(DrawRulesTest, BroughtToFrontRecordsKeepTheirFindsInListOrder) {
-  DrawElement& first = draw.PlaceElement(*system_symbols.Find("_and2"), 100, 100, 0, 'p');
-  DrawElement& second = draw.PlaceElement(*system_symbols.Find("_and2"), 100, 100, 0, 'p');
-  EXPECT_EQ(draw.FindTerminalAt(84, 96)->element().x(), 100);
-  EXPECT_EQ(&draw.FindTerminalAt(84, 96)->element(), &second);
-  draw.BringToFront(first);
-  EXPECT_EQ(draw.first_element(), &first);
-  EXPECT_EQ(&draw.FindTerminalAt(84, 96)->element(), &first);
-  EXPECT_EQ(draw.NearestElement(100, 100).record, &first);
-  // The element's terminals lead the flat list in their chain's order.
-  auto terminal = draw.terminals().begin();
-  for (const DrawTerminal& own : first.terminals())
-    EXPECT_EQ(&*terminal++, &own);
-  DrawLine& older = draw.AddLine(0, 0, 10, 0);
-  draw.AddLine(0, 10, 10, 10);
-  draw.BringToFront(older);
-  EXPECT_EQ(draw.first_line(), &older);
-  EXPECT_EQ(draw.line_count(), 2u);
-}
-
 }  // namespace
 }  // namespace lumo::testing
