@@ -103,7 +103,11 @@ void DrawChild::PaintNow() {
 }
 
 void DrawChild::paintEvent(QPaintEvent*) {
-  if (render_pending_ || store_.size() != viewport()->size()) Render();
+  if (render_pending_ || store_.size() != viewport()->size()) {
+    in_paint_event_ = true;
+    Render();
+    in_paint_event_ = false;
+  }
   QPainter painter(viewport());
   painter.drawImage(0, 0, store_);
 }
@@ -143,7 +147,7 @@ void DrawChild::Render() {
     shown_ = FeedbackShapes();
     ToggleShapes(shown_);
   }
-  viewport()->update();
+  if (!in_paint_event_) viewport()->update();
 }
 
 void DrawChild::PaintMarker(QPainter& dc, const LineEndPoint& point) {

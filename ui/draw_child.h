@@ -146,6 +146,7 @@ class DrawChild : public QAbstractScrollArea {
   Draw& draw_;
   QImage store_;
   bool render_pending_ = true;
+  bool in_paint_event_ = false;
   int mode_ = 0;
   const Symbol* to_place_ = nullptr;
   std::string to_place_name_;

@@ -221,7 +221,7 @@ void ListFrame::DeleteUserSymbol(const Symbol& symbol) {
     const std::string file = UserSymbolFile(folder, symbol.name);
     std::error_code error;
     if (!file.empty()) std::filesystem::remove(file, error);
-    app_.user_symbols().ReadFolder(folder, app_.symbol_messages(this));
+    app_.user_symbols().ReadFolder(folder, app_.symbol_messages(static_cast<QWidget*>(this)));
     app_.UserSymbolsChanged();
   }
   panes_[ListChild::kUserPane]->PaintNow();

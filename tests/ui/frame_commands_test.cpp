@@ -2,6 +2,7 @@
 
 #include <QAction>
 #include <QPrinter>
+#include <algorithm>
 
 #include "tests/ui/ui_test_util.h"
 #include "ui/command_ids.h"
@@ -341,6 +342,77 @@ TEST_F(FrameTest, PrintMessages) {
   EXPECT_FALSE(frame().PrintOn(unwritable));
   EXPECT_EQ(Texts(), std::vector<std::string>{"印刷エラー\n\nStartDoc に失敗しました。"});
   EXPECT_TRUE(frame().isEnabled());
+}
+
+// The whole round: placed, wired and named with the mouse, checked, saved,
+// and read back as it was drawn.
+TEST_F(FrameTest, ASchematicDrawnWithTheMouseIsCheckedSavedAndReadBack) {
+  const auto place = [&](const char* symbol, int x, int y, const char* name) {
+    canvas().set_symbol_to_place(&SystemSymbol(symbol));
+    canvas().SetEditMode(kModePlace);
+    Click(x, y);
+    canvas().SetEditMode(kModeName);
+    dialogs.names.push_back(std::string(name));
+    Click(x, y);
+  };
+  place("_in", 100, 96, "a");
+  place("_in", 100, 160, "b");
+  place("_and2", 200, 100, "g");  // a (184, 96), b (184, 104), y (212, 100)
+  place("_out", 300, 100, "y");
+  canvas().SetEditMode(kModeLineStart);
+  Press(100, 96);
+  Release(184, 96);
+  Press(100, 160);  // adds the first, starts the second
+  Release(152, 160);
+  Press(152, 160);
+  Release(152, 104);
+  Press(152, 104);
+  Release(184, 104);
+  Press(212, 100);
+  Release(300, 100);
+  LeaveCanvas();  // adds the last
+  ASSERT_EQ(draw().line_count(), 5u);
+  for (const DrawTerminal& terminal : draw().terminals())
+    EXPECT_NE(terminal.line(), nullptr) << terminal.element().name() << " " << terminal.name();
+  canvas().SetEditMode(kModeName);
+  dialogs.names.push_back(std::string("out"));
+  Click(256, 100);
+  EXPECT_EQ(draw().first_line()->name(), "out");
+
+  const std::string path = work / "gates.ldr";
+  dialogs.files = {path};
+  frame().RunCommand(kCmdSave);  // unnamed: save as
+  ASSERT_TRUE(fs::exists(path));
+  Checks();
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "回路の各種検査が終了しました。異常な箇所は見つかりませんでした。"});
+
+  // Read back: the same records, in the reverse order of the file.
+  const std::string saved = FileText(path);
+  Draw again(app->draw_environment());
+  ASSERT_EQ(again.Read(path), DrawReadResult::kRead);
+  const auto describe = [](const Draw& schematic) {
+    std::vector<std::string> records;
+    for (const DrawElement& element : schematic.elements())
+      records.push_back(element.name() + " " + element.symbol_name() + " " +
+                        std::to_string(element.x()) + "," + std::to_string(element.y()));
+    for (const DrawLine& line : schematic.lines())
+      records.push_back(line.name() + " " + std::to_string(line.x1()) + "," +
+                        std::to_string(line.y1()) + "-" + std::to_string(line.x2()) + "," +
+                        std::to_string(line.y2()) + (line.start_terminal() ? " t" : " c") +
+                        (line.end_terminal() ? "t" : "c"));
+    std::sort(records.begin(), records.end());
+    return records;
+  };
+  EXPECT_EQ(describe(again), describe(draw()));
+  // Saved once more it reverses again, giving the first file back.
+  ASSERT_EQ(again.Save(work / "again.ldr"), DrawSaveResult::kSaved);
+  Draw third(app->draw_environment());
+  ASSERT_EQ(third.Read(work / "again.ldr"), DrawReadResult::kRead);
+  ASSERT_EQ(third.Save(work / "third.ldr"), DrawSaveResult::kSaved);
+  std::string expected = saved;
+  expected.replace(expected.find("(gates)"), 7, "(third)");
+  EXPECT_EQ(FileText(work.path() / "third.ldr"), expected);
 }
 
 TEST_F(FrameTest, RecordsThePlacementOfTheActiveFrameOnly) {
