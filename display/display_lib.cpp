@@ -107,7 +107,6 @@ void DisplayLib::Restore(QPainter& dc) {
 void DisplayLib::InitFont(QPainter& dc, int w, int h) {
   text_font_ = MakeFont(w, h, false);
   text_fonts_made_ = true;
-  stamps_.clear();
   cell_width_ = w;
   cell_height_ = h;
   const QFontMetricsF metrics(text_font_);
@@ -365,13 +364,18 @@ const DisplayLib::StampedText& DisplayLib::Stamp(std::string_view bytes, int t, 
   key.push_back(fixed ? 'f' : 't');
   const QRgb colour = text_color_.rgba();
   key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+  if (!fixed) {
+    // The text font of another cell size is another font.
+    const int cell[2] = {cell_width_, cell_height_};
+    key.append(reinterpret_cast<const char*>(cell), sizeof cell);
+  }
   const auto found = stamps_.find(key);
   if (found != stamps_.end()) return found->second;
   // Drawn as DrawTextAt draws it, around a corner with room on every side.
   const QString text = DisplayText(bytes);
   const QFont& font = fixed ? fixed_font_ : text_font_;
   const int advance = QFontMetrics(font).horizontalAdvance(text);
-  const int room = std::max(advance, 0) + 2 * std::max(cell_height_, 16) + 4;
+  const int room = std::max(advance, 0) + std::max(cell_height_, 16) + 2;
   QImage canvas(2 * room, 2 * room, QImage::Format_ARGB32_Premultiplied);
   canvas.fill(Qt::transparent);
   {

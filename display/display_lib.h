@@ -146,8 +146,7 @@ class DisplayLib {
   std::array<int, 256> bottom_{};
   bool xor_mode_ = false;
   bool text_cache_on_ = true;
-  // By text bytes, orientation, font and colour; emptied when the text
-  // font changes.
+  // By text bytes, orientation, font (and its cell size) and colour.
   std::unordered_map<std::string, StampedText> stamps_;
 };
 
