@@ -3,6 +3,7 @@
 #include "circuit/draw.h"
 
 #include <memory>
+#include <vector>
 
 #include "common/file_path.h"
 #include "symbol/orientation.h"
@@ -258,6 +259,30 @@ void Draw::MoveLine(DrawLine& line, std::int32_t dx, std::int32_t dy) {
       MoveJunction(*moved, Shifted(moved->x_, dx), Shifted(moved->y_, dy));
     }
   }
+}
+
+void Draw::BringToFront(DrawElement& element) {
+  std::vector<DrawTerminal*> chain;
+  for (DrawTerminal& terminal : element.terminals())
+    chain.push_back(&terminal);
+  for (auto terminal = chain.rbegin(); terminal != chain.rend(); ++terminal) {
+    terminal_index_.Remove(**terminal);
+    terminals_.PushFront(terminals_.Unlink(**terminal));
+    terminal_index_.Add(**terminal, next_serial_++);
+  }
+  element_index_.Remove(element);
+  elements_.PushFront(elements_.Unlink(element));
+  element_index_.Add(element, next_serial_++);
+}
+
+void Draw::BringToFront(DrawLine& line) {
+  lines_.PushFront(lines_.Unlink(line));
+}
+
+void Draw::BringToFront(DrawJunction& junction) {
+  junction_index_.Remove(junction);
+  junctions_.PushFront(junctions_.Unlink(junction));
+  junction_index_.Add(junction, next_serial_++);
 }
 
 void Draw::AttachToTerminal(DrawLine& line, LineEnd end, DrawTerminal& terminal) {

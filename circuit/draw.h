@@ -119,6 +119,12 @@ class Draw {
   // Moves the line by (dx, dy) with the junctions at its ends and every line
   // end attached to them, and its unattached ends; an end on a terminal stays.
   void MoveLine(DrawLine& line, std::int32_t dx, std::int32_t dy);
+  // Puts the record at the head of its list, as if it had just been made
+  // (the canvas re-inserts what it moved). An element's terminals go to the
+  // head of the terminal list too, keeping the order of its chain.
+  void BringToFront(DrawElement& element);
+  void BringToFront(DrawLine& line);
+  void BringToFront(DrawJunction& junction);
   // Moves one end of the line onto the terminal and attaches it there,
   // taking it off its junction (which goes when no line end is left on it)
   // or its terminal first.

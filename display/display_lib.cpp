@@ -1,6 +1,7 @@
 #include "display/display_lib.h"
 
 #include <QFontInfo>
+#include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QImage>
 #include <QStringDecoder>
@@ -164,6 +165,7 @@ void DisplayLib::MeasureGlyphs() {
 void DisplayLib::SetDrawMode(QPainter& dc, int mode) {
   if (mode == 0) dc.setCompositionMode(QPainter::CompositionMode_SourceOver);
   if (mode == 1) dc.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
+  if (mode == 0 || mode == 1) xor_mode_ = mode == 1;
 }
 
 void DisplayLib::SetColor(QPainter& dc, const QColor& color) {
@@ -230,6 +232,14 @@ void DisplayLib::PutLine(QPainter& dc, int x0, int y0, int x1, int y1) {
   if (dx == 0 && dy == 0) return;
   if (pen_.width() <= 1 && !print_ && (dx == 0 || dy == 0 || std::abs(dx) == std::abs(dy))) {
     const QPoint last(x1 - Sign(dx), y1 - Sign(dy));
+    if ((dx == 0 || dy == 0) && !xor_mode_ && dc.transform().isIdentity() &&
+        !dc.viewTransformEnabled()) {
+      // The same pixels as the square-capped line, without changing pens.
+      dc.fillRect(QRect(QPoint(std::min(x0, last.x()), std::min(y0, last.y())),
+                        QPoint(std::max(x0, last.x()), std::max(y0, last.y()))),
+                  dc.pen().color());
+      return;
+    }
     QPen square = dc.pen();
     square.setCapStyle(Qt::SquareCap);
     dc.setPen(square);
@@ -346,10 +356,71 @@ int DisplayLib::InkHeight(std::string_view text) const {
   return cell_height_ - top - bottom;
 }
 
-void DisplayLib::DrawTextAt(QPainter& dc, const QString& text, int px, int py, int t,
+const DisplayLib::StampedText& DisplayLib::Stamp(std::string_view bytes, int t, int baseline,
+                                                 bool fixed) {
+  std::string key(bytes);
+  key.push_back('\0');
+  key.push_back(static_cast<char>('0' + t));
+  key.push_back(fixed ? 'f' : 't');
+  const QRgb colour = text_color_.rgba();
+  key.append(reinterpret_cast<const char*>(&colour), sizeof colour);
+  if (!fixed) {
+    // The text font of another cell size is another font.
+    const int cell[2] = {cell_width_, cell_height_};
+    key.append(reinterpret_cast<const char*>(cell), sizeof cell);
+  }
+  const auto found = stamps_.find(key);
+  if (found != stamps_.end()) return found->second;
+  // Drawn as DrawTextAt draws it, around a corner with room on every side.
+  const QString text = DisplayText(bytes);
+  const QFont& font = fixed ? fixed_font_ : text_font_;
+  const int advance = QFontMetrics(font).horizontalAdvance(text);
+  const int room = std::max(advance, 0) + std::max(cell_height_, 16) + 2;
+  QImage canvas(2 * room, 2 * room, QImage::Format_ARGB32_Premultiplied);
+  canvas.fill(Qt::transparent);
+  {
+    QPainter painter(&canvas);
+    painter.setFont(font);
+    painter.setPen(text_color_);
+    painter.translate(room, room);
+    if (t == 1 || t == 5 || t == 3 || t == 7) painter.rotate(t == 1 || t == 5 ? -90 : 90);
+    painter.drawText(QPointF(0, baseline), text);
+  }
+  int left = canvas.width(), right = -1, top = canvas.height(), bottom = -1;
+  const int width = canvas.width(), height = canvas.height();
+  for (int y = 0; y < height; ++y) {
+    const auto* row = reinterpret_cast<const QRgb*>(canvas.constScanLine(y));
+    for (int x = 0; x < width; ++x) {
+      if (row[x] == 0) continue;
+      left = std::min(left, x);
+      right = std::max(right, x);
+      top = std::min(top, y);
+      bottom = std::max(bottom, y);
+    }
+  }
+  StampedText stamp;
+  if (right >= 0) {
+    const QRect ink(QPoint(left, top), QPoint(right, bottom));
+    stamp.pixels = canvas.copy(ink);
+    stamp.offset = ink.topLeft() - QPoint(room, room);
+  }
+  // A bound on the memory: names are many, but not this many.
+  if (stamps_.size() >= 50000) stamps_.clear();
+  return stamps_.emplace(std::move(key), std::move(stamp)).first->second;
+}
+
+void DisplayLib::DrawTextAt(QPainter& dc, std::string_view bytes, int px, int py, int t,
                             int baseline) {
+  if (text_cache_on_ && !print_ && !xor_mode_ && dc.transform().isIdentity() &&
+      !dc.viewTransformEnabled()) {
+    const StampedText& stamp = Stamp(bytes, t, baseline, fixed_selected_);
+    if (!stamp.pixels.isNull())
+      dc.drawImage(px + stamp.offset.x(), py + stamp.offset.y(), stamp.pixels);
+    return;
+  }
   const QPen old = dc.pen();
   dc.setPen(QPen(text_color_));
+  const QString text = DisplayText(bytes);
   if (t == 1 || t == 5 || t == 3 || t == 7) {
     // The rising font reads upwards, the falling one downwards; (px, py) is
     // the top-left corner of the first cell in the turned frame.
@@ -365,7 +436,7 @@ void DisplayLib::DrawTextAt(QPainter& dc, const QString& text, int px, int py, i
 }
 
 void DisplayLib::TextOut(QPainter& dc, int x, int y, std::string_view text) {
-  DrawTextAt(dc, DisplayText(text), x, y, 0, fixed_selected_ ? fixed_baseline_ : baseline_);
+  DrawTextAt(dc, text, x, y, 0, fixed_selected_ ? fixed_baseline_ : baseline_);
 }
 
 void DisplayLib::PutText(QPainter& dc, std::string_view text, int x, int y, char anchor, int t) {
@@ -461,7 +532,7 @@ void DisplayLib::PutText(QPainter& dc, std::string_view text, int x, int y, char
     py += B - H;
   }
   SelectTextFont(dc, t);
-  DrawTextAt(dc, DisplayText(text), px, py, t, baseline_);
+  DrawTextAt(dc, text, px, py, t, baseline_);
 }
 
 }  // namespace lumo

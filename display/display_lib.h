@@ -3,11 +3,13 @@
 #include <QBrush>
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QPainter>
 #include <QPen>
 #include <array>
 #include <string>
 #include <string_view>
+#include <unordered_map>
 
 #include "common/message_host.h"
 #include "lists/error_table.h"
@@ -53,6 +55,10 @@ class DisplayLib {
   // 0: copy; 1: not-xor (drawing twice restores the pixels); others: no change.
   void SetDrawMode(QPainter& dc, int mode);
   void SetPrintMode(int flag) { print_ = flag != 0; }
+  // Texts drawn on screen in copy mode are rasterised once per text, font
+  // and orientation and then stamped (the same pixels, many times faster);
+  // tests switch it off to compare.
+  void set_text_cache(bool on) { text_cache_on_ = on; }
 
   void SetColor(QPainter& dc, const QColor& color);
   void SetPenColor(QPainter& dc, const QColor& color);
@@ -104,12 +110,19 @@ class DisplayLib {
  private:
   QFont MakeFont(int w, int h, bool fixed);
   void MeasureGlyphs();
-  void DrawTextAt(QPainter& dc, const QString& text, int px, int py, int t, int baseline);
+  void DrawTextAt(QPainter& dc, std::string_view bytes, int px, int py, int t, int baseline);
   // The rectangle Qt strokes for an old-style box (l, t)-(r, b).
   QRectF Box(int l, int t, int r, int b) const;
   void Rectangle(QPainter& dc, int l, int t, int r, int b);
   void Arc(QPainter& dc, const QRectF& box, QPointF from, QPointF to, bool filled);
   void ApplyPen(QPainter& dc);
+  // The text's pixels in one colour, and where they lie relative to the
+  // top-left corner of its first cell.
+  struct StampedText {
+    QImage pixels;
+    QPoint offset;
+  };
+  const StampedText& Stamp(std::string_view bytes, int t, int baseline, bool fixed);
 
   MessageHost& host_;
   const ErrorTable& errors_;
@@ -131,6 +144,10 @@ class DisplayLib {
   int text_orientation_ = 0;
   std::array<int, 256> top_{};
   std::array<int, 256> bottom_{};
+  bool xor_mode_ = false;
+  bool text_cache_on_ = true;
+  // By text bytes, orientation, font (and its cell size) and colour.
+  std::unordered_map<std::string, StampedText> stamps_;
 };
 
 // The integer nearest to `value`, halves away from zero, clamped to the int

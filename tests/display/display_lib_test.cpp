@@ -238,6 +238,58 @@ TEST_F(DisplayLibTest, TextsUseTheTextColourAndKeepThePen) {
   EXPECT_EQ(image.pixel(5, 60) & 0xFFFFFF, 0xFF0000u);
 }
 
+// Stamped texts must be the pixels the painter would have drawn.
+TEST_F(DisplayLibTest, StampedTextsAreTheDrawnTexts) {
+  const auto draw = [this](bool stamped) {
+    lib_.set_text_cache(stamped);
+    Canvas canvas(400, 400);
+    lib_.Store(*canvas.painter);
+    int y = 30;
+    for (const char* text : {"and2", "u1234", "?", "全加算器", "\x91\x53\x89\xc1", "gjQ|"}) {
+      for (int t = 0; t < 8; ++t) {
+        for (const QColor& colour : {QColor(Qt::black), QColor(255, 0, 0)}) {
+          lib_.SetTextColor(*canvas.painter, colour);
+          lib_.PutText(*canvas.painter, text, 40 + t * 40 + (colour == Qt::black ? 0 : 3), y,
+                       "ludr"[t % 4], t);
+        }
+      }
+      y += 60;
+    }
+    lib_.SelectFixedFont(*canvas.painter);
+    lib_.TextOut(*canvas.painter, 7, 370, "回路名 = half_adder");
+    lib_.SetFontSize(*canvas.painter, 12, 24);
+    lib_.PutText(*canvas.painter, "dff", 200, 200, 'l', 1);
+    lib_.SetFontSize(*canvas.painter, 6, 12);
+    return canvas.Done().copy();
+  };
+  const QImage plain = draw(false);
+  const QImage stamped = draw(true);
+  EXPECT_FALSE(InkBox(plain).isNull());
+  EXPECT_EQ(stamped, plain);
+  // Twice from the cache gives the same again.
+  EXPECT_EQ(draw(true), plain);
+}
+
+// Straight lines are filled as boxes in copy mode and stroked in not-xor
+// mode: the same pixels either way.
+TEST_F(DisplayLibTest, StraightLinesCoverTheSamePixelsInEveryMode) {
+  // Lines that never cross, so not-xor leaves every pixel it draws black.
+  const auto draw = [this](int mode) {
+    Canvas canvas(120, 120);
+    lib_.Store(*canvas.painter);
+    lib_.SetDrawMode(*canvas.painter, mode);
+    for (int i = 0; i < 8; ++i) {
+      lib_.PutLine(*canvas.painter, 5 + i * 4, 5, 5 + i * 4, 5 + i * 7);        // down
+      lib_.PutLine(*canvas.painter, 110, 70 + i * 4, 110 - i * 7, 70 + i * 4);  // left
+      lib_.PutLine(*canvas.painter, 60 + i * 4, 60, 60 + i * 4, 60 - i * 6);    // up
+    }
+    return canvas.Done().copy();
+  };
+  const QImage filled = draw(0);
+  EXPECT_FALSE(InkBox(filled).isNull());
+  EXPECT_EQ(filled, draw(1));
+}
+
 TEST_F(DisplayLibTest, NamesThatAreNotUtf8AreShownAsShiftJis) {
   EXPECT_EQ(DisplayText("\x91\x53\x89\xc1\x8e\x5a\x8a\xed"), QString::fromUtf8("全加算器"));
   EXPECT_EQ(DisplayText("全加算器"), QString::fromUtf8("全加算器"));

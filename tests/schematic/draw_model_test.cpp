@@ -239,6 +239,39 @@ TEST_F(DrawModel, MovingCarriesAttachedLineEnds) {
   EXPECT_NE(draw.FindJunctionAt(240, 200), nullptr);
 }
 
+// What the canvas moved goes back in at the head of its list; finds by
+// position answer in the new list order.
+TEST_F(DrawModel, BroughtToFrontRecordsLeadTheirListsAndTheirFinds) {
+  DrawElement& first = draw.PlaceElement(SystemSymbol("_and2"), 100, 100, 0, 'p');
+  DrawElement& second = draw.PlaceElement(SystemSymbol("_and2"), 100, 100, 0, 'p');
+  EXPECT_EQ(&draw.FindTerminalAt(84, 96)->element(), &second);
+  draw.BringToFront(first);
+  EXPECT_EQ(draw.first_element(), &first);
+  EXPECT_EQ(draw.element_count(), 2u);
+  EXPECT_EQ(&draw.FindTerminalAt(84, 96)->element(), &first);
+  EXPECT_EQ(draw.NearestElement(100, 100).record, &first);
+  // Its terminals lead the flat list in the order of its own chain.
+  auto terminal = draw.terminals().begin();
+  for (const DrawTerminal& own : first.terminals())
+    EXPECT_EQ(&*terminal++, &own);
+  EXPECT_EQ(draw.terminal_count(), 6u);
+
+  DrawLine& older = draw.AddLine(0, 0, 10, 0);
+  DrawLine& newer = draw.AddLine(10, 0, 10, 10);
+  draw.BringToFront(older);
+  EXPECT_EQ(draw.first_line(), &older);
+  EXPECT_EQ(older.next(), &newer);
+  EXPECT_EQ(draw.line_count(), 2u);
+  DrawJunction* corner = draw.FindJunctionAt(10, 0);
+  DrawJunction* far = draw.FindJunctionAt(0, 0);
+  ASSERT_NE(far, nullptr);
+  draw.BringToFront(*far);
+  EXPECT_EQ(draw.first_junction(), far);
+  EXPECT_EQ(draw.FindJunctionAt(0, 0), far);
+  EXPECT_EQ(draw.FindJunctionAt(10, 0), corner);
+  EXPECT_EQ(draw.junction_count(), 3u);
+}
+
 TEST_F(DrawModel, ElementsAreBoundToSymbolsByNameAgain) {
   auto adder = ParseSymbol("(\"adder\" () () ((\"a\" -8 0 0 p)) (u))");
   DrawElement& element = draw.PlaceElement(*adder, 0, 0, 0, 'p');

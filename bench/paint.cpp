@@ -1,0 +1,123 @@
+// Times painting a schematic of 5,000 elements and 10,000 lines at scale 1,
+// as the canvas paints it: grid, elements with names and terminals, lines,
+// junction dots. Two layouts: everything packed into the visible area, and
+// a drawing four times the area in each direction, of which the canvas
+// shows a part. Run in a Release build:  bench/paint [WIDTH HEIGHT]
+
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+#include <algorithm>
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+#include <vector>
+
+#include "circuit/circuit_errors.h"
+#include "circuit/draw.h"
+#include "circuit/draw_errors.h"
+#include "common/file_path.h"
+#include "common/stream_message_host.h"
+#include "common/system_folder.h"
+#include "display/display_lib.h"
+#include "lists/list_errors.h"
+#include "symbol/symbol_errors.h"
+#include "symbol/symbol_list.h"
+#include "ui/schematic_painter.h"
+#include "ui/view_transform.h"
+
+namespace {
+
+using lumo::Draw;
+
+// Elements in rows, each with its name, and two lines per element: one from
+// its first terminal to the left, one joining the row below.
+void Fill(Draw& draw, const lumo::SymbolList& symbols, int columns, int rows, int dx, int dy) {
+  std::vector<const lumo::Symbol*> gates;
+  for (const lumo::Symbol& symbol : symbols)
+    if (!symbol.terminals.Empty()) gates.push_back(&symbol);
+  int n = 0;
+  for (int row = 0; row < rows; ++row) {
+    for (int column = 0; column < columns; ++column, ++n) {
+      const int x = 40 + column * dx, y = 40 + row * dy;
+      lumo::DrawElement& element =
+          draw.PlaceElement(*gates[n % gates.size()], x, y, n % 8, n % 3 == 0 ? 'n' : 'p');
+      element.set_name("u" + std::to_string(n));
+      const lumo::DrawTerminal& pin = *element.first_terminal();
+      draw.AddLine(pin.x(), pin.y(), pin.x() - dx / 2, pin.y());
+      draw.AddLine(pin.x() - dx / 2, pin.y(), pin.x() - dx / 2, pin.y() + dy / 2);
+    }
+  }
+}
+
+// The first paint and the median of the next nine: the first one makes
+// the text stamps of every name shown.
+struct Times {
+  double first;
+  double median;
+};
+
+Times PaintMilliseconds(lumo::DisplayLib& lib, const Draw& draw, QImage& image,
+                        const lumo::ViewTransform& view) {
+  std::vector<double> times;
+  for (int run = 0; run < 10; ++run) {
+    const auto start = std::chrono::steady_clock::now();
+    QPainter dc(&image);
+    lib.Store(dc);
+    lumo::SchematicPainter painter(lib, dc, view, image.size());
+    painter.SetUpFonts();
+    painter.PaintGrid();
+    painter.PaintSchematic(draw);
+    lib.Restore(dc);
+    dc.end();
+    times.push_back(
+        std::chrono::duration<double, std::milli>(std::chrono::steady_clock::now() - start)
+            .count());
+  }
+  const double first = times.front();
+  times.erase(times.begin());
+  std::sort(times.begin(), times.end());
+  return {first, times[times.size() / 2]};
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  static int qt_argc = 3;
+  static char name[] = "paint", flag[] = "-platform", platform[] = "offscreen";
+  static char* qt_argv[] = {name, flag, platform, nullptr};
+  QGuiApplication application(qt_argc, qt_argv);
+  const int width = argc > 2 ? std::atoi(argv[1]) : 1600;
+  const int height = argc > 2 ? std::atoi(argv[2]) : 1000;
+
+  lumo::ErrorTable errors;
+  lumo::RegisterListErrors(errors);
+  lumo::RegisterSymbolErrors(errors);
+  lumo::RegisterDrawErrors(errors);
+  lumo::RegisterCircuitErrors(errors);
+  lumo::StreamMessageHost host(std::cerr);
+  lumo::SymbolList system_symbols, user_symbols;
+  if (!system_symbols.Read(lumo::JoinPath(lumo::SystemFolder(), "LumoCAD.lib"),
+                           {host, errors, errors}))
+    return 1;
+  lumo::DisplayLib lib(host, errors);
+  QImage image(width, height, QImage::Format_RGB32);
+  lumo::ViewTransform view;
+  view.set_origin(0, 0);
+
+  struct Layout {
+    const char* what;
+    int dx, dy;
+  };
+  // 100 x 50 elements: packed into 1600 x 1000 units, or spread over 6400 x 4000.
+  for (const Layout& layout : {Layout{"all 5,000 elements in view", 16, 20},
+                               Layout{"a 4 x 4 larger drawing, one part in view", 64, 80}}) {
+    Draw draw(lumo::DrawEnvironment{system_symbols, user_symbols, host, errors, errors, errors});
+    Fill(draw, system_symbols, 100, 50, layout.dx, layout.dy);
+    const Times times = PaintMilliseconds(lib, draw, image, view);
+    std::printf("%-44s %zu elements, %zu lines: %.1f ms per paint, the first %.1f ms (%d x %d)\n",
+                layout.what, draw.element_count(), draw.line_count(), times.median, times.first,
+                width, height);
+  }
+  return 0;
+}

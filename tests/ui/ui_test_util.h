@@ -1,0 +1,194 @@
+#pragma once
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+#include <QCoreApplication>
+#include <QMouseEvent>
+#include <QPrinter>
+#include <QSettings>
+#include <deque>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "common/recording_message_host.h"
+#include "common/system_folder.h"
+#include "ui/application.h"
+#include "ui/draw_child.h"
+#include "ui/draw_frame.h"
+#include "ui/user_dialogs.h"
+
+namespace lumo::testing {
+
+namespace fs = std::filesystem;
+
+inline std::string FileText(const fs::path& path) {
+  std::ifstream in(path, std::ios::binary);
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+inline void WriteText(const fs::path& path, const std::string& text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
+// The sample schematics of these tests.
+inline fs::path TestData(const std::string& name) {
+  const char* root = std::getenv("LUMO_SOURCE_DIR");
+  return fs::path(root != nullptr ? root : ".") / "tests" / "ui" / "data" / name;
+}
+
+// A folder of its own for each test, removed afterwards.
+class TemporaryFolder {
+ public:
+  TemporaryFolder() {
+    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
+    path_ = fs::temp_directory_path() /
+            ("lumo_ui_" + std::string(info != nullptr ? info->name() : "test") + "_" +
+             std::to_string(::getpid()));
+    fs::remove_all(path_);
+    fs::create_directories(path_);
+  }
+  ~TemporaryFolder() {
+    std::error_code error;
+    fs::remove_all(path_, error);
+  }
+  const fs::path& path() const { return path_; }
+  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
+
+ private:
+  fs::path path_;
+};
+
+// Answers every dialog from queues and records what was asked.
+class ScriptedDialogs : public UserDialogs {
+ public:
+  std::deque<std::optional<std::string>> files;  // open, save-as and delete dialogs
+  std::deque<std::optional<std::string>> names;
+  std::optional<std::string> pdf;  // the print dialog prints to this file; nothing: cancelled
+  std::vector<std::string> asked;  // which dialogs ran, with their folder
+  std::vector<int> help_topics;
+  int about_shown = 0;
+
+  std::optional<std::string> OpenSchematic(QWidget*, const std::string& folder) override {
+    asked.push_back("open " + folder);
+    return Next(files);
+  }
+  std::optional<std::string> SaveSchematicAs(QWidget*, const std::string& folder) override {
+    asked.push_back("save " + folder);
+    return Next(files);
+  }
+  std::optional<std::string> SchematicToDelete(QWidget*, const std::string& folder) override {
+    asked.push_back("delete " + folder);
+    return Next(files);
+  }
+  std::optional<std::string> AskName(QWidget*, const std::string& current, QPoint) override {
+    asked.push_back("name " + current);
+    return Next(names);
+  }
+  bool SetUpPrinter(QWidget*, QPrinter& printer) override {
+    asked.push_back("print");
+    if (!pdf) return false;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(*pdf));
+    return true;
+  }
+  void ShowAbout(QWidget*) override { ++about_shown; }
+  void ShowHelp(QWidget*, int context) override { help_topics.push_back(context); }
+
+ private:
+  static std::optional<std::string> Next(std::deque<std::optional<std::string>>& queue) {
+    if (queue.empty()) return std::nullopt;
+    std::optional<std::string> next = queue.front();
+    queue.pop_front();
+    return next;
+  }
+};
+
+// The program with its first schematic window, its messages recorded, its
+// settings in a file of the test's folder and its working folder there too.
+class UiTest : public ::testing::Test {
+ protected:
+  UiTest() : settings_(QString::fromStdString(work / "settings.ini"), QSettings::IniFormat) {}
+  ~UiTest() override { app.reset(); }
+
+  ApplicationSetup Setup(const std::string& system_folder) {
+    return ApplicationSetup{host, dialogs,         settings_, system_folder, work.path().string(),
+                            96,   QSize(1024, 768)};
+  }
+
+  // Starts the program; the view shows logical (0, 0) at the top-left
+  // corner, so device pixels are logical units.
+  void Start(const QStringList& arguments = {}) {
+    app = std::make_unique<Application>(Setup(SystemFolder()));
+    ASSERT_TRUE(app->Start(arguments));
+    app->view().set_origin(0, 0);
+    Ready();
+  }
+
+  DrawFrame& frame() { return *app->frames().front(); }
+  DrawChild& canvas() { return frame().canvas(); }
+  Draw& draw() { return frame().draw(); }
+
+  // Lets the windows settle and paints, so the canvas takes the mouse.
+  void Ready() {
+    QCoreApplication::processEvents();
+    app->set_active_frame(&frame());
+    canvas().PaintNow();
+  }
+
+  void Send(QEvent::Type type, int x, int y, Qt::MouseButton button, Qt::MouseButtons held) {
+    QWidget* viewport = canvas().viewport();
+    QMouseEvent event(type, QPointF(x, y), viewport->mapToGlobal(QPointF(x, y)), button, held,
+                      Qt::NoModifier);
+    QCoreApplication::sendEvent(viewport, &event);
+  }
+  void Move(int x, int y, Qt::MouseButtons held = Qt::NoButton) {
+    Send(QEvent::MouseMove, x, y, Qt::NoButton, held);
+  }
+  void Press(int x, int y, Qt::MouseButton button = Qt::LeftButton) {
+    Move(x, y);
+    Send(QEvent::MouseButtonPress, x, y, button, button);
+  }
+  void Release(int x, int y) {
+    Move(x, y, Qt::LeftButton);
+    Send(QEvent::MouseButtonRelease, x, y, Qt::LeftButton, Qt::NoButton);
+  }
+  void Click(int x, int y) {
+    Press(x, y);
+    Release(x, y);
+  }
+  void Drag(int x1, int y1, int x2, int y2) {
+    Press(x1, y1);
+    Release(x2, y2);
+  }
+  void RightClick(int x, int y) { Press(x, y, Qt::RightButton); }
+  void LeaveCanvas() {
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(canvas().viewport(), &leave);
+  }
+
+  const Symbol& SystemSymbol(const std::string& name) { return *app->system_symbols().Find(name); }
+
+  // The texts of every message shown, in order.
+  std::vector<std::string> Texts() const {
+    std::vector<std::string> texts;
+    for (const Message& message : host.Messages())
+      texts.push_back(message.text);
+    return texts;
+  }
+
+  TemporaryFolder work;
+  RecordingMessageHost host;
+  ScriptedDialogs dialogs;
+  std::unique_ptr<Application> app;
+
+ private:
+  QSettings settings_;
+};
+
+}  // namespace lumo::testing

@@ -1,0 +1,132 @@
+#include "ui/application.h"
+
+#include <QCoreApplication>
+
+#include "circuit/circuit_converter.h"
+#include "circuit/circuit_errors.h"
+#include "circuit/draw_errors.h"
+#include "common/file_path.h"
+#include "lists/list_errors.h"
+#include "symbol/symbol_errors.h"
+#include "ui/command_line.h"
+#include "ui/draw_child.h"
+#include "ui/draw_frame.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr const char* kStatisticsFile = "LumoSta.tmp";
+
+std::string MissingLibraryText(const std::string& system_folder) {
+  return "ルモＣＡＤのシステムフォルダー \"" + system_folder +
+         "\" にファイル LumoCAD.lib がありません。\n"
+         "エキスプローラーで確かめてください。\n"
+         "ないときはルモＣＡＤを再インストールしてください。";
+}
+
+}  // namespace
+
+Application::Application(const ApplicationSetup& setup)
+    : host_(setup.host),
+      dialogs_(setup.dialogs),
+      settings_(setup.settings),
+      system_folder_(setup.system_folder),
+      current_folder_(setup.current_folder),
+      logical_dpi_(setup.logical_dpi),
+      screen_(setup.screen) {
+  RegisterListErrors(errors_);
+  RegisterSymbolErrors(errors_);
+  RegisterDrawErrors(errors_);
+  RegisterCircuitErrors(errors_);
+  RegisterConverterErrors(errors_);
+  display_ = std::make_unique<DisplayLib>(host_, errors_);
+  allowances_ = AllowanceValues(logical_dpi_);
+}
+
+Application::~Application() {
+  if (started_) WriteStoredSettings(settings_, work_folder_, placement_);
+  ending_ = true;
+  const std::vector<DrawFrame*> alive = alive_;
+  for (DrawFrame* frame : alive)
+    delete frame;
+}
+
+DrawEnvironment Application::draw_environment() {
+  return DrawEnvironment{system_symbols_, user_symbols_, host_, errors_, errors_, errors_};
+}
+
+SymbolMessages Application::symbol_messages(void* owner) {
+  return SymbolMessages{host_, errors_, errors_, owner};
+}
+
+void Application::OpenStatistics() {
+  statistics_.open(JoinPath(work_folder_, kStatisticsFile), std::ios::out | std::ios::trunc);
+}
+
+bool Application::Start(const QStringList& arguments) {
+  const StoredSettings stored = ReadStoredSettings(settings_);
+  started_ = true;
+  work_folder_ = stored.work_folder.empty() ? current_folder_ : stored.work_folder;
+  placement_ = stored.placement;
+
+  const std::string library = JoinPath(system_folder_, "LumoCAD.lib");
+  if (!std::ifstream(library, std::ios::binary).is_open()) {
+    host_.Warn(MissingLibraryText(system_folder_));
+    return false;
+  }
+  if (!system_symbols_.Read(library, symbol_messages())) return false;
+  if (!user_symbols_.ReadFolder(work_folder_, symbol_messages())) return false;
+  OpenStatistics();
+
+  DrawFrame* frame = NewFrame(FirstFrameRect(placement_, screen_), false);
+  const std::string file = CommandLineFile(arguments);
+  if (!file.empty()) frame->OpenAtStart(file);
+  frame->show();
+  return true;
+}
+
+DrawFrame* Application::NewFrame(const QRect& rect, bool show) {
+  auto* frame = new DrawFrame(*this);
+  frames_.insert(frames_.begin(), frame);
+  alive_.push_back(frame);
+  active_frame_ = frame;
+  frame->move(rect.topLeft());
+  frame->resize(rect.size());
+  if (show) frame->show();
+  return frame;
+}
+
+void Application::RemoveFrame(DrawFrame* frame) {
+  std::erase(frames_, frame);
+  if (active_frame_ == frame) active_frame_ = frames_.empty() ? nullptr : frames_.front();
+  if (frames_.empty() && !ending_) QCoreApplication::quit();
+}
+
+void Application::ForgetFrame(DrawFrame* frame) {
+  std::erase(alive_, frame);
+  RemoveFrame(frame);
+}
+
+void Application::SetActivated() {
+  activated_ = true;
+  // The next paint clears the flag; Qt paints only what needs it, so ask.
+  for (DrawFrame* frame : frames_)
+    frame->canvas().Invalidate();
+}
+
+DrawReadResult Application::ReadSchematic(Draw& draw, const std::string& path) {
+  const std::string folder_before = user_symbols_.folder();
+  const DrawReadResult result = draw.Read(path);
+  if (user_symbols_.folder() != folder_before) UserSymbolsChanged();
+  return result;
+}
+
+void Application::UserSymbolsChanged() {
+  for (DrawFrame* frame : frames_) {
+    frame->draw().RebindSymbols();
+    frame->canvas().SymbolsChanged();
+  }
+}
+
+}  // namespace lumo

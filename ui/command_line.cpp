@@ -1,0 +1,14 @@
+#include "ui/command_line.h"
+
+#include <QFile>
+
+namespace lumo {
+
+std::string CommandLineFile(const QStringList& arguments) {
+  if (arguments.isEmpty()) return {};
+  const QString& last = arguments.last();
+  if (last.isEmpty() || last.startsWith('-')) return {};
+  return QFile::encodeName(last).toStdString();
+}
+
+}  // namespace lumo

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QStringList>
+#include <string>
+
+namespace lumo {
+
+// The schematic named on the command line (the arguments after the program
+// name): the last argument when it is not a flag (a flag begins with '-');
+// empty otherwise.
+std::string CommandLineFile(const QStringList& arguments);
+
+}  // namespace lumo

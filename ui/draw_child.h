@@ -1,0 +1,171 @@
+#pragma once
+
+#include <QAbstractScrollArea>
+#include <QImage>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "circuit/draw.h"
+#include "ui/schematic_painter.h"
+#include "ui/xor_shape.h"
+
+namespace lumo {
+
+class Application;
+class DrawFrame;
+
+// What the symbol chooser keeps per schematic window between openings.
+struct ChooserState {
+  int mode = 0;
+  int scroll_x[2] = {0, 0};
+  int scroll_y[2] = {0, 0};
+};
+
+// A point of the schematic plane.
+struct LogicalPoint {
+  std::int64_t x = 0;
+  std::int64_t y = 0;
+  bool operator==(const LogicalPoint&) const = default;
+};
+
+// The canvas of a schematic window: paints the schematic on its grid into
+// a backing image, scrolls and zooms the shared view, and turns the mouse
+// into edits of the schematic by edit mode, with a prompt for each mode.
+// Rubber bands and the crosshair are drawn with the not-xor pen onto the
+// backing image and taken off again the same way.
+class DrawChild : public QAbstractScrollArea {
+  Q_OBJECT
+ public:
+  DrawChild(Application& app, DrawFrame& frame, Draw& draw, QWidget* parent = nullptr);
+
+  DrawFrame& frame() const { return frame_; }
+  int edit_mode() const { return mode_; }
+  // A command chose a mode: its first state, its prompt and its button.
+  void SetEditMode(int mode);
+
+  // Paints again at the next paint event.
+  void Invalidate();
+  // Paints now: grid, schematic, the mode's highlights; shows the prompt and
+  // clears the application's activated flag.
+  void PaintNow();
+  // Paints the schematic as the canvas shows it, for printing, onto a
+  // device of the canvas's client size, with the circuit-name box.
+  void PaintPage(QPainter& dc, QSize client);
+  // The notice shown after printing, until the next paint.
+  void ShowPrintNotice();
+
+  void ZoomIn();
+  void ZoomOut();
+
+  // Elements to draw with red names at the next paint (circuit checks).
+  void Mark(const DrawElement* first, const DrawElement* second);
+
+  // The schematic was cleared or read again: no record is remembered.
+  void ForgetRecords();
+  // The user symbols changed: the symbol to place is looked up again.
+  void SymbolsChanged();
+
+  const Symbol* symbol_to_place() const { return to_place_; }
+  void set_symbol_to_place(const Symbol* symbol);
+  ChooserState& chooser_state() { return chooser_state_; }
+
+  const QImage& backing_store() const { return store_; }
+  const std::vector<const DrawLine*>& connection_set() const { return connection_set_; }
+  const DrawElement* last_placed() const { return last_placed_; }
+  DrawPick selection() const { return selection_; }
+  LogicalPoint cursor() const { return cursor_; }
+  // The device pixel of a logical point.
+  QPoint DevicePoint(std::int64_t x, std::int64_t y) const;
+
+ protected:
+  bool viewportEvent(QEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void wheelEvent(QWheelEvent* event) override;
+  void scrollContentsBy(int, int) override {}
+
+ private:
+  struct LineEndPoint {
+    LogicalPoint at;
+    bool fixed = false;  // on a terminal or junction
+  };
+  // What the move modes carry.
+  struct MoveState {
+    DrawElement* element = nullptr;
+    DrawLine* line = nullptr;
+    DrawJunction* junction = nullptr;
+    LogicalPoint before;  // element or junction position; the grab point of a line
+    std::int64_t dx = 0;  // the last put-down's shift
+    std::int64_t dy = 0;
+    HiddenRecords hidden;
+  };
+
+  bool Listening() const;
+  LogicalPoint SnappedAt(QPoint device) const;
+  void ChangeMode(int mode);
+  void ShowPrompt();
+
+  void LeftDown(LogicalPoint at);
+  void LeftUp(LogicalPoint at);
+  void RightDown();
+  void Leave();
+
+  void Place(LogicalPoint at);
+  // False when the start is refused.
+  bool StartSegment(LogicalPoint at);
+  std::optional<LineEndPoint> LineStartAt(LogicalPoint at) const;
+  std::optional<LineEndPoint> LineEndAt(LogicalPoint at) const;
+  void AddPendingSegment();
+  void NameAt(LogicalPoint at);
+  void SelectForDelete(LogicalPoint at);
+  void DeleteSelection();
+  void PickForMove(LogicalPoint at);
+  void PutDown(LogicalPoint at);
+  void UndoMove();
+  void FlipAt(LogicalPoint at);
+  void CheckConnectionAt(LogicalPoint at);
+
+  // Painting.
+  void Render();
+  void PaintDecorations(SchematicPainter& painter, QPainter& dc);
+  void PaintMarker(QPainter& dc, const LineEndPoint& point);
+  std::vector<XorShape> FeedbackShapes() const;
+  void ToggleShapes(const std::vector<XorShape>& shapes);
+  void UpdateFeedback();
+  void TakeOffFeedback();
+  void SyncScrollBars();
+  void ScrollAction(int axis, int action);
+
+  Application& app_;
+  DrawFrame& frame_;
+  Draw& draw_;
+  QImage store_;
+  bool render_pending_ = true;
+  bool in_paint_event_ = false;
+  int mode_ = 0;
+  const Symbol* to_place_ = nullptr;
+  std::string to_place_name_;
+  bool to_place_is_system_ = false;
+  ChooserState chooser_state_;
+
+  bool inside_ = false;
+  LogicalPoint cursor_{-100, -100};
+  std::vector<XorShape> shown_;
+  bool notice_shown_ = false;
+
+  DrawElement* last_placed_ = nullptr;
+  LineEndPoint start_;
+  LineEndPoint end_;
+  DrawPick naming_;
+  DrawPick selection_;
+  MoveState move_;
+  std::vector<const DrawLine*> connection_set_;
+  const DrawElement* marked_[2] = {nullptr, nullptr};
+};
+
+}  // namespace lumo

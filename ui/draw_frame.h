@@ -1,0 +1,93 @@
+#pragma once
+
+#include <QMainWindow>
+#include <QPointer>
+#include <map>
+#include <string>
+
+#include "circuit/draw.h"
+#include "ui/list_frame.h"
+
+class QAction;
+class QActionGroup;
+class QLabel;
+class QPrinter;
+
+namespace lumo {
+
+class Application;
+class DrawChild;
+
+// The window of one schematic: menu 129, its tool bar and one-pane status
+// bar, and the canvas. It owns the schematic and carries out the menu's
+// commands.
+class DrawFrame : public QMainWindow {
+  Q_OBJECT
+ public:
+  explicit DrawFrame(Application& app);
+  ~DrawFrame() override;
+
+  Draw& draw() { return draw_; }
+  DrawChild& canvas() { return *canvas_; }
+  // The action of a command id (null for an unknown id).
+  QAction* action(int id) const;
+  QString status_text() const;
+  ListFrame* chooser() const { return chooser_; }
+
+  // The schematic named on the command line.
+  void OpenAtStart(const std::string& path);
+
+  // Runs the command of an id as its menu entry does.
+  void RunCommand(int id);
+
+  // The commands.
+  void Open();
+  void CloseAndOpen();
+  // True when the schematic was saved (or there was nothing to save).
+  bool Save();
+  bool SaveAs();
+  void DeleteFile();
+  void Print();
+  // Prints on a printer already set up; false after a message.
+  bool PrintOn(QPrinter& printer);
+  DrawFrame* NewWindow();
+  void SaveAndClose();
+  void CloseWithoutAsking();
+  void OpenChooser();
+  void SetMode(int command);
+  void Redraw();
+  void CircuitChecks();
+  void Help();
+
+  // For the canvas: the prompt in the status bar, the pressed mode button
+  // (0: none), the window titles.
+  void ShowPrompt(const QString& text);
+  void PressModeButton(int command);
+  void UpdateTitles();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void changeEvent(QEvent* event) override;
+  void moveEvent(QMoveEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+
+ private:
+  void BuildCommands();
+  void RecordPlacement();
+  // Save's dialog half: on OK the schematic is saved to the chosen file and
+  // the working folder becomes its folder.
+  bool SaveAsDialog();
+  // The open dialog for this window's schematic; false on Cancel.
+  bool OpenDialog();
+
+  Application& app_;
+  Draw draw_;
+  DrawChild* canvas_;
+  QLabel* status_;
+  std::map<int, QAction*> actions_;
+  QActionGroup* modes_;
+  QPointer<ListFrame> chooser_;
+  bool skip_question_ = false;
+};
+
+}  // namespace lumo

@@ -1,0 +1,160 @@
+// DrawFrame: the file commands, printing, new windows and the checks.
+
+#include <QFile>
+#include <QPainter>
+#include <QPrinter>
+#include <filesystem>
+
+#include "common/file_path.h"
+#include "ui/application.h"
+#include "ui/circuit_checks.h"
+#include "ui/draw_child.h"
+#include "ui/draw_frame.h"
+#include "ui/print_page.h"
+
+namespace lumo {
+
+namespace {
+
+constexpr const char* kNotNamedForClose =
+    "回路図に名前が付けられていません。\nメニューの [ファイル]-[回路図に名前を付けて，保存する] "
+    "で\n回路図に名前を付けてください。";
+constexpr const char* kNoPrinter = "印刷エラー\n\nプリンターＤＣを得ることに失敗しました。";
+constexpr const char* kStartDocFailed = "印刷エラー\n\nStartDoc に失敗しました。";
+constexpr const char* kDocumentName = "回路図";
+
+bool Named(const std::string& path) {
+  return !path.empty() && path != "?";
+}
+
+}  // namespace
+
+void DrawFrame::OpenAtStart(const std::string& path) {
+  app_.ReadSchematic(draw_, path);
+  canvas_->ForgetRecords();
+  UpdateTitles();
+}
+
+bool DrawFrame::OpenDialog() {
+  const std::optional<std::string> path = app_.dialogs().OpenSchematic(this, app_.work_folder());
+  if (!path) return false;
+  app_.ReadSchematic(draw_, *path);
+  app_.set_work_folder(FileFolder(*path));
+  canvas_->ForgetRecords();
+  UpdateTitles();
+  return true;
+}
+
+void DrawFrame::Open() {
+  if (draw_.IsEmpty()) {
+    if (OpenDialog()) canvas_->PaintNow();
+    return;
+  }
+  DrawFrame* fresh = NewWindow();
+  if (!fresh->OpenDialog()) {
+    fresh->CloseWithoutAsking();
+    return;
+  }
+  fresh->canvas().PaintNow();
+}
+
+void DrawFrame::CloseAndOpen() {
+  if (!draw_.IsEmpty()) {
+    if (!draw_.HasCircuitName()) {
+      app_.host().Warn(kNotNamedForClose, this);
+      return;
+    }
+    // Nothing is thrown away that could not be saved.
+    if (draw_.Save(draw_.path()) != DrawSaveResult::kSaved) return;
+  }
+  const std::string old_path = draw_.path();
+  draw_.Clear();
+  canvas_->ForgetRecords();
+  if (!OpenDialog() && Named(old_path)) app_.ReadSchematic(draw_, old_path);
+  canvas_->ForgetRecords();
+  UpdateTitles();
+  canvas_->PaintNow();
+}
+
+bool DrawFrame::SaveAsDialog() {
+  const std::optional<std::string> path = app_.dialogs().SaveSchematicAs(this, app_.work_folder());
+  if (!path) return false;
+  const bool saved = draw_.Save(*path) == DrawSaveResult::kSaved;
+  if (saved) app_.set_work_folder(FileFolder(*path));
+  UpdateTitles();
+  return saved;
+}
+
+bool DrawFrame::Save() {
+  if (draw_.IsEmpty()) return true;
+  if (draw_.HasCircuitName()) return draw_.Save(draw_.path()) == DrawSaveResult::kSaved;
+  return SaveAsDialog();
+}
+
+bool DrawFrame::SaveAs() {
+  const bool saved = SaveAsDialog();
+  canvas_->PaintNow();
+  return saved;
+}
+
+void DrawFrame::DeleteFile() {
+  if (const auto path = app_.dialogs().SchematicToDelete(this, app_.work_folder())) {
+    std::error_code error;
+    std::filesystem::remove(*path, error);
+  }
+  canvas_->PaintNow();
+}
+
+DrawFrame* DrawFrame::NewWindow() {
+  DrawFrame* fresh = app_.NewFrame(NewFrameRect(QRect(pos(), size()), app_.screen()));
+  fresh->canvas().PaintNow();
+  return fresh;
+}
+
+void DrawFrame::CircuitChecks() {
+  const CircuitCheckContext context{
+      app_.store(),       app_.host(),          app_.errors(),      app_.statistics(),
+      app_.bus_signals(), app_.system_folder(), app_.work_folder(), static_cast<QWidget*>(this)};
+  const CircuitCheckResult result = RunCircuitChecks(draw_, context);
+  canvas_->Mark(result.marked[0], result.marked[1]);
+  UpdateTitles();
+  canvas_->PaintNow();
+}
+
+void DrawFrame::Print() {
+  QPrinter printer(QPrinter::HighResolution);
+  if (!app_.dialogs().SetUpPrinter(this, printer)) return;
+  PrintOn(printer);
+  canvas_->ShowPrintNotice();
+}
+
+bool DrawFrame::PrintOn(QPrinter& printer) {
+  if (!printer.isValid()) {
+    app_.host().Warn(kNoPrinter, this);
+    return false;
+  }
+  setEnabled(false);
+  printer.setDocName(QString::fromUtf8(kDocumentName));
+  QPainter dc;
+  if (!dc.begin(&printer)) {
+    app_.host().Warn(kStartDocFailed, this);
+    setEnabled(true);
+    return false;
+  }
+  const QRectF paper_mm = printer.paperRect(QPrinter::Millimeter);
+  const QSize paper =
+      PaperPixels(static_cast<int>(paper_mm.width() * 10), static_cast<int>(paper_mm.height() * 10),
+                  printer.resolution(), printer.resolution());
+  const QSize client = canvas_->viewport()->size();
+  dc.setWindow(QRect(QPoint(0, 0), client));
+  dc.setViewport(IsotropicViewport(client, paper));
+  DisplayLib& lib = app_.display();
+  lib.SetPrintMode(1);
+  canvas_->PaintPage(dc, client);
+  lib.SetPrintMode(0);
+  const bool ended = dc.end();
+  setEnabled(true);
+  return ended;
+}
+
+}  // namespace lumo

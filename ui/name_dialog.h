@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+class QLineEdit;
+
+namespace lumo {
+
+// The name dialog of the schematic (and symbol) editors: one entry field
+// that takes at most 99 bytes of UTF-8 and no double quote, so that every
+// name it gives can be written to a file and read back.
+class NameDialog : public QDialog {
+  Q_OBJECT
+ public:
+  NameDialog(QWidget* parent, const QString& current);
+  QString text() const;
+  QLineEdit* field() const { return field_; }
+
+ private:
+  QLineEdit* field_;
+};
+
+}  // namespace lumo

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QPoint>
+#include <optional>
+#include <string>
+
+class QPrinter;
+class QWidget;
+
+namespace lumo {
+
+// The modal dialogs and the help the windows open, behind one interface so
+// that tests can answer them without waiting on a dialog. Paths are in the
+// file system's encoding.
+class UserDialogs {
+ public:
+  virtual ~UserDialogs() = default;
+
+  // The schematic file dialogs, starting in `folder`: a file to open (it may
+  // not exist yet), a file to save to, a file to delete. Nothing on Cancel.
+  virtual std::optional<std::string> OpenSchematic(QWidget* parent, const std::string& folder) = 0;
+  virtual std::optional<std::string> SaveSchematicAs(QWidget* parent,
+                                                     const std::string& folder) = 0;
+  virtual std::optional<std::string> SchematicToDelete(QWidget* parent,
+                                                       const std::string& folder) = 0;
+
+  // The name dialog near `at` (global pixels), showing `current`; the text
+  // typed (UTF-8), or nothing when cancelled.
+  virtual std::optional<std::string> AskName(QWidget* parent, const std::string& current,
+                                             QPoint at) = 0;
+
+  // The print dialog on `printer`; false when cancelled.
+  virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
+
+  virtual void ShowAbout(QWidget* parent) = 0;
+  // The help page of a context number.
+  virtual void ShowHelp(QWidget* parent, int context) = 0;
+};
+
+}  // namespace lumo
