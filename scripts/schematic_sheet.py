@@ -17,6 +17,9 @@ import re
 
 RIGHT, UP, LEFT, DOWN = 0, 1, 2, 3
 GRID = 4
+# Where the drawings go: just inside the view the schematic editor opens on.
+SHIFT_X = 840
+SHIFT_Y = 540
 
 
 # --- list notation -----------------------------------------------------------
@@ -291,8 +294,11 @@ class Sheet:
 
     def text(self):
         """The schematic file, as the editor saves what was drawn in this
-        order: every list newest first."""
+        order: every list newest first. The drawing is moved by (SHIFT_X,
+        SHIFT_Y) so that it lies in the view the editor opens on (its
+        top-left corner shows the point (800, 500))."""
         self.check()
+        dx, dy = SHIFT_X, SHIFT_Y
         assert is_bare_word(self.title)
         out = ["(%s)\n" % self.title]
         terminal_points = {
@@ -302,11 +308,11 @@ class Sheet:
             name = element.name if element.name else "?"
             assert name == "?" or is_bare_word(name), name
             out.append(
-                "(%d %d %s %s %d p \n  (\n" % (element.x, element.y, name, element.shape.name,
-                                                element.orientation)
+                "(%d %d %s %s %d p \n  (\n" % (element.x + dx, element.y + dy, name,
+                                                element.shape.name, element.orientation)
             )
             for pin, x, y, direction, polarity in element.terminals:
-                out.append("  (%d %d %s %d %s )\n" % (x, y, pin, direction, polarity))
+                out.append("  (%d %d %s %d %s )\n" % (x + dx, y + dy, pin, direction, polarity))
             out.append("  ))\n")
         out.append("()\n")
         named = set()
@@ -317,7 +323,8 @@ class Sheet:
                 name = self.names[net]
                 named.add(net)
                 assert is_bare_word(name), name
-            out.append("(%d %d %d %d %s %s %s )\n" % (x1, y1, x2, y2, kinds[0], kinds[1], name))
+            out.append("(%d %d %d %d %s %s %s )\n" % (x1 + dx, y1 + dy, x2 + dx, y2 + dy, kinds[0],
+                                                       kinds[1], name))
         out.append("()\n()\n")
         return "".join(out)
 

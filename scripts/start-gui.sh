@@ -7,7 +7,8 @@
 # is made and filled with a copy of data/sample; when the settings name no
 # working folder yet, it is recorded there (QSettings "Orvane"/"LumoCAD":
 # ~/.config/Orvane/LumoCAD.conf, [Directory] Work). LumoCAD then starts in
-# it, on the first sample schematic (*.ldr) found there.
+# it, on $LUMO_SAMPLE (default fulladd.ldr) when the folder has it, else on
+# the first schematic (*.ldr) found there.
 #
 # Without a display (neither DISPLAY nor WAYLAND_DISPLAY set) nothing is
 # started: the script says how to start the GUI and exits with status 3.
@@ -70,7 +71,10 @@ if [ ! -x "$program" ]; then
   exit 1
 fi
 
-sample="$(find "$work" -maxdepth 1 -name '*.ldr' -type f | LC_ALL=C sort | head -n 1)"
+sample="$work/${LUMO_SAMPLE:-fulladd.ldr}"
+if [ ! -f "$sample" ]; then
+  sample="$(find "$work" -maxdepth 1 -name '*.ldr' -type f | LC_ALL=C sort | head -n 1)"
+fi
 cd "$work"
 if [ -n "$sample" ]; then
   echo "start-gui: LumoCAD on $sample"

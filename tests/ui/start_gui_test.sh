@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Checks scripts/start-gui.sh in a home of its own: the working folder is
 # made from data/sample and recorded once, a missing display gives status 3,
-# and with a display the program gets the first sample schematic.
+# and with a display the program gets the full adder sample, or the first
+# schematic when that is gone.
 set -euo pipefail
 root="$1"
 home="$(mktemp -d)"
@@ -24,10 +25,14 @@ grep -qx "Work=$home/LumoCAD" "$home/config/Orvane/LumoCAD.conf" || fail "not re
 
 # A recorded folder stays; a schematic is handed to the program.
 printf '[Directory]\nWork=/elsewhere\n[Size]\nDrawFrameX=3\n' >"$home/config/Orvane/LumoCAD.conf"
-printf '(b)()()()\n' >"$home/LumoCAD/b.ldr"
-printf '(a)()()()\n' >"$home/LumoCAD/a.ldr"
 printf '#!/bin/sh\necho "ran in $(pwd) with $*"\n' >"$home/fake"
 chmod +x "$home/fake"
+DISPLAY=:99 LUMOCAD="$home/fake" "$root/scripts/start-gui.sh" >"$home/out.txt" 2>&1
+grep -q "ran in $home/LumoCAD with $home/LumoCAD/fulladd.ldr" "$home/out.txt" ||
+  fail "$(cat "$home/out.txt")"
+rm "$home"/LumoCAD/*.ldr
+printf '(b)()()()\n' >"$home/LumoCAD/b.ldr"
+printf '(a)()()()\n' >"$home/LumoCAD/a.ldr"
 DISPLAY=:99 LUMOCAD="$home/fake" "$root/scripts/start-gui.sh" >"$home/out.txt" 2>&1
 grep -q "ran in $home/LumoCAD with $home/LumoCAD/a.ldr" "$home/out.txt" || fail "$(cat "$home/out.txt")"
 grep -qx "Work=/elsewhere" "$home/config/Orvane/LumoCAD.conf" || fail "a recorded folder was replaced"
