@@ -12,9 +12,11 @@ Pat::Pat(MessageHost& host, const ErrorTable& errors, void* owner)
     : host_(&host), errors_(&errors), owner_(owner), rows_(kPatRows), mem_(host, owner) {}
 
 void Pat::SetPath(std::string_view path) {
-  path_ = std::string(path);
-  folder_ = FileFolder(path);
-  title_ = FileTitle(path);
+  // `path` may view path_ itself (WriteInputPat(path())): copy it first.
+  std::string copy(path);
+  folder_ = FileFolder(copy);
+  title_ = FileTitle(copy);
+  path_ = std::move(copy);
 }
 
 void Pat::set_count(int count) {

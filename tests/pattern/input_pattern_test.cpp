@@ -142,6 +142,13 @@ TEST_F(PatternFileTest, MissingFileIsCreatedAsAnEmptyPattern) {
   EXPECT_EQ(pat_.folder(), folder_.string());
   EXPECT_EQ(pat_.title(), "adder[0]");
   EXPECT_TRUE(pat_.HasFile());
+
+  // Writing and reading back at its own path keeps path, folder and title.
+  EXPECT_TRUE(pat_.WriteInputPat(pat_.path()));
+  EXPECT_TRUE(pat_.ReadInputPat(pat_.path()));
+  EXPECT_EQ(pat_.path(), path);
+  EXPECT_EQ(pat_.folder(), folder_.string());
+  EXPECT_EQ(pat_.title(), "adder[0]");
 }
 
 TEST_F(PatternFileTest, FileThatCanNeitherBeReadNorCreatedShowsTheError) {
