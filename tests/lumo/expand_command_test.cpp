@@ -28,7 +28,7 @@ class LumoExpand : public ::testing::Test {
     Put(work_ / "top.lcr", kTop);
   }
 
-  static void Put(const fs::path& path, const std::string& text) { WriteFile(path, text); }
+  static void Put(const fs::path& path, const std::string& text) { WriteText(path, text); }
   static std::string Get(const fs::path& path) { return FileText(path); }
 
   TestFolder folder_;

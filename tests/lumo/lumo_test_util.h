@@ -10,6 +10,7 @@
 #include <sstream>
 #include <string>
 
+#include "tests/support/test_folder.h"
 #include "tools/lumo/commands.h"
 
 namespace lumo::cli::testing {
@@ -29,44 +30,13 @@ inline Outcome RunTool(const Arguments& args) {
   return {code, out.str(), err.str()};
 }
 
-inline std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), {});
-}
-
-inline void WriteFile(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
+using lumo::testing::FileText;
+using lumo::testing::WriteText;
+using TestFolder = lumo::testing::TemporaryFolder;
 
 // The system folder of the source tree (data/sys).
 inline std::string SystemData() {
-  const char* source = std::getenv("LUMO_SOURCE_DIR");
-  return (fs::path(source != nullptr ? source : ".") / "data" / "sys").string();
+  return (lumo::testing::SourceFolder() / "data" / "sys").string();
 }
-
-// A fresh folder for one test, named after it, removed afterwards.
-class TestFolder {
- public:
-  TestFolder() {
-    const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() / ("lumo_" + std::string(test->test_suite_name()) + "_" +
-                                         test->name() + "_" + std::to_string(::getpid()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TestFolder() { fs::remove_all(path_); }
-  TestFolder(const TestFolder&) = delete;
-  TestFolder& operator=(const TestFolder&) = delete;
-
-  const fs::path& path() const { return path_; }
-  std::string Path(const std::string& name) const { return (path_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    WriteFile(path_ / name, text);
-  }
-  std::string Read(const std::string& name) const { return FileText(path_ / name); }
-
- private:
-  fs::path path_;
-};
 
 }  // namespace lumo::cli::testing

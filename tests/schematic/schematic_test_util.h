@@ -19,6 +19,7 @@
 #include "lists/list.h"
 #include "lists/list_errors.h"
 #include "symbol/symbol_errors.h"
+#include "tests/support/test_folder.h"
 
 namespace lumo::testing {
 
@@ -32,37 +33,6 @@ inline std::unique_ptr<Symbol> ParseSymbol(const std::string& text) {
   symbol->Parse(list.Top());
   return symbol;
 }
-
-inline std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
-// A folder of its own for each test, removed afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("lumo_schematic_" + std::string(info != nullptr ? info->name() : "test") + "_" +
-             std::to_string(::getpid()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TemporaryFolder() {
-    std::error_code error;
-    fs::remove_all(path_, error);
-  }
-  const fs::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
 
 // Pin layouts the tests rely on (the system library's own are alike).
 inline constexpr const char* kAnd2Symbol =

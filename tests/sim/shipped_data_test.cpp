@@ -15,8 +15,7 @@ namespace lumo::testing {
 namespace {
 
 std::filesystem::path SystemData() {
-  const char* source = std::getenv("LUMO_SOURCE_DIR");
-  return std::filesystem::path(source != nullptr ? source : ".") / "data" / "sys";
+  return SourceFolder() / "data" / "sys";
 }
 
 // Every primitive has one entry with a delay per terminal; nothing else is

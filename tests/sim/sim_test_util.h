@@ -14,6 +14,7 @@
 #include "common/recording_message_host.h"
 #include "sim/register_transfer.h"
 #include "sim/simulator.h"
+#include "tests/support/test_folder.h"
 
 namespace lumo::testing {
 
@@ -74,19 +75,8 @@ inline const char* kTestDelays =
 // Runs the simulator on files written from text, in a fresh folder.
 class SimulationTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    folder_ = std::filesystem::temp_directory_path() /
-              (std::string("lumo_sim_") + info->test_suite_name() + "_" + info->name());
-    std::filesystem::remove_all(folder_);
-    std::filesystem::create_directories(folder_);
-  }
-  void TearDown() override { std::filesystem::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
-  void Write(const std::string& name, const std::string& text) const {
-    std::ofstream(Path(name), std::ios::binary) << text;
-  }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+  void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
 
   // Runs with `delays` (default kTestDelays) and, when set, `commands`.
   int Run(const std::string& circuit, const std::string& pattern) {
@@ -129,7 +119,7 @@ class SimulationTest : public ::testing::Test {
   std::unique_ptr<Simulator> simulator_;
 
  private:
-  std::filesystem::path folder_;
+  TemporaryFolder folder_;
 };
 
 }  // namespace lumo::testing

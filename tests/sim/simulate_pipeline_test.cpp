@@ -16,31 +16,29 @@
 #include "lists/list_errors.h"
 #include "pattern/pattern_errors.h"
 #include "symbol/symbol_errors.h"
+#include "tests/support/test_folder.h"
 
 namespace lumo {
 namespace {
 
 namespace fs = std::filesystem;
 
+using testing::SourceFolder;
+using testing::TemporaryFolder;
+
 std::string SystemData() {
-  const char* source = std::getenv("LUMO_SOURCE_DIR");
-  return (fs::path(source != nullptr ? source : ".") / "data" / "sys").string();
+  return (SourceFolder() / "data" / "sys").string();
 }
 
 class SimulatePipeline : public ::testing::Test {
  protected:
   void SetUp() override {
-    folder_ = fs::temp_directory_path() / "lumo_simulate_pipeline_test";
-    fs::remove_all(folder_);
-    fs::create_directories(folder_);
     for (auto* registry : {RegisterListErrors, RegisterSymbolErrors, RegisterDrawErrors,
                            RegisterCircuitErrors, RegisterConverterErrors, RegisterPatternErrors})
       registry(errors_);
     ASSERT_TRUE(symbols_.Read(SystemData() + "/LumoCAD.lib", {host_, errors_, errors_}));
   }
-  void TearDown() override { fs::remove_all(folder_); }
-
-  std::string Path(const std::string& name) const { return (folder_ / name).string(); }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
 
   // An inverter from pin A to pin Y, both named as given.
   void Inverter(Draw& draw, const std::string& in, const std::string& out) {
@@ -59,7 +57,7 @@ class SimulatePipeline : public ::testing::Test {
     return lumo::Simulate(setup, draw, pattern);
   }
 
-  fs::path folder_;
+  TemporaryFolder folder_;
   ErrorTable errors_;
   RecordingMessageHost host_;
   SymbolList symbols_, user_symbols_;
@@ -79,7 +77,7 @@ TEST_F(SimulatePipeline, RefusesEmptyAndUnnamedSchematicsBeforeSavingAnything) {
   Inverter(draw, "A", "Y");
   EXPECT_FALSE(Simulate(draw, pattern));
   EXPECT_EQ(host_.OnlyText(), "回路図に名前が付けられていません。");
-  EXPECT_TRUE(fs::is_empty(folder_));
+  EXPECT_TRUE(fs::is_empty(folder_.path()));
 }
 
 TEST_F(SimulatePipeline, ASuccessfulRunLeavesInputsAndOutputsInThePattern) {

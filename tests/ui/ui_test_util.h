@@ -18,6 +18,7 @@
 
 #include "common/recording_message_host.h"
 #include "common/system_folder.h"
+#include "tests/support/test_folder.h"
 #include "ui/application.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
@@ -27,42 +28,10 @@ namespace lumo::testing {
 
 namespace fs = std::filesystem;
 
-inline std::string FileText(const fs::path& path) {
-  std::ifstream in(path, std::ios::binary);
-  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
-}
-
-inline void WriteText(const fs::path& path, const std::string& text) {
-  std::ofstream(path, std::ios::binary) << text;
-}
-
 // The sample schematics of these tests.
 inline fs::path TestData(const std::string& name) {
-  const char* root = std::getenv("LUMO_SOURCE_DIR");
-  return fs::path(root != nullptr ? root : ".") / "tests" / "ui" / "data" / name;
+  return SourceFolder() / "tests" / "ui" / "data" / name;
 }
-
-// A folder of its own for each test, removed afterwards.
-class TemporaryFolder {
- public:
-  TemporaryFolder() {
-    const auto* info = ::testing::UnitTest::GetInstance()->current_test_info();
-    path_ = fs::temp_directory_path() /
-            ("lumo_ui_" + std::string(info != nullptr ? info->name() : "test") + "_" +
-             std::to_string(::getpid()));
-    fs::remove_all(path_);
-    fs::create_directories(path_);
-  }
-  ~TemporaryFolder() {
-    std::error_code error;
-    fs::remove_all(path_, error);
-  }
-  const fs::path& path() const { return path_; }
-  std::string operator/(const std::string& name) const { return (path_ / name).string(); }
-
- private:
-  fs::path path_;
-};
 
 // Answers every dialog from queues and records what was asked.
 class ScriptedDialogs : public UserDialogs {
