@@ -7,6 +7,7 @@
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_file.h"
 #include "common/atomic_file.h"
+#include "lists/list_text_writer.h"
 #include "lists/list_word.h"
 
 namespace lumo {
@@ -36,43 +37,7 @@ void CheckNames(const Circuit& circuit) {
     CheckName(signal.name());
 }
 
-// Collects the text and hands it to the stream in large pieces.
-class Output {
- public:
-  explicit Output(std::ostream& out) : out_(out) {}
-
-  Output& operator<<(const char* text) {
-    text_ += text;
-    return *this;
-  }
-  Output& operator<<(char c) {
-    text_ += c;
-    return *this;
-  }
-  // A name, bare or in double quotes.
-  Output& Name(const std::string& name) {
-    if (IsBareWord(name)) {
-      text_ += name;
-    } else {
-      text_ += '"';
-      text_ += name;
-      text_ += '"';
-    }
-    if (text_.size() >= 1 << 16) Flush();
-    return *this;
-  }
-
-  void Flush() {
-    out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-    text_.clear();
-  }
-
- private:
-  std::ostream& out_;
-  std::string text_;
-};
-
-void WriteConnections(const Circuit& circuit, Output& out) {
+void WriteConnections(const Circuit& circuit, ListTextWriter& out) {
   out << "  ";
   std::size_t width = 3;
   bool line_start = true;
@@ -103,7 +68,7 @@ void WriteConnections(const Circuit& circuit, Output& out) {
 
 // The sections, once every name is known to be writable.
 void WriteSections(const Circuit& circuit, std::ostream& stream) {
-  Output out(stream);
+  ListTextWriter out(stream);
   out << '(';
   out.Name(circuit.name()) << ")\n";
 

@@ -26,6 +26,7 @@
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "lists/list_printer.h"
+#include "lists/list_text_writer.h"
 #include "lists/list_word.h"
 
 namespace lumo {
@@ -68,52 +69,6 @@ bool ExtraWritable(const List& extra, std::string* bad) {
 std::string LetterText(char letter) {
   return QuotedIfNeeded(std::string(1, letter));
 }
-
-// The file text, collected and handed to the stream in large pieces.
-class Output {
- public:
-  explicit Output(std::ostream& out) : out_(out) {}
-  ~Output() { Flush(); }
-
-  Output& operator<<(const char* text) {
-    text_ += text;
-    return *this;
-  }
-  Output& operator<<(const std::string& text) {
-    text_ += text;
-    return *this;
-  }
-  Output& operator<<(std::int32_t value) {
-    text_ += std::to_string(value);
-    return *this;
-  }
-  Output& Name(const std::string& name) {
-    text_ += QuotedIfNeeded(name);
-    return *this;
-  }
-  Output& Letter(char letter) {
-    text_ += LetterText(letter);
-    return *this;
-  }
-  // The extra list's text when it has one.
-  Output& Extra(const List& extra) {
-    if (extra.IsNil()) return *this;
-    Flush();
-    PrintFileForm(extra.Top().cell(), out_);
-    return *this;
-  }
-  void EndRecord() {
-    if (text_.size() >= 1 << 16) Flush();
-  }
-  void Flush() {
-    out_.write(text_.data(), static_cast<std::streamsize>(text_.size()));
-    text_.clear();
-  }
-
- private:
-  std::ostream& out_;
-  std::string text_;
-};
 
 }  // namespace
 
@@ -292,22 +247,22 @@ bool Draw::CheckNames(std::string* unwritable) const {
 
 bool Draw::Write(std::ostream& stream, std::string* unwritable) const {
   if (!CheckNames(unwritable)) return false;
-  Output out(stream);
+  ListTextWriter out(stream);
   out << "(";
   out.Name(circuit_name_) << ")\n";
   for (const DrawElement& element : elements_.Items()) {
     out << "(" << element.x_ << " " << element.y_ << " ";
     out.Name(element.name_) << " ";
     out.Name(element.symbol_name_) << " " << element.orientation_ << " ";
-    out.Letter(element.polarity_) << " \n  (\n";
+    out << LetterText(element.polarity_) << " \n  (\n";
     for (const DrawTerminal& terminal : element.terminals()) {
       out << "  (" << terminal.x_ << " " << terminal.y_ << " ";
       out.Name(terminal.name_) << " " << terminal.direction_ << " ";
-      out.Letter(terminal.polarity_) << " ";
-      out.Extra(terminal.extra_) << ")\n";
+      out << LetterText(terminal.polarity_) << " ";
+      out.Expression(terminal.extra_) << ")\n";
     }
     out << "  )";
-    out.Extra(element.extra_) << ")\n";
+    out.Expression(element.extra_) << ")\n";
     out.EndRecord();
   }
   out << "()\n";
@@ -316,7 +271,7 @@ bool Draw::Write(std::ostream& stream, std::string* unwritable) const {
     out << (line.start_terminal() != nullptr ? "t" : "c") << " ";
     out << (line.end_terminal() != nullptr ? "t" : "c") << " ";
     out.Name(line.name_) << " ";
-    out.Extra(line.extra_) << ")\n";
+    out.Expression(line.extra_) << ")\n";
     out.EndRecord();
   }
   out << "()\n()\n";

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "sim/gate_fast_path.h"
 #include "sim/kernel.h"
 #include "sim/storage_models.h"
 #include "sim/value_ops.h"
@@ -32,52 +33,13 @@ struct Arrival {
   int Collision() const { return kernel.OutputCollision(first + position, value, time); }
 };
 
-bool IsOne(ValueId v) {
-  return v == kValue1;
-}
-
-// The one-bit ids are 0..3; anything else is wider or unusual.
-bool AllSingle(const Arrival& a, std::uint32_t inputs) {
-  for (std::uint32_t p = 0; p < inputs; ++p)
-    if (a.At(p) > kValueZ) return false;
-  return true;
-}
-
 int Gate(const Arrival& a, Primitive primitive, std::uint32_t inputs) {
   if (a.position == inputs) return a.Collision();
+  const Netlist::Element& e = a.kernel.netlist().elements[a.element];
+  const int one_bit = EvaluateOneBitGate(a.kernel, a.first, e.terminal_count, primitive,
+                                         e.delays[inputs], a.first + a.position, a.value, a.time);
+  if (one_bit >= 0) return one_bit;
   a.Store();
-  if (AllSingle(a, inputs)) {
-    bool all = true, any = false, odd = false;
-    for (std::uint32_t p = 0; p < inputs; ++p) {
-      const bool bit = IsOne(a.At(p));
-      all = all && bit;
-      any = any || bit;
-      odd = odd != bit;
-    }
-    bool out = false;
-    switch (primitive) {
-      case Primitive::kNot:
-        out = !all;
-        break;
-      case Primitive::kAnd:
-        out = all;
-        break;
-      case Primitive::kNand:
-        out = !all;
-        break;
-      case Primitive::kOr:
-        out = any;
-        break;
-      case Primitive::kNor:
-        out = !any;
-        break;
-      default:
-        out = odd;
-        break;
-    }
-    a.Drive(inputs, out ? kValue1 : kValue0);
-    return 1;
-  }
   // Wider values: fold from the first input; NAND and NOR invert only at
   // the last step.
   std::string result = a.TextAt(0);

@@ -157,7 +157,10 @@ int Kernel::Propagate(const Event& event, LineBuffer& out) {
   for (; fanout != end; ++fanout) {
     if (fanout == self) continue;
     if (IsGate(fanout->primitive)) {
-      if (EvaluateOneBitGate(*this, *fanout, event.value, event.time) == 1) continue;
+      if (EvaluateOneBitGate(*this, fanout->first_terminal, fanout->terminal_count,
+                             fanout->primitive, fanout->output_delay, fanout->terminal, event.value,
+                             event.time) == 1)
+        continue;
     } else if (fanout->io) {
       AppendLine(TerminalLineName(fanout->terminal), event.time, event.value, out);
       netlist_.terminal_values[fanout->terminal] = event.value;
