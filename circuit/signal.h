@@ -5,6 +5,7 @@
 #include <string>
 
 #include "circuit/chain.h"
+#include "circuit/link_range.h"
 #include "circuit/name_index.h"
 #include "circuit/terminal.h"
 
@@ -15,40 +16,7 @@ namespace lumo {
 class Signal : public ChainNode<Signal>, public NameIndexLinks<Signal> {
  public:
   // The terminals on the signal, newest first.
-  class TerminalRange {
-   public:
-    class Iterator {
-     public:
-      using iterator_category = std::forward_iterator_tag;
-      using value_type = Terminal;
-      using difference_type = std::ptrdiff_t;
-      using pointer = Terminal*;
-      using reference = Terminal&;
-      Iterator() = default;
-      explicit Iterator(Terminal* terminal) : terminal_(terminal) {}
-      Terminal& operator*() const { return *terminal_; }
-      Terminal* operator->() const { return terminal_; }
-      Iterator& operator++() {
-        terminal_ = terminal_->next_on_signal();
-        return *this;
-      }
-      Iterator operator++(int) {
-        Iterator old = *this;
-        ++*this;
-        return old;
-      }
-      bool operator==(const Iterator&) const = default;
-
-     private:
-      Terminal* terminal_ = nullptr;
-    };
-    explicit TerminalRange(Terminal* first) : first_(first) {}
-    Iterator begin() const { return Iterator(first_); }
-    Iterator end() const { return Iterator(); }
-
-   private:
-    Terminal* first_;
-  };
+  using TerminalRange = LinkRange<Terminal, &Terminal::next_on_signal>;
 
   explicit Signal(std::string name) : name_(std::move(name)) {}
   Signal(const Signal&) = delete;
