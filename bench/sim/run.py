@@ -8,7 +8,7 @@ events per second and the ratios. With --ref it also compares the event count
 of our statistics line with the reference kernel (refsim.py) on a prefix of
 each case.
 
-  bench/sim/run.py --generator /work/shared/bench [--lumo build/release/tools/lumo/lumo]
+  bench/sim/run.py --generator DIR [--lumo build/release/tools/lumo/lumo]
                    [--only chain1000_k10000,...] [--repeats 3] [--ref]
 """
 import argparse
@@ -61,7 +61,8 @@ def check(generator, case, flag, out):
 
 def main():
     ap = argparse.ArgumentParser()
-    ap.add_argument("--generator", default="/work/shared/bench")
+    ap.add_argument("--generator", required=True,
+                    help="the folder of the case generator (gen.py, check.py, refsim.py)")
     here = os.path.dirname(os.path.abspath(__file__))
     ap.add_argument("--lumo", default=os.path.join(here, "../../build/release/tools/lumo/lumo"))
     ap.add_argument("--only")
