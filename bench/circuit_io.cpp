@@ -12,13 +12,16 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
 #include "lists/error_message.h"
 
 namespace {
 
-using Clock = std::chrono::steady_clock;
+using lumo::bench::BestOf;
+using lumo::bench::Clock;
+using lumo::bench::Milliseconds;
 
 constexpr int kPins = 256;
 constexpr int kRepeats = 5;
@@ -45,21 +48,6 @@ lumo::Circuit& MakeCircuit(lumo::CircuitStore& store, int size) {
   return circuit;
 }
 
-double Milliseconds(Clock::duration elapsed) {
-  return std::chrono::duration<double, std::milli>(elapsed).count();
-}
-
-template <class Action>
-double BestOf(Action action) {
-  double best = 1e300;
-  for (int i = 0; i < kRepeats; ++i) {
-    const auto start = Clock::now();
-    action();
-    best = std::min(best, Milliseconds(Clock::now() - start));
-  }
-  return best;
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -74,7 +62,7 @@ int main(int argc, char** argv) {
     for (int size : {25000, 50000, 100000, 200000}) {
       lumo::CircuitStore store;
       const lumo::Circuit& made = MakeCircuit(store, size);
-      const double write_ms = BestOf([&] {
+      const double write_ms = BestOf(kRepeats, [&] {
         if (!lumo::WriteCircuitFile(made, path)) throw lumo::ErrorMessage("write", path);
       });
       const auto bytes = std::filesystem::file_size(path);

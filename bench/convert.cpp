@@ -16,6 +16,7 @@
 #include <string>
 #include <vector>
 
+#include "bench/bench_timing.h"
 #include "circuit/circuit_converter.h"
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_store.h"
@@ -29,26 +30,13 @@
 namespace {
 
 namespace fs = std::filesystem;
-using Clock = std::chrono::steady_clock;
+using lumo::bench::BestOf;
+using lumo::bench::Clock;
+using lumo::bench::Milliseconds;
 
 constexpr int kRepeats = 3;
 constexpr int kFullElements = 10000;
 constexpr int kFullLines = 20000;
-
-double Milliseconds(Clock::duration elapsed) {
-  return std::chrono::duration<double, std::milli>(elapsed).count();
-}
-
-template <class Action>
-double BestOf(Action action) {
-  double best = 1e300;
-  for (int i = 0; i < kRepeats; ++i) {
-    const auto start = Clock::now();
-    action();
-    best = std::min(best, Milliseconds(Clock::now() - start));
-  }
-  return best;
-}
 
 struct Symbols {
   const lumo::Symbol* gate;
@@ -145,19 +133,19 @@ int main(int argc, char** argv) {
       Generate(draw, symbols, elements, lines);
       if (draw.Save(path) != lumo::DrawSaveResult::kSaved) return 1;
     }
-    const double read_ms = BestOf([&] {
+    const double read_ms = BestOf(kRepeats, [&] {
       lumo::Draw draw(environment);
       if (draw.Read(path) != lumo::DrawReadResult::kRead) status = 1;
     });
     lumo::Draw draw(environment);
     draw.Read(path);
     const std::string saved = (folder / "saved.ldr").string();
-    const double save_ms = BestOf([&] {
+    const double save_ms = BestOf(kRepeats, [&] {
       if (draw.Save(saved) != lumo::DrawSaveResult::kSaved) status = 1;
     });
     lumo::CircuitStore store;
     lumo::ConversionCounts counts;
-    const double convert_ms = BestOf([&] {
+    const double convert_ms = BestOf(kRepeats, [&] {
       lumo::CircuitConverter converter(store, host, errors, folder.string());
       if (!converter.Convert(path, (folder / "bench.lcr").string())) status = 1;
       counts = converter.counts();
