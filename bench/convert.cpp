@@ -17,11 +17,11 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_store.h"
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
 #include "lists/list_errors.h"

@@ -14,8 +14,8 @@
 #include <vector>
 
 #include "circuit/circuit_errors.h"
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
 #include "common/system_folder.h"
@@ -24,7 +24,7 @@
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "ui/schematic_painter.h"
-#include "ui/view_transform.h"
+#include "editing/view_transform.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "common/message_host.h"
 #include "display/display_lib.h"
 #include "lists/error_table.h"
@@ -20,7 +20,7 @@
 #include "ui/app_settings.h"
 #include "ui/frame_placement.h"
 #include "ui/user_dialogs.h"
-#include "ui/view_transform.h"
+#include "editing/view_transform.h"
 
 namespace lumo {
 

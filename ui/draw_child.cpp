@@ -11,7 +11,7 @@
 
 #include "ui/application.h"
 #include "ui/draw_frame.h"
-#include "ui/edit_modes.h"
+#include "editing/edit_modes.h"
 
 namespace lumo {
 

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "ui/schematic_painter.h"
 #include "ui/xor_shape.h"
 

@@ -5,13 +5,13 @@
 #include <climits>
 
 #include "ui/application.h"
-#include "ui/connection_set.h"
-#include "ui/dangling_ends.h"
+#include "editing/connection_set.h"
+#include "editing/dangling_ends.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
-#include "ui/edit_modes.h"
-#include "ui/line_rules.h"
-#include "ui/name_entry.h"
+#include "editing/edit_modes.h"
+#include "editing/line_rules.h"
+#include "editing/name_entry.h"
 
 namespace lumo {
 

@@ -11,9 +11,9 @@
 #include <QToolBar>
 
 #include "ui/application.h"
-#include "ui/command_ids.h"
+#include "editing/command_ids.h"
 #include "ui/draw_child.h"
-#include "ui/edit_modes.h"
+#include "editing/edit_modes.h"
 #include "ui/list_frame.h"
 #include "ui/toolbar_icons.h"
 

@@ -5,7 +5,7 @@
 #include <map>
 #include <string>
 
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "ui/list_frame.h"
 
 class QAction;

@@ -7,7 +7,7 @@
 
 #include "common/file_path.h"
 #include "ui/application.h"
-#include "ui/circuit_checks.h"
+#include "workflow/circuit_checks.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/print_page.h"

@@ -6,7 +6,7 @@
 #include <QVBoxLayout>
 #include <QValidator>
 
-#include "ui/name_entry.h"
+#include "editing/name_entry.h"
 
 namespace lumo {
 

@@ -9,9 +9,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "display/display_lib.h"
-#include "ui/view_transform.h"
+#include "editing/view_transform.h"
 
 namespace lumo {
 

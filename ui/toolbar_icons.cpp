@@ -5,7 +5,7 @@
 #include <QPixmap>
 #include <QPolygon>
 
-#include "ui/command_ids.h"
+#include "editing/command_ids.h"
 
 namespace lumo {
 

@@ -9,8 +9,8 @@
 #include <string>
 
 #include "circuit/circuit_file.h"
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/error_message.h"
 #include "lists/list.h"

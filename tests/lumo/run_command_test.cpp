@@ -4,8 +4,8 @@
 #include <fstream>
 #include <sstream>
 
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
 #include "symbol/symbol_errors.h"

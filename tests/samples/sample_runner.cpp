@@ -13,9 +13,9 @@
 
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
-#include "circuit/pattern_setup.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
+#include "schematic/pattern_setup.h"
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
 #include "pattern/pat.h"

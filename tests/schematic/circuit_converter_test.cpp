@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_store.h"
 #include "schematic_test_util.h"
 

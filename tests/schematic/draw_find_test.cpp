@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/plane_distance.h"
+#include "schematic/plane_distance.h"
 #include "schematic_test_util.h"
 
 namespace lumo::testing {

@@ -9,10 +9,10 @@
 #include <string>
 #include <vector>
 
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
-#include "circuit/net_grouping.h"
+#include "schematic/net_grouping.h"
 #include "schematic_test_util.h"
 
 namespace lumo::testing {

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/pattern_setup.h"
+#include "schematic/pattern_setup.h"
 #include "pattern/pattern_errors.h"
 #include "schematic_test_util.h"
 

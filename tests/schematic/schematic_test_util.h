@@ -11,10 +11,10 @@
 #include <string>
 #include <vector>
 
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "circuit/draw.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/list.h"
 #include "lists/list_errors.h"

@@ -4,7 +4,7 @@
 #include <QScrollBar>
 
 #include "tests/ui/ui_test_util.h"
-#include "ui/edit_modes.h"
+#include "editing/edit_modes.h"
 #include "ui/list_frame.h"
 
 namespace lumo::testing {

@@ -5,9 +5,9 @@
 
 #include "display/symbol_grid.h"
 #include "tests/ui/ui_test_util.h"
-#include "ui/chooser_modes.h"
-#include "ui/command_ids.h"
-#include "ui/edit_modes.h"
+#include "editing/chooser_modes.h"
+#include "editing/command_ids.h"
+#include "editing/edit_modes.h"
 #include "ui/list_child.h"
 #include "ui/list_frame.h"
 

@@ -5,8 +5,8 @@
 #include <algorithm>
 
 #include "tests/ui/ui_test_util.h"
-#include "ui/command_ids.h"
-#include "ui/edit_modes.h"
+#include "editing/command_ids.h"
+#include "editing/edit_modes.h"
 #include "ui/frame_placement.h"
 
 namespace lumo::testing {

@@ -2,7 +2,7 @@
 // and the printout's name box, read from the backing image.
 
 #include "tests/ui/ui_test_util.h"
-#include "ui/edit_modes.h"
+#include "editing/edit_modes.h"
 #include "ui/schematic_painter.h"
 
 namespace lumo::testing {

@@ -4,9 +4,9 @@
 
 #include <vector>
 
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_store.h"
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "tools/lumo/commands.h"

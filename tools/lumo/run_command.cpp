@@ -9,11 +9,11 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "circuit/pattern_setup.h"
+#include "schematic/pattern_setup.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "pattern/vcd_writer.h"
-#include "sim/simulate_pipeline.h"
+#include "workflow/simulate_pipeline.h"
 #include "tools/lumo/commands.h"
 #include "tools/lumo/waveform_chart.h"
 #include "tools/lumo/workbench.h"

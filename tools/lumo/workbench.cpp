@@ -2,9 +2,9 @@
 
 #include <filesystem>
 
-#include "circuit/circuit_converter.h"
+#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "circuit/draw_errors.h"
+#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "lists/list_errors.h"
 #include "pattern/pattern_errors.h"

@@ -3,7 +3,7 @@
 #include <ostream>
 #include <string>
 
-#include "circuit/draw.h"
+#include "schematic/draw.h"
 #include "common/stream_message_host.h"
 #include "lists/error_table.h"
 #include "symbol/symbol_list.h"

@@ -1,0 +1,125 @@
+// The Simulate command's road: refusals, a stage that fails, and success.
+
+#include "workflow/simulate_pipeline.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "schematic/circuit_converter.h"
+#include "circuit/circuit_errors.h"
+#include "schematic/draw_errors.h"
+#include "common/recording_message_host.h"
+#include "lists/list_errors.h"
+#include "pattern/pattern_errors.h"
+#include "symbol/symbol_errors.h"
+#include "tests/support/test_folder.h"
+
+namespace lumo {
+namespace {
+
+namespace fs = std::filesystem;
+
+using testing::SourceFolder;
+using testing::TemporaryFolder;
+
+std::string SystemData() {
+  return (SourceFolder() / "data" / "sys").string();
+}
+
+class SimulatePipeline : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto* registry : {RegisterListErrors, RegisterSymbolErrors, RegisterDrawErrors,
+                           RegisterCircuitErrors, RegisterConverterErrors, RegisterPatternErrors})
+      registry(errors_);
+    ASSERT_TRUE(symbols_.Read(SystemData() + "/LumoCAD.lib", {host_, errors_, errors_}));
+  }
+  std::string Path(const std::string& name) const { return folder_.Path(name); }
+
+  // An inverter from pin A to pin Y, both named as given.
+  void Inverter(Draw& draw, const std::string& in, const std::string& out) {
+    DrawElement& gate = draw.PlaceElement(*symbols_.Find("_not"), 40, 0, 0, 'p');
+    for (const DrawTerminal& t : gate.terminals()) {
+      DrawElement& port = draw.PlaceElement(*symbols_.Find(t.name() == "a" ? "_in" : "_out"),
+                                            t.name() == "a" ? -40 : 120, t.y(), 0, 'p');
+      port.set_name(t.name() == "a" ? in : out);
+      draw.AddLine(port.terminals().begin()->x(), port.terminals().begin()->y(), t.x(), t.y());
+    }
+  }
+
+  bool Simulate(Draw& draw, Pat& pattern) {
+    const SimulateSetup setup{host_,        errors_,  store_,      bus_signals_,
+                              SystemData(), Path(""), statistics_, &register_log_};
+    return lumo::Simulate(setup, draw, pattern);
+  }
+
+  TemporaryFolder folder_;
+  ErrorTable errors_;
+  RecordingMessageHost host_;
+  SymbolList symbols_, user_symbols_;
+  CircuitStore store_;
+  BusSignalCounter bus_signals_;
+  std::ostringstream statistics_;
+  RecordingRegisterTransferSink register_log_;
+};
+
+TEST_F(SimulatePipeline, RefusesEmptyAndUnnamedSchematicsBeforeSavingAnything) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Pat pattern(host_, errors_);
+  EXPECT_FALSE(Simulate(draw, pattern));
+  EXPECT_EQ(host_.OnlyText(), "回路図が入力されていません。");
+
+  host_.Clear();
+  Inverter(draw, "A", "Y");
+  EXPECT_FALSE(Simulate(draw, pattern));
+  EXPECT_EQ(host_.OnlyText(), "回路図に名前が付けられていません。");
+  EXPECT_TRUE(fs::is_empty(folder_.path()));
+}
+
+TEST_F(SimulatePipeline, ASuccessfulRunLeavesInputsAndOutputsInThePattern) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Inverter(draw, "A", "Y");
+  draw.SetPath(Path("inv.ldr"));
+  Pat pattern(host_, errors_);
+  pattern.SetPath(Path("inv[0].lpt"));
+  pattern.AppendRow("A", "inv.A", RowKind::kInput);
+  pattern.row(0).events.Insert(0, "0");
+  pattern.row(0).events.Insert(50, "1");
+
+  ASSERT_TRUE(Simulate(draw, pattern)) << host_.OnlyText();
+  EXPECT_TRUE(host_.Messages().empty());
+  ASSERT_EQ(pattern.count(), 3);  // A, the separator, the output
+  EXPECT_EQ(pattern.row(0).name, "A");
+  EXPECT_TRUE(pattern.row(1).name.empty());
+  EXPECT_EQ(pattern.row(2).name, "inv.Y");
+  EXPECT_EQ(pattern.row(2).events.size(), 2u);
+  EXPECT_TRUE(fs::exists(Path("inv.ldr")));
+  EXPECT_TRUE(store_.first_circuit() == nullptr && store_.first_function() == nullptr);
+  EXPECT_NE(statistics_.str().find("展開後"), std::string::npos);
+  EXPECT_NE(statistics_.str().find("イベント総数 = 4"), std::string::npos) << statistics_.str();
+}
+
+TEST_F(SimulatePipeline, AFailedConversionSkipsTheRestAndShowsNoOutputs) {
+  // Two pins of one name clash in the conversion.
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Inverter(draw, "A", "A");
+  draw.SetPath(Path("bad.ldr"));
+  Pat pattern(host_, errors_);
+  pattern.SetPath(Path("bad[0].lpt"));
+  pattern.AppendRow("A", "bad.A", RowKind::kInput);
+  pattern.row(0).events.Insert(0, "1");
+
+  EXPECT_FALSE(Simulate(draw, pattern));
+  EXPECT_EQ(host_.Messages().size(), 1u);
+  EXPECT_FALSE(fs::exists(Path("bad.lcr")));
+  EXPECT_FALSE(fs::exists(Path("LumoOut.tmp")));
+  ASSERT_EQ(pattern.count(), 1);  // read back from its file, no outputs
+  EXPECT_EQ(pattern.row(0).events.size(), 1u);
+}
+
+}  // namespace
+}  // namespace lumo
