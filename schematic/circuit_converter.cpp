@@ -12,13 +12,13 @@
 
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_file.h"
-#include "schematic/list_strings.h"
-#include "schematic/net_grouping.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
 #include "lists/list_printer.h"
+#include "schematic/list_strings.h"
+#include "schematic/net_grouping.h"
 
 namespace lumo {
 

@@ -8,12 +8,12 @@
 #include <string_view>
 
 #include "circuit/chain.h"
-#include "schematic/draw_records.h"
-#include "schematic/draw_symbols.h"
-#include "schematic/point_index.h"
 #include "common/message_host.h"
 #include "lists/error_message.h"
 #include "lists/error_table.h"
+#include "schematic/draw_records.h"
+#include "schematic/draw_symbols.h"
+#include "schematic/point_index.h"
 #include "symbol/symbol.h"
 #include "symbol/symbol_list.h"
 

@@ -20,14 +20,14 @@
 #include <vector>
 
 #include "circuit/circuit_file.h"
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
-#include "schematic/list_strings.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "lists/list_printer.h"
 #include "lists/list_text_writer.h"
 #include "lists/list_word.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
+#include "schematic/list_strings.h"
 
 namespace lumo {
 
@@ -241,7 +241,9 @@ bool Draw::CheckNames(std::string* unwritable) const {
       return false;
     }
   }
-  if (!letters && unwritable != nullptr) *unwritable = "\"";
+  // Assigned by count: GCC 12 at -O3 misreads an assignment from a one-character
+  // literal here as an overlapping copy (-Wrestrict).
+  if (!letters && unwritable != nullptr) unwritable->assign(1, '"');
   return letters;
 }
 

@@ -7,8 +7,8 @@
 
 #include "circuit/chain.h"
 #include "circuit/link_range.h"
-#include "schematic/point_index.h"
 #include "lists/list.h"
+#include "schematic/point_index.h"
 
 namespace lumo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "schematic/draw.h"
 #include "pattern/mem.h"
 #include "pattern/pat.h"
+#include "schematic/draw.h"
 
 namespace lumo {
 

@@ -3,11 +3,11 @@
 #include <fstream>
 #include <unordered_map>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_file.h"
 #include "circuit/hierarchy_expander.h"
 #include "common/file_path.h"
 #include "lists/error_message.h"
+#include "schematic/circuit_converter.h"
 #include "symbol/name_text.h"
 
 namespace lumo {

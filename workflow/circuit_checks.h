@@ -5,9 +5,9 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "schematic/draw.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
+#include "schematic/draw.h"
 
 namespace lumo {
 

@@ -1,9 +1,9 @@
 #include "workflow/simulate_pipeline.h"
 
-#include "schematic/circuit_converter.h"
 #include "circuit/hierarchy_expander.h"
 #include "common/file_path.h"
 #include "lists/error_message.h"
+#include "schematic/circuit_converter.h"
 #include "sim/simulator.h"
 
 namespace lumo {

@@ -5,10 +5,10 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "schematic/draw.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
 #include "pattern/pat.h"
+#include "schematic/draw.h"
 #include "sim/register_transfer.h"
 
 namespace lumo {

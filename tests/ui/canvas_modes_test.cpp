@@ -3,8 +3,8 @@
 
 #include <QScrollBar>
 
-#include "tests/ui/ui_test_util.h"
 #include "editing/edit_modes.h"
+#include "tests/ui/ui_test_util.h"
 #include "ui/list_frame.h"
 
 namespace lumo::testing {

@@ -4,10 +4,10 @@
 #include <QScrollBar>
 
 #include "display/symbol_grid.h"
-#include "tests/ui/ui_test_util.h"
 #include "editing/chooser_modes.h"
 #include "editing/command_ids.h"
 #include "editing/edit_modes.h"
+#include "tests/ui/ui_test_util.h"
 #include "ui/list_child.h"
 #include "ui/list_frame.h"
 

@@ -4,9 +4,9 @@
 #include <QPrinter>
 #include <algorithm>
 
-#include "tests/ui/ui_test_util.h"
 #include "editing/command_ids.h"
 #include "editing/edit_modes.h"
+#include "tests/ui/ui_test_util.h"
 #include "ui/frame_placement.h"
 
 namespace lumo::testing {

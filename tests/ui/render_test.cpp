@@ -1,8 +1,8 @@
 // The canvas's pictures: the sample schematic, the grid, the rubber bands
 // and the printout's name box, read from the backing image.
 
-#include "tests/ui/ui_test_util.h"
 #include "editing/edit_modes.h"
+#include "tests/ui/ui_test_util.h"
 #include "ui/schematic_painter.h"
 
 namespace lumo::testing {

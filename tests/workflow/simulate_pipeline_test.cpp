@@ -9,12 +9,12 @@
 #include <fstream>
 #include <sstream>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
 #include "pattern/pattern_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
 
