@@ -4,10 +4,10 @@
 #include <fstream>
 #include <sstream>
 
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "tests/lumo/lumo_test_util.h"
@@ -19,7 +19,7 @@ using namespace testing;
 
 // A schematic made with the editor's model: A and B into an AND gate whose
 // output is Y.
-class LumoRun : public ::testing::Test {
+class LumoRun : public CommandTest {
  protected:
   void SetUp() override {
     RegisterListErrors(errors_);
@@ -42,20 +42,13 @@ class LumoRun : public ::testing::Test {
     }
     ASSERT_EQ(draw.Save(Path("gate.ldr")), DrawSaveResult::kSaved);
   }
-  std::string Path(const std::string& name) const { return folder_.Path(name); }
-  std::string Read(const std::string& name) const { return folder_.Read(name); }
   int Run(Arguments extra) {
     Arguments args = {"run", Path("gate.ldr"), "--sys", SystemData()};
     args.insert(args.end(), extra.begin(), extra.end());
-    out_.str({});
-    err_.str({});
-    return Main(args, out_, err_);
+    return Call(args);
   }
 
-  std::ostringstream out_, err_;
-
  private:
-  TestFolder folder_;
   ErrorTable errors_;
   RecordingMessageHost host_;
   SymbolList symbols_, user_symbols_;
@@ -101,9 +94,9 @@ TEST_F(LumoRun, WithoutAPatternInputsStartAtZeroAndAFailedRunShowsNoOutputs) {
 }
 
 TEST_F(LumoRun, BadUsageAndMissingFiles) {
-  EXPECT_EQ(Main({"run"}, out_, err_), kUsage);
+  EXPECT_EQ(Call({"run"}), kUsage);
   EXPECT_EQ(Run({"--vcd"}), kUsage);
-  EXPECT_EQ(Main({"run", Path("none.ldr"), "--sys", SystemData()}, out_, err_), kFailed);
+  EXPECT_EQ(Call({"run", Path("none.ldr"), "--sys", SystemData()}), kFailed);
 }
 
 }  // namespace

@@ -11,7 +11,7 @@ namespace {
 
 using namespace testing;
 
-class LumoSimulate : public ::testing::Test {
+class LumoSimulate : public CommandTest {
  protected:
   void SetUp() override {
     Write("d.dly", "((_mem (a 0 0) (d 0 0) (q 2 2) (r 0 0) (w 0 0)))");
@@ -20,22 +20,12 @@ class LumoSimulate : public ::testing::Test {
           "  (c A A) (c D D) (c R R) (c W W) (c Q Q) (m a A) (m d D) (m q Q) (m r R) (m w W) ()\n");
     Write("p.lpt", "m m 1 5 z\na A 1 0 1\na D 1 0 0\na R 2 0 0 20 1\na W 1 0 0\ne\n");
   }
-  std::string Path(const std::string& name) const { return folder_.Path(name); }
-  void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
-  std::string Read(const std::string& name) const { return folder_.Read(name); }
   int Simulate(Arguments extra = {}) {
     Arguments args = {"simulate",  "--delays",    Path("d.dly"), "--circuit",    Path("c.lcr"),
                       "--pattern", Path("p.lpt"), "--out",       Path("out.tmp")};
     args.insert(args.end(), extra.begin(), extra.end());
-    out_.str({});
-    err_.str({});
-    return Main(args, out_, err_);
+    return Call(args);
   }
-
-  std::ostringstream out_, err_;
-
- private:
-  TestFolder folder_;
 };
 
 TEST_F(LumoSimulate, WritesOutputRegisterLogAndStatistics) {
@@ -62,8 +52,8 @@ TEST_F(LumoSimulate, AFailedRunReportsAndKeepsWhatWasWritten) {
 }
 
 TEST_F(LumoSimulate, BadUsage) {
-  EXPECT_EQ(Main({"simulate", "--delays", Path("d.dly")}, out_, err_), kUsage);
-  EXPECT_EQ(Main({"simulate", "--frob", "x"}, out_, err_), kUsage);
+  EXPECT_EQ(Call({"simulate", "--delays", Path("d.dly")}), kUsage);
+  EXPECT_EQ(Call({"simulate", "--frob", "x"}), kUsage);
   EXPECT_EQ(Simulate({"--out"}), kUsage);
 }
 

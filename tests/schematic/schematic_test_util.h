@@ -11,28 +11,20 @@
 #include <string>
 #include <vector>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/list.h"
 #include "lists/list_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
+#include "tests/symbol/symbol_test_util.h"
 
 namespace lumo::testing {
 
 namespace fs = std::filesystem;
-
-inline std::unique_ptr<Symbol> ParseSymbol(const std::string& text) {
-  std::istringstream in(text);
-  List list;
-  list.Read(in);
-  auto symbol = std::make_unique<Symbol>();
-  symbol->Parse(list.Top());
-  return symbol;
-}
 
 // Pin layouts the tests rely on (the system library's own are alike).
 inline constexpr const char* kAnd2Symbol =
