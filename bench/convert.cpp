@@ -17,14 +17,15 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_store.h"
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
+#include "common/system_folder.h"
 #include "lists/list_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 
 namespace {
@@ -111,7 +112,7 @@ int main(int argc, char** argv) {
   lumo::StreamMessageHost host(std::cerr);
   lumo::SymbolList system_symbols;
   lumo::SymbolList user_symbols;
-  if (!system_symbols.Read(lumo::JoinPath(system_folder, "LumoCAD.lib"),
+  if (!system_symbols.Read(lumo::JoinPath(system_folder, lumo::kSymbolLibraryFile),
                            lumo::SymbolMessages{host, errors, errors}))
     return 1;
   user_symbols.ReadFolder(folder.string(), lumo::SymbolMessages{host, errors, errors});

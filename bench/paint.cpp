@@ -14,17 +14,17 @@
 #include <vector>
 
 #include "circuit/circuit_errors.h"
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "common/stream_message_host.h"
 #include "common/system_folder.h"
 #include "display/display_lib.h"
+#include "editing/view_transform.h"
 #include "lists/list_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "ui/schematic_painter.h"
-#include "editing/view_transform.h"
 
 namespace {
 
@@ -97,7 +97,7 @@ int main(int argc, char** argv) {
   lumo::RegisterCircuitErrors(errors);
   lumo::StreamMessageHost host(std::cerr);
   lumo::SymbolList system_symbols, user_symbols;
-  if (!system_symbols.Read(lumo::JoinPath(lumo::SystemFolder(), "LumoCAD.lib"),
+  if (!system_symbols.Read(lumo::JoinPath(lumo::SystemFolder(), lumo::kSymbolLibraryFile),
                            {host, errors, errors}))
     return 1;
   lumo::DisplayLib lib(host, errors);

@@ -15,7 +15,7 @@ std::string SystemFolder() {
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::path folder = ProgramFolder();
-  if (fs::exists(folder / "LumoCAD.lib", error)) return folder.string();
+  if (fs::exists(folder / kSymbolLibraryFile, error)) return folder.string();
   return (folder / ".." / "share" / "lumocad").lexically_normal().string();
 }
 

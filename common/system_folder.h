@@ -4,6 +4,9 @@
 
 namespace lumo {
 
+// The system symbol library; its presence marks a folder as the system folder.
+inline constexpr const char* kSymbolLibraryFile = "LumoCAD.lib";
+
 // The system folder of the running program: its own folder, or, when that
 // holds no LumoCAD.lib, ../share/lumocad beside it (an installed layout).
 std::string SystemFolder();

@@ -2,21 +2,21 @@
 
 #include <QCoreApplication>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "schematic/draw_errors.h"
 #include "common/file_path.h"
+#include "common/system_folder.h"
 #include "lists/list_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "ui/command_line.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "workflow/run_files.h"
 
 namespace lumo {
 
 namespace {
-
-constexpr const char* kStatisticsFile = "LumoSta.tmp";
 
 std::string MissingLibraryText(const std::string& system_folder) {
   return "ルモＣＡＤのシステムフォルダー \"" + system_folder +
@@ -61,7 +61,8 @@ SymbolMessages Application::symbol_messages(void* owner) {
 }
 
 void Application::OpenStatistics() {
-  statistics_.open(JoinPath(work_folder_, kStatisticsFile), std::ios::out | std::ios::trunc);
+  statistics_.open(RunFolders{system_folder_, work_folder_}.Statistics(),
+                   std::ios::out | std::ios::trunc);
 }
 
 bool Application::Start(const QStringList& arguments) {
@@ -70,7 +71,7 @@ bool Application::Start(const QStringList& arguments) {
   work_folder_ = stored.work_folder.empty() ? current_folder_ : stored.work_folder;
   placement_ = stored.placement;
 
-  const std::string library = JoinPath(system_folder_, "LumoCAD.lib");
+  const std::string library = JoinPath(system_folder_, kSymbolLibraryFile);
   if (!std::ifstream(library, std::ios::binary).is_open()) {
     host_.Warn(MissingLibraryText(system_folder_));
     return false;

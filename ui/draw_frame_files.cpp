@@ -7,10 +7,10 @@
 
 #include "common/file_path.h"
 #include "ui/application.h"
-#include "workflow/circuit_checks.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/print_page.h"
+#include "workflow/circuit_checks.h"
 
 namespace lumo {
 
@@ -112,10 +112,14 @@ DrawFrame* DrawFrame::NewWindow() {
 }
 
 void DrawFrame::CircuitChecks() {
-  const CircuitCheckContext context{
-      app_.store(),       app_.host(),          app_.errors(),      app_.statistics(),
-      app_.bus_signals(), app_.system_folder(), app_.work_folder(), static_cast<QWidget*>(this)};
-  const CircuitCheckResult result = RunCircuitChecks(draw_, context);
+  const RunSetup setup{.messages = app_.host(),
+                       .errors = app_.errors(),
+                       .store = app_.store(),
+                       .bus_signals = app_.bus_signals(),
+                       .folders = {app_.system_folder(), app_.work_folder()},
+                       .statistics = app_.statistics(),
+                       .owner = static_cast<QWidget*>(this)};
+  const CircuitCheckResult result = RunCircuitChecks(draw_, setup);
   canvas_->Mark(result.marked[0], result.marked[1]);
   UpdateTitles();
   canvas_->PaintNow();

@@ -4,10 +4,7 @@
 #include <unordered_map>
 
 #include "circuit/circuit_file.h"
-#include "circuit/hierarchy_expander.h"
-#include "common/file_path.h"
 #include "lists/error_message.h"
-#include "schematic/circuit_converter.h"
 #include "symbol/name_text.h"
 
 namespace lumo {
@@ -25,7 +22,6 @@ constexpr const char* kDuplicateNames = "同じ名前の素子があります。
 constexpr const char* kAllPassed =
     "回路の各種検査が終了しました。異常な箇所は見つかりませんでした。";
 constexpr const char* kChecksCaption = "回路の各種検査";
-constexpr const char* kExpandedFile = "LumoExp.tmp";
 
 bool IsNamed(const std::string& name) {
   return !name.empty() && name != "?";
@@ -37,7 +33,7 @@ bool IsPin(const DrawElement& element) {
 }
 
 // The first pin (in list order) without a name or without a line.
-bool CheckPins(const Draw& draw, const CircuitCheckContext& context, CircuitCheckResult& result) {
+bool CheckPins(const Draw& draw, const RunSetup& context, CircuitCheckResult& result) {
   for (const DrawElement& element : draw.elements()) {
     if (!IsPin(element)) continue;
     const char* finding = nullptr;
@@ -47,7 +43,7 @@ bool CheckPins(const Draw& draw, const CircuitCheckContext& context, CircuitChec
       finding = kUnconnectedPin;
     if (finding != nullptr) {
       result.marked[0] = &element;
-      context.host.Warn(finding, context.owner);
+      context.messages.Warn(finding, context.owner);
       return false;
     }
   }
@@ -56,8 +52,7 @@ bool CheckPins(const Draw& draw, const CircuitCheckContext& context, CircuitChec
 
 // The first element (in list order) whose name another element bears too,
 // ignoring letter case, and the first such other element.
-bool CheckDuplicates(const Draw& draw, const CircuitCheckContext& context,
-                     CircuitCheckResult& result) {
+bool CheckDuplicates(const Draw& draw, const RunSetup& context, CircuitCheckResult& result) {
   std::unordered_map<std::string, int> uses;
   for (const DrawElement& element : draw.elements())
     if (IsNamed(element.name())) ++uses[LowerCaseName(element.name())];
@@ -72,43 +67,30 @@ bool CheckDuplicates(const Draw& draw, const CircuitCheckContext& context,
         break;
       }
     }
-    context.host.Warn(kDuplicateNames, context.owner);
+    context.messages.Warn(kDuplicateNames, context.owner);
     return false;
   }
   return true;
 }
 
-bool SaveConvertAndExpand(Draw& draw, const CircuitCheckContext& context) {
+bool SaveConvertAndExpand(Draw& draw, const RunSetup& context) {
   if (draw.Save(draw.path()) != DrawSaveResult::kSaved) return false;
-  const std::string circuit_path = JoinPath(context.work_folder, draw.circuit_name() + ".lcr");
-  bool converted = false;
-  {
-    CircuitConverter converter(context.store, context.host, context.errors, context.work_folder,
-                               context.owner);
-    converted = converter.Convert(draw.path(), circuit_path);
-  }
-  context.store.Clear();
-  if (!converted) return false;
-  HierarchyExpander expander(context.store, context.host, context.errors, context.statistics,
-                             context.bus_signals, context.owner);
-  const bool expanded =
-      expander.Expand(circuit_path, JoinPath(context.work_folder, kExpandedFile),
-                      JoinPath(context.system_folder, "Parts"), context.work_folder);
-  context.store.Clear();
-  return expanded;
+  const std::string circuit_path = context.folders.Circuit(draw.circuit_name());
+  return ConvertSchematic(context, draw.path(), circuit_path) &&
+         ExpandCircuit(context, circuit_path);
 }
 
 // Reads the expanded circuit back and reports the first primitive input
 // without a signal.
-bool CheckInputs(const CircuitCheckContext& context) {
-  const std::string path = JoinPath(context.work_folder, kExpandedFile);
+bool CheckInputs(const RunSetup& context) {
+  const std::string path = context.folders.Expanded();
   std::ifstream in(path, std::ios::binary);
   const Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(context.store, in);
   } catch (const ErrorMessage& error) {
     context.store.Clear();
-    ShowError(context.host, context.errors, error.tag(), error.detail() + '\n' + path,
+    ShowError(context.messages, context.errors, error.tag(), error.detail() + '\n' + path,
               context.owner);
     return false;
   }
@@ -119,9 +101,9 @@ bool CheckInputs(const CircuitCheckContext& context) {
         if (terminal.signal() != nullptr ||
             !IsRequiredInput(element.function_name(), terminal.name()))
           continue;
-        context.host.Warn("素子 " + element.name() + "(" + element.function_name() +
-                              ") の入力端子 " + terminal.name() + " が信号に接続していません。",
-                          context.owner);
+        context.messages.Warn("素子 " + element.name() + "(" + element.function_name() +
+                                  ") の入力端子 " + terminal.name() + " が信号に接続していません。",
+                              context.owner);
         passed = false;
         break;
       }
@@ -163,22 +145,22 @@ bool IsRequiredInput(const std::string& function, const std::string& terminal) {
   return false;
 }
 
-CircuitCheckResult RunCircuitChecks(Draw& draw, const CircuitCheckContext& context) {
+CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& context) {
   CircuitCheckResult result;
   if (draw.IsEmpty()) {
-    context.host.Warn(kEmptyCircuit, context.owner);
+    context.messages.Warn(kEmptyCircuit, context.owner);
     return result;
   }
   if (!draw.HasCircuitName()) {
-    context.host.Warn(kUnnamedCircuit, context.owner);
+    context.messages.Warn(kUnnamedCircuit, context.owner);
     return result;
   }
   if (!CheckPins(draw, context, result)) return result;
   if (!CheckDuplicates(draw, context, result)) return result;
   if (!SaveConvertAndExpand(draw, context)) return result;
   if (!CheckInputs(context)) return result;
-  context.host.Show(Message{kAllPassed, kChecksCaption, MessageIcon::kInformation,
-                            MessageButtons::kOk, context.owner});
+  context.messages.Show(Message{kAllPassed, kChecksCaption, MessageIcon::kInformation,
+                                MessageButtons::kOk, context.owner});
   result.passed = true;
   return result;
 }

@@ -1,27 +1,11 @@
 #pragma once
 
-#include <ostream>
 #include <string>
 
-#include "circuit/bus_signal_counter.h"
-#include "circuit/circuit_store.h"
-#include "common/message_host.h"
-#include "lists/error_table.h"
 #include "schematic/draw.h"
+#include "workflow/run_setup.h"
 
 namespace lumo {
-
-// What the circuit checks need from the program.
-struct CircuitCheckContext {
-  CircuitStore& store;
-  MessageHost& host;
-  const ErrorTable& errors;  // list, symbol, schematic, circuit and converter entries
-  std::ostream& statistics;
-  BusSignalCounter& bus_signals;
-  std::string system_folder;
-  std::string work_folder;
-  void* owner = nullptr;
-};
 
 // What the checks found: the elements to draw highlighted (at most two) and
 // whether everything passed.
@@ -36,7 +20,7 @@ struct CircuitCheckResult {
 // saved, converted into <work>/<name>.lcr and expanded into
 // <work>/LumoExp.tmp, and every primitive input left without a signal is
 // reported. When nothing is found the checks say so.
-CircuitCheckResult RunCircuitChecks(Draw& draw, const CircuitCheckContext& context);
+CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& setup);
 
 // True when the terminal is an input of a primitive that must be connected.
 bool IsRequiredInput(const std::string& function, const std::string& terminal);

@@ -1,10 +1,9 @@
 #include "workflow/simulate_pipeline.h"
 
-#include "circuit/hierarchy_expander.h"
 #include "common/file_path.h"
 #include "lists/error_message.h"
-#include "schematic/circuit_converter.h"
 #include "sim/simulator.h"
+#include "workflow/store_guard.h"
 
 namespace lumo {
 
@@ -15,42 +14,14 @@ void ClearPattern(Pat& pattern) {
   pattern.mem().Clear();
 }
 
-// Every stage leaves the store empty behind it, failed or not.
-class EmptyAfter {
- public:
-  explicit EmptyAfter(CircuitStore& store) : store_(store) {}
-  ~EmptyAfter() { store_.Clear(); }
-  EmptyAfter(const EmptyAfter&) = delete;
-  EmptyAfter& operator=(const EmptyAfter&) = delete;
-
- private:
-  CircuitStore& store_;
-};
-
-bool Convert(const SimulateSetup& setup, const Draw& draw, const std::string& circuit_path) {
-  EmptyAfter empty(setup.store);
-  CircuitConverter converter(setup.store, setup.messages, setup.errors, setup.work_folder,
-                             setup.owner);
-  return converter.Convert(draw.path(), circuit_path);
-}
-
-bool Expand(const SimulateSetup& setup, const std::string& circuit_path) {
-  EmptyAfter empty(setup.store);
-  HierarchyExpander expander(setup.store, setup.messages, setup.errors, setup.statistics,
-                             setup.bus_signals, setup.owner);
-  return expander.Expand(circuit_path, JoinPath(setup.work_folder, kExpandedFile),
-                         JoinPath(setup.system_folder, "Parts"), setup.work_folder);
-}
-
-bool Run(const SimulateSetup& setup, Pat& pattern) {
+bool Run(const RunSetup& setup, Pat& pattern) {
   EmptyAfter empty(setup.store);
   Simulator simulator({setup.messages, setup.store, setup.owner, setup.register_log,
                        &setup.statistics, [&pattern] { ClearPattern(pattern); }});
   try {
-    return simulator.Run(JoinPath(setup.system_folder, "LumoCAD.dly"),
-                         JoinPath(setup.work_folder, kExpandedFile),
-                         JoinPath(setup.system_folder, "LumoCAD.cmd"), pattern.path(),
-                         JoinPath(setup.work_folder, kOutputFile), RegisterLogPath(setup)) == 1;
+    const RunFolders& files = setup.folders;
+    return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), pattern.path(),
+                         files.Output(), files.RegisterLog()) == 1;
   } catch (const ErrorMessage& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.
@@ -61,11 +32,7 @@ bool Run(const SimulateSetup& setup, Pat& pattern) {
 
 }  // namespace
 
-std::string RegisterLogPath(const SimulateSetup& setup) {
-  return JoinPath(setup.work_folder, kRegisterLogFile);
-}
-
-bool Simulate(const SimulateSetup& setup, Draw& draw, Pat& pattern) {
+bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
   if (draw.IsEmpty()) {
     setup.messages.Warn("回路図が入力されていません。", setup.owner);
     return false;
@@ -81,9 +48,9 @@ bool Simulate(const SimulateSetup& setup, Draw& draw, Pat& pattern) {
   pattern.WriteInputPat(pattern.path());
 
   setup.store.Clear();
-  const std::string circuit_path = JoinPath(setup.work_folder, draw.circuit_name() + ".lcr");
-  const bool simulated =
-      Convert(setup, draw, circuit_path) && Expand(setup, circuit_path) && Run(setup, pattern);
+  const std::string circuit_path = setup.folders.Circuit(draw.circuit_name());
+  const bool simulated = ConvertSchematic(setup, draw.path(), circuit_path) &&
+                         ExpandCircuit(setup, circuit_path) && Run(setup, pattern);
 
   // Read back as the schematic's pattern: input rows are named after it,
   // and the run's echoes of the inputs are recognised by those names.
@@ -91,7 +58,7 @@ bool Simulate(const SimulateSetup& setup, Draw& draw, Pat& pattern) {
   pattern.set_schematic_name(draw.circuit_name());
   const std::string input = pattern.path();
   pattern.ReadInputPat(input);
-  if (simulated) pattern.ReadOutputPat(JoinPath(setup.work_folder, kOutputFile));
+  if (simulated) pattern.ReadOutputPat(setup.folders.Output());
   return simulated;
 }
 

@@ -52,8 +52,8 @@ class SimulatePipeline : public ::testing::Test {
   }
 
   bool Simulate(Draw& draw, Pat& pattern) {
-    const SimulateSetup setup{host_,        errors_,  store_,      bus_signals_,
-                              SystemData(), Path(""), statistics_, &register_log_};
+    const RunSetup setup{host_,       errors_,       store_, bus_signals_, {SystemData(), Path("")},
+                         statistics_, &register_log_};
     return lumo::Simulate(setup, draw, pattern);
   }
 

@@ -4,11 +4,11 @@
 
 #include <vector>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_store.h"
-#include "schematic/draw.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw.h"
 #include "tools/lumo/commands.h"
 #include "tools/lumo/workbench.h"
 

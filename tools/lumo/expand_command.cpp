@@ -14,6 +14,7 @@
 #include "common/system_folder.h"
 #include "lists/list_errors.h"
 #include "tools/lumo/commands.h"
+#include "workflow/run_files.h"
 
 namespace lumo::cli {
 
@@ -65,7 +66,8 @@ int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << kUsageText;
     return kUsage;
   }
-  const std::string parts = options->parts ? *options->parts : JoinPath(SystemFolder(), "Parts");
+  const std::string parts =
+      options->parts ? *options->parts : JoinPath(SystemFolder(), kPartsFolder);
   const std::string work = options->work ? *options->work : FileFolder(options->input);
 
   ErrorTable errors;

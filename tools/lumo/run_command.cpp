@@ -9,14 +9,14 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "schematic/pattern_setup.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "pattern/vcd_writer.h"
-#include "workflow/simulate_pipeline.h"
+#include "schematic/pattern_setup.h"
 #include "tools/lumo/commands.h"
 #include "tools/lumo/waveform_chart.h"
 #include "tools/lumo/workbench.h"
+#include "workflow/simulate_pipeline.h"
 
 namespace lumo::cli {
 
@@ -113,12 +113,17 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
       return kFailed;
     }
   }
-  std::ofstream statistics(JoinPath(options.work_folder, "LumoSta.tmp"), std::ios::binary);
+  const RunFolders folders{options.system_folder, options.work_folder};
+  std::ofstream statistics(folders.Statistics(), std::ios::binary);
   CircuitStore store;
   BusSignalCounter bus_signals;
-  const SimulateSetup setup{
-      bench.host(),        bench.errors(), store,     bus_signals, options.system_folder,
-      options.work_folder, statistics,     log.get(), nullptr};
+  const RunSetup setup{.messages = bench.host(),
+                       .errors = bench.errors(),
+                       .store = store,
+                       .bus_signals = bus_signals,
+                       .folders = folders,
+                       .statistics = statistics,
+                       .register_log = log.get()};
   const bool simulated = Simulate(setup, draw, pattern);
 
   out << "circuit " << draw.circuit_name() << ", pattern " << pattern.path() << "\n";

@@ -121,7 +121,7 @@ int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err) 
     application = std::make_unique<QGuiApplication>(argc, argv);
   }
   if (options.library.empty() && options.folder.empty())
-    options.library = JoinPath(SystemFolder(), "LumoCAD.lib");
+    options.library = JoinPath(SystemFolder(), kSymbolLibraryFile);
 
   StreamMessageHost host(err);
   ErrorTable symbol_errors, list_errors, display_errors;

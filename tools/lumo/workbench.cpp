@@ -1,13 +1,14 @@
 #include "tools/lumo/workbench.h"
+#include "common/system_folder.h"
 
 #include <filesystem>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_errors.h"
-#include "schematic/draw_errors.h"
 #include "common/file_path.h"
 #include "lists/list_errors.h"
 #include "pattern/pattern_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 
 namespace lumo::cli {
@@ -30,7 +31,7 @@ bool Workbench::ReadSchematic(const std::string& path, Draw& draw) {
     return false;
   }
   const SymbolMessages messages{host_, errors_, errors_};
-  if (!system_symbols_.Read(JoinPath(system_folder_, "LumoCAD.lib"), messages)) return false;
+  if (!system_symbols_.Read(JoinPath(system_folder_, kSymbolLibraryFile), messages)) return false;
   user_symbols_.ReadFolder(FileFolder(path), messages);
   return draw.Read(path) == DrawReadResult::kRead;
 }

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <ostream>
+
+#include "circuit/bus_signal_counter.h"
+#include "circuit/circuit_store.h"
+#include "common/message_host.h"
+#include "lists/error_table.h"
+#include "sim/register_transfer.h"
+#include "workflow/run_files.h"
+
+namespace lumo {
+
+// What the stages of a run work with besides the schematic and its pattern:
+// where messages go, the error entries they report from, the program's
+// circuit store and bus-signal numbering, the two folders, and where
+// statistics and register-transfer lines go.
+struct RunSetup {
+  MessageHost& messages;
+  // The entries of every library a stage may report from: list, circuit,
+  // converter, schematic, symbol and pattern tables (one table may hold all).
+  const ErrorTable& errors;
+  CircuitStore& store;
+  BusSignalCounter& bus_signals;
+  RunFolders folders;
+  std::ostream& statistics;
+  RegisterTransferSink* register_log = nullptr;
+  void* owner = nullptr;
+};
+
+// The first two stages after the schematic is saved. Each shows its own
+// message when it fails and leaves the store empty behind it.
+//
+// Converts the schematic file into <work>/<circuit>.lcr.
+bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
+                      const std::string& circuit_path);
+// Flattens <work>/<circuit>.lcr into <work>/LumoExp.tmp, sub-circuits from
+// <sys>/Parts, then from <work>.
+bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path);
+
+}  // namespace lumo
