@@ -47,6 +47,9 @@ TEST(ListReader, OutOfRangeNumbersAreClampedNotReported) {
   EXPECT_EQ(ReadOne("99999999999").Top().Long(), 2147483647);
   EXPECT_EQ(ReadOne("-99999999999").Top().Long(), -2147483647 - 1);
   EXPECT_EQ(ReadOne("1.e999").Top().Double(), 1.7976931348623157e308);
+  EXPECT_EQ(ReadOne("1.e+999").Top().Double(), 1.7976931348623157e308);
+  EXPECT_EQ(ReadOne("1.e-999").Top().Double(), 0.0);
+  EXPECT_EQ(ReadOne("-1.e-999").Top().Double(), 0.0);
 }
 
 TEST(ListReader, QuotedStringsAreTakenVerbatim) {
