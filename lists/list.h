@@ -23,8 +23,9 @@ class List {
   // Replaces the content by the next expression of `in`. On a failure the
   // List is left empty (except when the stream was already at its end, which
   // leaves it unchanged) and a ListError is raised. The one-byte lookahead is
-  // shared by all Lists and kept between calls on the same stream, so a file
-  // is read as a sequence of expressions by repeated calls.
+  // kept with the stream between calls, so a file is read as a sequence of
+  // expressions by repeated calls, even when other streams are read in
+  // between.
   void Read(std::istream& in);
 
   // True when another expression may follow on `in`: skips white space the

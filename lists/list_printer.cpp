@@ -1,6 +1,8 @@
 #include "lists/list_printer.h"
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <vector>
 
 #include "lists/list_word.h"
@@ -111,8 +113,18 @@ void Walk(const ListCell* root, Form form, std::string& out, Flush flush) {
 
 }  // namespace
 
+// What "%#g" gives, worked out from the exponent after rounding: some C
+// libraries drop the zeros when rounding carries into the exponent that
+// switches to the e style (999999.9 as "1.e+06", while 1000000.0 gives
+// "1.00000e+06"), and such a form does not print back the same.
 std::string FileFormOfDouble(double value) {
-  return FormatDouble("%#g", value);
+  if (!std::isfinite(value)) return FormatDouble("%#g", value);
+  const std::string scientific = FormatDouble("%.5e", value);
+  const int exponent = std::atoi(scientific.c_str() + scientific.find('e') + 1);
+  if (exponent < -4 || exponent >= 6) return scientific;
+  char format[16];
+  std::snprintf(format, sizeof format, "%%#.%df", 5 - exponent);
+  return FormatDouble(format, value);
 }
 
 void PrintFileForm(const ListCell* cell, std::ostream& out) {

@@ -17,24 +17,14 @@ constexpr int kEndOfInput = -1;
 // A token holds at most 99 bytes.
 constexpr std::size_t kMaxToken = 99;
 
-// The one-byte lookahead, shared by every List so that repeated Reads on one
-// stream continue where the last stopped. It remembers which stream it
-// belongs to by a token kept in the stream object itself, and starts afresh
-// (a blank) when a Read comes for any other stream, even a new one that
-// reuses the address of a stream gone.
-struct ReaderContext {
-  int lookahead = ' ';
-  long token = 0;
-  long last_token = 0;
-};
+// Every stream keeps its own one-byte lookahead in an iword slot, so that
+// repeated Reads on one stream continue where the last stopped whatever was
+// read from other streams in between. The slot holds the byte (or
+// kEndOfInput) plus kSlotOffset; 0, what the slot of a new stream holds,
+// stands for a blank.
+constexpr long kSlotOffset = 2;
 
-ReaderContext& SharedContext() {
-  static ReaderContext context;
-  return context;
-}
-
-// The stream's slot for its token; a new stream's slot holds 0.
-long& StreamToken(std::istream& in) {
+long& LookaheadSlot(std::istream& in) {
   static const int index = std::ios_base::xalloc();
   return in.iword(index);
 }
@@ -43,19 +33,19 @@ enum class Token { kOpen, kClose, kDot, kNil, kLong, kDouble, kString, kEnd };
 
 class Reader {
  public:
-  explicit Reader(std::istream& in) : in_(in), context_(SharedContext()) {
-    long& token = StreamToken(in);
-    if (token == 0 || token != context_.token) {
-      if (token == 0) token = ++context_.last_token;
-      context_.token = token;
-      context_.lookahead = ' ';
-    }
-  }
+  explicit Reader(std::istream& in)
+      : in_(in),
+        slot_(LookaheadSlot(in)),
+        lookahead_(slot_ == 0 ? ' ' : static_cast<int>(slot_ - kSlotOffset)) {}
+  // Leaves the lookahead with the stream, also when a Read fails.
+  ~Reader() { slot_ = lookahead_ + kSlotOffset; }
+  Reader(const Reader&) = delete;
+  Reader& operator=(const Reader&) = delete;
 
   int Peek() {
-    while (IsWhiteSpace(context_.lookahead) || (context_.lookahead == kEndOfInput && !in_.eof()))
+    while (IsWhiteSpace(lookahead_) || (lookahead_ == kEndOfInput && !in_.eof()))
       Advance();
-    return context_.lookahead;
+    return lookahead_;
   }
 
   // The next token; an atom token leaves its cell in `atom`.
@@ -77,16 +67,16 @@ class Reader {
     word_.clear();
     if (c == '"') {
       Advance();
-      while (context_.lookahead != '"') {
-        if (context_.lookahead == kEndOfInput) throw ListError("List::Read quote");
+      while (lookahead_ != '"') {
+        if (lookahead_ == kEndOfInput) throw ListError("List::Read quote");
         Collect();
       }
       Advance();
       atom = ListCell::NewString(word_);
       return Token::kString;
     }
-    while (context_.lookahead != kEndOfInput && !IsWhiteSpace(context_.lookahead) &&
-           context_.lookahead != '(' && context_.lookahead != ')')
+    while (lookahead_ != kEndOfInput && !IsWhiteSpace(lookahead_) && lookahead_ != '(' &&
+           lookahead_ != ')')
       Collect();
     switch (ClassifyWord(word_)) {
       case WordKind::kLong:
@@ -108,25 +98,26 @@ class Reader {
 
  private:
   void Advance() {
-    if (context_.lookahead == kEndOfInput && in_.eof()) return;
+    if (lookahead_ == kEndOfInput && in_.eof()) return;
     std::streambuf* buffer = in_.rdbuf();
     const int c = buffer == nullptr ? std::char_traits<char>::eof() : buffer->sbumpc();
     if (c == std::char_traits<char>::eof()) {
       in_.setstate(std::ios::eofbit | std::ios::failbit);
-      context_.lookahead = kEndOfInput;
+      lookahead_ = kEndOfInput;
     } else {
-      context_.lookahead = static_cast<unsigned char>(c);
+      lookahead_ = static_cast<unsigned char>(c);
     }
   }
 
   void Collect() {
     if (word_.size() == kMaxToken) throw ListError("List::Read size");
-    word_.push_back(static_cast<char>(context_.lookahead));
+    word_.push_back(static_cast<char>(lookahead_));
     Advance();
   }
 
   std::istream& in_;
-  ReaderContext& context_;
+  long& slot_;  // no other slot of in_ is made while a Reader lives
+  int lookahead_;
   std::string word_;
 };
 

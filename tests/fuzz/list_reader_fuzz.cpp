@@ -1,5 +1,7 @@
 // Reads every expression of the input, and checks that each one prints in
-// file form, reads back to the same text, copies and frees.
+// file form, reads back to the same text, copies and frees; and that those
+// reads back, from a second stream between the input's own Reads, change
+// nothing the input gives.
 
 #include <cstdint>
 #include <cstdlib>
@@ -12,6 +14,27 @@
 #include "lists/list_word.h"
 
 namespace {
+
+constexpr int kMaxExpressions = 1000;
+
+// The printed form of every expression of `text`, read with no other stream
+// in between, then the tag of the error that stopped the reading, if any.
+std::vector<std::string> ReadAlone(const std::string& text) {
+  std::istringstream in(text);
+  std::vector<std::string> forms;
+  lumo::List list;
+  try {
+    for (int count = 0; count < kMaxExpressions && lumo::List::HasMore(in); ++count) {
+      list.Read(in);
+      std::ostringstream printed;
+      list.Print(printed);
+      forms.push_back(printed.str());
+    }
+  } catch (const lumo::ListError& error) {
+    forms.push_back("error " + error.tag());
+  }
+  return forms;
+}
 
 // True when some string atom has no written form that reads back: longer
 // than a token, or holding a double quote while it needs quotes.
@@ -36,14 +59,17 @@ bool HasUnwritableString(const lumo::ListCell* root) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
-  std::istringstream in(std::string(reinterpret_cast<const char*>(data), size));
+  const std::string text(reinterpret_cast<const char*>(data), size);
+  std::istringstream in(text);
+  std::vector<std::string> forms;
   lumo::List list;
   try {
-    for (int count = 0; count < 1000 && lumo::List::HasMore(in); ++count) {
+    for (int count = 0; count < kMaxExpressions && lumo::List::HasMore(in); ++count) {
       list.Read(in);
       list.Top().Check();
       std::ostringstream printed;
       list.Print(printed);
+      forms.push_back(printed.str());
       (void)list.Top().Text();
       lumo::List copy;
       copy = list;
@@ -60,7 +86,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
       back.Print(reprinted);
       if (reprinted.str() != printed.str()) std::abort();
     }
-  } catch (const lumo::ListError&) {
+  } catch (const lumo::ListError& error) {
+    forms.push_back("error " + error.tag());
   }
+  if (forms != ReadAlone(text)) std::abort();
   return 0;
 }

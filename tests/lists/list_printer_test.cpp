@@ -37,6 +37,13 @@ TEST(ListPrinter, AtomFormsDifferBetweenFileAndMessage) {
   EXPECT_EQ(FileForm(ReadOne("2.5")), "2.50000");
   EXPECT_EQ(FileForm(ReadOne("100.")), "100.000");
   EXPECT_DOUBLE_EQ(ReadOne(FileForm(ReadOne(".000001"))).Top().Double(), 1e-6);
+  // Rounding up into the next power of ten keeps all six digits, so the
+  // form reads back and prints the same.
+  EXPECT_EQ(FileForm(ReadOne("999999.9")), "1.00000e+06");
+  EXPECT_EQ(FileForm(ReadOne("-999999.9")), "-1.00000e+06");
+  EXPECT_EQ(FileForm(ReadOne("999999.4")), "999999.");
+  EXPECT_EQ(FileForm(ReadOne("9.999996")), "10.0000");
+  EXPECT_EQ(FileForm(ReadOne(".0000999999996")), "0.000100000");
   EXPECT_EQ(FileForm(ReadOne("-7")), "-7");
   EXPECT_EQ(MessageText("-7"), "-7");
   // Message form quotes only for white space and parentheses.

@@ -47,6 +47,9 @@ TEST(ListReader, OutOfRangeNumbersAreClampedNotReported) {
   EXPECT_EQ(ReadOne("99999999999").Top().Long(), 2147483647);
   EXPECT_EQ(ReadOne("-99999999999").Top().Long(), -2147483647 - 1);
   EXPECT_EQ(ReadOne("1.e999").Top().Double(), 1.7976931348623157e308);
+  EXPECT_EQ(ReadOne("1.e+999").Top().Double(), 1.7976931348623157e308);
+  EXPECT_EQ(ReadOne("1.e-999").Top().Double(), 0.0);
+  EXPECT_EQ(ReadOne("-1.e-999").Top().Double(), 0.0);
 }
 
 TEST(ListReader, QuotedStringsAreTakenVerbatim) {
@@ -130,19 +133,44 @@ TEST(ListReader, RepeatedReadsContinueOnTheSameStream) {
   EXPECT_EQ(list.Top().String(), "c");
 }
 
-TEST(ListReader, TheSharedLookaheadNeverCrossesStreams) {
-  // The first stream stops with "(" of "(b)" in the lookahead; a Read on
-  // another stream must not see it.
+TEST(ListReader, EachStreamKeepsItsOwnLookahead) {
+  // The first stream stops with "(" of "(b)" in its lookahead; a Read on
+  // another stream neither sees it nor loses it.
   std::istringstream first("(a)(b)");
   std::istringstream second("c");
   List list;
   list.Read(first);
   list.Read(second);
   EXPECT_EQ(list.Top().String(), "c");
-  // Back on the first stream the lookahead starts afresh: the "(" it held
-  // belonged to the first stream's last Read and is gone.
   list.Read(first);
-  EXPECT_EQ(list.Top().String(), "b");
+  EXPECT_EQ(FileForm(list), "(b)");
+
+  // Here the held byte is the first digit of the next number.
+  std::istringstream numbers("(1)4999999.9");
+  std::istringstream other("(2)");
+  list.Read(numbers);
+  list.Read(other);
+  list.Read(numbers);
+  EXPECT_EQ(list.Top().Double(), 4999999.9);
+
+  // A stream read to its end stays at its end while another one, fresh,
+  // is read around it.
+  std::istringstream done("x");
+  std::istringstream fresh("y(z)");
+  list.Read(done);
+  list.Read(fresh);
+  EXPECT_EQ(list.Top().String(), "y");
+  EXPECT_FALSE(List::HasMore(done));
+  EXPECT_EQ(testing::CaughtError([&] { list.Read(done); }).tag(), "List::Read f");
+  list.Read(fresh);
+  EXPECT_EQ(FileForm(list), "(z)");
+
+  // A zero byte held between Reads is kept, not taken for a new stream's
+  // blank.
+  std::istringstream zero(std::string("(a)\0b", 5));
+  list.Read(zero);
+  list.Read(zero);
+  EXPECT_EQ(list.Top().String(), std::string("\0b", 2));
 
   // A new stream at the address of a finished one starts afresh.
   for (const char* text : {"(x)(y)", "z"}) {

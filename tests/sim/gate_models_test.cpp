@@ -107,6 +107,18 @@ TEST_F(GateModelTest, DFlipFlopWithAnUndrivenResetStaysAtZeroAndFailsTheRun) {
   EXPECT_NE(messages.OnlyText().find("素子=f 機能=_dffr 端子=r\n"), std::string::npos);
 }
 
+TEST_F(GateModelTest, DFlipFlopKeepsQWhenClockedWithAnUnknownD) {
+  const std::string circuit =
+      CircuitText("c", {"R", "T", "Q"},
+                  {{"f", "_dffr", {{"d", ""}, {"q", "Q"}, {"qn", ""}, {"r", "R"}, {"t", "T"}}}});
+  // Reset to 0, released at 5; the clock rises at 10 with D still "x". The
+  // flip-flop's own q is recorded, as an "x" would not reach the pin.
+  commands = "save_ele_ter 1 f q end";
+  Run(circuit, "a R 2 0 0 5 1\na T 2 0 0 10 1\ne\n");
+  EXPECT_THAT(OutputLines(),
+              ElementsAre("c.R 0 0", "c.T 0 0", "f.q 1 0", "c.Q 1 0", "c.R 5 1", "c.T 10 1"));
+}
+
 TEST_F(GateModelTest, JkFlipFlopsToggleOnTheirEdges) {
   const std::string circuit = CircuitText(
       "c", {"J", "K", "R", "S", "T", "Q", "Y"},

@@ -65,6 +65,23 @@ TEST_F(KernelTest, UnknownAndBlockedValuesAreRecordedButNotPassedOn) {
               ElementsAre("c.Y -1 1", "c.A 0 0", "c.A 10 x", "c.A 20 1", "c.Y 21 0"));
 }
 
+TEST_F(KernelTest, SettlingSkipsAnUnknownOrReleasedFirstValue) {
+  const std::string circuit =
+      CircuitText("c", {"A", "Y"}, {{"g", "_not", {{"a", "A"}, {"y", "Y"}}}});
+  for (const std::string first : {"x", "z"}) {
+    SCOPED_TRACE(first);
+    Run(circuit, "a A 2 0 " + first + " 10 1\ne\n");
+    // Nothing settles at -1: the gate first hears of A at 10.
+    EXPECT_THAT(OutputLines(), ElementsAre("c.A 0 " + first, "c.A 10 1", "c.Y 11 0"));
+  }
+}
+
+TEST_F(KernelTest, AnEventAtTheStopTimeIsStillDelivered) {
+  commands = "stop 10 end";
+  ASSERT_EQ(Run(CircuitText("c", {"A"}, {}), "a A 2 0 0 10 1\ne\n"), 1) << messages.OnlyText();
+  EXPECT_THAT(OutputLines(), ElementsAre("c.A 0 0", "c.A 10 1"));
+}
+
 TEST_F(KernelTest, MultiBitValuesAreWrittenInHexadecimal) {
   // "10" AND "1" is "1": the shorter width wins.
   const std::string circuit =

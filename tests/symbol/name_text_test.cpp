@@ -21,6 +21,13 @@ TEST(NameText, LowerCasesAsciiAndFullWidthLatinInBothEncodings) {
   EXPECT_EQ(LowerCaseName("Q\x82"), "q\x82");
   EXPECT_TRUE(SameName("Full_Adder", "full_ADDER"));
   EXPECT_TRUE(SameName("ＸＯＲ", "ｘｏｒ"));
+  // The last capital, in both encodings (Shift-JIS Ｚ is 82 79, ｚ is 82 9A).
+  EXPECT_EQ(LowerCaseName("Ｚ"), "ｚ");
+  EXPECT_EQ(LowerCaseName("\x82\x79"), "\x82\x9A");
+  // 9F is the last lead byte of its range: 9F 41 is one character, so its
+  // "A" is a trail byte and stays.
+  EXPECT_EQ(LowerCaseName("\x9F\x41"), "\x9F\x41");
+  EXPECT_FALSE(SameName("\x9F\x41", "\x9F\x61"));
   EXPECT_FALSE(SameName("and2", "and3"));
 }
 
