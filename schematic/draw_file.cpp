@@ -241,9 +241,7 @@ bool Draw::CheckNames(std::string* unwritable) const {
       return false;
     }
   }
-  // Assigned by count: GCC 12 at -O3 misreads an assignment from a one-character
-  // literal here as an overlapping copy (-Wrestrict).
-  if (!letters && unwritable != nullptr) unwritable->assign(1, '"');
+  if (!letters && unwritable != nullptr) *unwritable = "\"";
   return letters;
 }
 
