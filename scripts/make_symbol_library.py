@@ -9,12 +9,18 @@ produces, so reading and writing the library twice gives it back unchanged.
 Conventions: terminals lie on the 4-unit grid; the body edge is 3 units from
 each connection point (the stub length, and the radius of a bubble centred
 on the connection point); pin names are lower case and sort into the
-terminal positions of the simulator.
+terminal positions of the simulator. The primitives' pins come from their
+table, primitives/primitive_rows.inc, which the simulator, the circuit checks
+and the symbol chooser read too: a primitive whose drawn pins differ from its
+row, or a row without a symbol, stops the script before anything is written.
 """
 
 import math
 import os
+import re
 import sys
+
+ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
 
 RIGHT, UP, LEFT, DOWN = 0, 1, 2, 3
 
@@ -81,6 +87,49 @@ class Graphics:
         for text in self.texts:
             out.write('  (s "%s" %s %s %d %d %s %d)\n' % text)
         out.write("  )\n")
+
+
+# --- the primitives' table ---------------------------------------------------
+
+ROW = re.compile(r'LUMO_PRIMITIVE\("([^"]*)",\s*\w+,\s*\w+,\s*"[^"]*",\s*"([^"]*)"\)$')
+
+
+def read_primitive_table(path):
+    """{name: [(pin, role), ...]} with the pins in the table's (name) order."""
+    table = {}
+    with open(path) as rows:
+        for number, line in enumerate(rows, 1):
+            line = line.strip()
+            if not line or line.startswith("//"):
+                continue
+            match = ROW.match(line)
+            if match is None:
+                sys.exit("%s:%d: not a primitive row: %s" % (path, number, line))
+            name, pins = match.groups()
+            table[name] = [tuple(word.rstrip("!").split("=")) for word in pins.split()]
+    return table
+
+
+PRIMITIVES = read_primitive_table(os.path.join(ROOT, "primitives", "primitive_rows.inc"))
+
+
+def pins_of(name, role=None):
+    """A primitive's pin names in name order, only those of `role` when given."""
+    if name not in PRIMITIVES:
+        sys.exit("%s: no row in the primitives' table" % name)
+    return [pin for pin, pin_role in PRIMITIVES[name] if role in (None, pin_role)]
+
+
+def check_pins(symbols):
+    """Every row of the table has a symbol with exactly its pins, and every
+    symbol named like a primitive (leading underscore) has a row."""
+    drawn = {symbol.name: sorted(t[0].lower() for t in symbol.terminals) for symbol in symbols}
+    for name in PRIMITIVES:
+        if drawn.get(name) != pins_of(name):
+            sys.exit("%s: drawn pins %s, the table's %s" % (name, drawn.get(name), pins_of(name)))
+    for name in drawn:
+        if name.startswith("_") and name not in PRIMITIVES:
+            sys.exit("%s: a symbol named like a primitive without a table row" % name)
 
 
 # --- gates -----------------------------------------------------------------
@@ -162,9 +211,10 @@ def gate(name, n, body, negative_body, inverted, output_x):
     half, inputs = gate_inputs(n)
     symbol.positive = body
     symbol.negative = negative_body
-    for pin, y in zip("abcd", inputs):
+    for pin, y in zip(pins_of(name, "in"), inputs):
         symbol.terminal(pin, -16, y, RIGHT)
-    symbol.terminal("y", output_x, 0, LEFT, "n" if inverted else "p")
+    (output,) = pins_of(name, "out")
+    symbol.terminal(output, output_x, 0, LEFT, "n" if inverted else "p")
     for graphics in symbol.all_graphics():
         graphics.text("?", "e", 0, -half - 2, "d")
         graphics.text(name[1:], "f", 0, half + 2, "u")
@@ -204,8 +254,9 @@ def triangle():
 def inverter():
     symbol = Symbol("_not")
     symbol.positive = triangle()
-    symbol.terminal("a", -16, 0, RIGHT)
-    symbol.terminal("y", 12, 0, LEFT, "n")
+    data, output = pins_of(symbol.name)
+    symbol.terminal(data, -16, 0, RIGHT)
+    symbol.terminal(output, 12, 0, LEFT, "n")
     symbol.positive.text("?", "e", 0, -10, "d")
     symbol.positive.text("not", "f", 0, 10, "u")
     return symbol
@@ -219,9 +270,10 @@ def tristates():
         symbol.positive = triangle()
         # The enable comes down onto the slanted top side.
         symbol.positive.line((-8, -9), (-8, -6))
-        symbol.terminal("a", -16, 0, RIGHT)
-        symbol.terminal("c", -8, -12, DOWN, "n" if active_low else "p")
-        symbol.terminal("y", 12, 0, LEFT, "n" if inverting else "p")
+        data, enable, output = pins_of(name)
+        symbol.terminal(data, -16, 0, RIGHT)
+        symbol.terminal(enable, -8, -12, DOWN, "n" if active_low else "p")
+        symbol.terminal(output, 12, 0, LEFT, "n" if inverting else "p")
         symbol.positive.text("?", "e", -2, -10, "l")
         symbol.positive.text(name[1:], "f", 0, 10, "u")
         symbols.append(symbol)
@@ -367,16 +419,17 @@ def bus_lines():
         symbol = Symbol("_line%d" % k)
         g = symbol.positive
         top = -4 * (k - 1)
-        for i in range(k):
+        *lines, bus = pins_of(symbol.name)
+        for i, line in enumerate(lines):
             y = top + 8 * i
-            symbol.terminal("abcdefgh"[i], -8, y, RIGHT)
+            symbol.terminal(line, -8, y, RIGHT)
             g.line((-5, y), (-1, y))
         # A heavy bar that the lines join, and a heavy bus leaving it.
         g.line((-1, top - 2), (-1, -top + 2))
         g.line((0, top - 2), (0, -top + 2))
         g.line((1, 0), (5, 0))
         g.line((1, 1), (5, 1))
-        symbol.terminal("y", 8, 0, LEFT)
+        symbol.terminal(bus, 8, 0, LEFT)
         g.text("0", "t", -10, top, "r")
         g.text("?", "e", 0, top - 6, "d")
         g.text(symbol.name[1:], "f", 0, -top + 4, "u")
@@ -388,21 +441,24 @@ def pins():
     symbols = []
     s = Symbol("_in")
     s.positive.line((-3, 0), (-7, -4), (-19, -4), (-19, 4), (-7, 4), (-3, 0))
-    s.terminal("y", 0, 0, LEFT)
+    (pin,) = pins_of(s.name)
+    s.terminal(pin, 0, 0, LEFT)
     s.positive.text("?", "e", -11, -6, "d")
     s.positive.text("in", "f", -11, 6, "u", "n")
     symbols.append(s)
 
     s = Symbol("_out")
     s.positive.line((3, -4), (15, -4), (19, 0), (15, 4), (3, 4), (3, -4))
-    s.terminal("a", 0, 0, RIGHT)
+    (pin,) = pins_of(s.name)
+    s.terminal(pin, 0, 0, RIGHT)
     s.positive.text("?", "e", 11, -6, "d")
     s.positive.text("out", "f", 11, 6, "u", "n")
     symbols.append(s)
 
     s = Symbol("_io")
     s.positive.line((-3, 0), (-7, -4), (-15, -4), (-19, 0), (-15, 4), (-7, 4), (-3, 0))
-    s.terminal("y", 0, 0, LEFT)
+    (pin,) = pins_of(s.name)
+    s.terminal(pin, 0, 0, LEFT)
     s.positive.text("?", "e", -11, -6, "d")
     s.positive.text("io", "f", -11, 6, "u", "n")
     symbols.append(s)
@@ -412,7 +468,8 @@ def pins():
     s.positive.line((-6, 6), (6, 6))
     s.positive.line((-4, 8), (4, 8))
     s.positive.line((-2, 10), (2, 10))
-    s.terminal("y", 0, 0, DOWN)
+    (pin,) = pins_of(s.name)
+    s.terminal(pin, 0, 0, DOWN)
     s.positive.text("?", "e", -8, 6, "r")
     s.positive.text("0", "f", 8, 6, "l")
     symbols.append(s)
@@ -420,7 +477,8 @@ def pins():
     s = Symbol("_1")
     s.positive.line((0, -3), (0, -6))
     s.positive.line((-6, -6), (6, -6))
-    s.terminal("y", 0, 0, UP)
+    (pin,) = pins_of(s.name)
+    s.terminal(pin, 0, 0, UP)
     s.positive.text("?", "e", -8, -6, "r")
     s.positive.text("1", "f", 8, -6, "l")
     symbols.append(s)
@@ -485,10 +543,11 @@ def library():
 
 
 def main():
-    root = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
-    target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(root, "data", "sys", "LumoCAD.lib")
+    target = sys.argv[1] if len(sys.argv) > 1 else os.path.join(ROOT, "data", "sys", "LumoCAD.lib")
+    symbols = library()
+    check_pins(symbols)
     with open(target, "w", newline="\n") as out:
-        for symbol in library():
+        for symbol in symbols:
             symbol.write(out)
 
 

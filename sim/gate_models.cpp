@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "primitives/primitive_table.h"
 #include "sim/gate_fast_path.h"
 #include "sim/kernel.h"
 #include "sim/storage_models.h"
@@ -248,22 +249,6 @@ int Bus(const Arrival& a) {
     bus += a.TextAt(line);
   set_now(k, values.Intern(bus));
   return 1;
-}
-
-bool ActsWhileSettling(Primitive primitive) {
-  switch (primitive) {
-    case Primitive::kNot:
-    case Primitive::kAnd:
-    case Primitive::kNand:
-    case Primitive::kOr:
-    case Primitive::kNor:
-    case Primitive::kExor:
-    case Primitive::kMux:
-    case Primitive::kLine:
-      return true;
-    default:
-      return false;
-  }
 }
 
 }  // namespace

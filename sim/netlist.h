@@ -4,43 +4,20 @@
 #include <string>
 #include <vector>
 
+#include "primitives/primitive.h"
 #include "sim/value_table.h"
 
 namespace lumo {
 
-// The primitives the simulator can evaluate, chosen by exact function name.
-enum class Primitive : std::uint8_t {
-  kNone,  // the constant sources and the circuit's own pins
-  kNot,
-  kAnd,
-  kNand,
-  kOr,
-  kNor,
-  kExor,
-  kPtri,
-  kNtri,
-  kPtriInv,
-  kNtriInv,
-  kCmp,
-  kRsLatch,
-  kDffr,
-  kDffrs,
-  kJkffr,
-  kJkffrs,
-  kJkffrs2,
-  kMux,
-  kLine,
-  kReg,
-  kCnt,
-  kMem,
-};
-
-// kNone marks a name outside the table (a function that cannot be
-// simulated) unless it is "_0", "_1" or the circuit's own name.
+// The kind a function is simulated with, from the primitives' table. False
+// for a name that cannot be simulated: one outside the table, or a drawn
+// circuit's pin ("_in", "_out", "_io"); the circuit's own name is the caller's
+// to accept.
 bool LookUpPrimitive(const std::string& function, Primitive& primitive);
 
-// The number of terminals an element of `primitive` must have for its
-// evaluator to find every role by position (the bus primitives: 3 to 9).
+// The number of terminals an element of `function` must have for its
+// evaluator to find every role by position: its pins in the table (0 for
+// kNone, whose elements are not evaluated).
 int TerminalsOf(Primitive primitive, const std::string& function);
 
 struct Delay {

@@ -305,6 +305,8 @@ void Simulator::ScheduleConstants() {
 int Simulator::BindEvaluators() {
   Netlist& netlist = kernel_.netlist();
   std::vector<Primitive> primitives(netlist.functions.size(), Primitive::kNone);
+  // Looked up once per function, not per element.
+  std::vector<std::uint32_t> terminal_counts(netlist.functions.size(), 0);
   // In the store's order, so the first function that cannot be simulated is
   // the one reported.
   for (FunctionRecord& record : setup_.store.functions()) {
@@ -317,6 +319,7 @@ int Simulator::BindEvaluators() {
     record.evaluator = static_cast<std::int32_t>(primitive);
     const std::uint32_t index = function_index_.at(&record);
     primitives[index] = primitive;
+    terminal_counts[index] = static_cast<std::uint32_t>(TerminalsOf(primitive, record.name()));
     for (const DelayRecord& delay : record.delays())
       netlist.functions[index].delays.push_back({delay.to0, delay.to1});
   }
@@ -328,8 +331,7 @@ int Simulator::BindEvaluators() {
     if (element.primitive == Primitive::kNone) continue;
     const Netlist::Function& function = netlist.functions[element.function];
     element.delays = function.delays.data();
-    if (element.terminal_count !=
-        static_cast<std::uint32_t>(TerminalsOf(element.primitive, function.name))) {
+    if (element.terminal_count != terminal_counts[element.function]) {
       kernel_.Warn("素子 " + netlist.element_names[e] + " (" + function.name +
                    ") の端子の数が正しくありません。");
       return 0;

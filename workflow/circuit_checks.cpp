@@ -5,6 +5,8 @@
 
 #include "circuit/circuit_file.h"
 #include "lists/error_message.h"
+#include "primitives/primitive_table.h"
+#include "schematic/circuit_converter.h"
 #include "symbol/name_text.h"
 
 namespace lumo {
@@ -117,32 +119,9 @@ bool CheckInputs(const RunSetup& context) {
 }  // namespace
 
 bool IsRequiredInput(const std::string& function, const std::string& terminal) {
-  struct Inputs {
-    const char* functions[5];
-    const char* terminals;  // one letter per terminal
-  };
-  static const Inputs kTable[] = {
-      {{"_not"}, "a"},
-      {{"_and2", "_nand2", "_or2", "_nor2", "_exor2"}, "ab"},
-      {{"_and3", "_nand3", "_or3", "_nor3", "_exor3"}, "abc"},
-      {{"_and4", "_nand4", "_or4", "_nor4", "_exor4"}, "abcd"},
-      {{"_ptri", "_ntri", "_ptriinv", "_ntriinv"}, "ac"},
-      {{"_rslatch"}, "sr"},
-      {{"_dffr"}, "dtr"},
-      {{"_dffrs"}, "dtsr"},
-      {{"_jkffr"}, "jktr"},
-      {{"_jkffrs", "_jkffrs2"}, "jktsr"},
-  };
-  if (terminal.size() != 1) return false;
-  for (const Inputs& inputs : kTable) {
-    for (const char* name : inputs.functions) {
-      if (name == nullptr || function != name) continue;
-      for (const char* letter = inputs.terminals; *letter != '\0'; ++letter)
-        if (terminal[0] == *letter) return true;
-      return false;
-    }
-  }
-  return false;
+  const PrimitiveFunction* primitive = FindPrimitive(function);
+  const Pin* pin = primitive != nullptr ? primitive->pins.Find(terminal) : nullptr;
+  return pin != nullptr && pin->required;
 }
 
 CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& context) {

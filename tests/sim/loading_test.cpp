@@ -65,6 +65,18 @@ TEST_F(LoadingTest, ShortDelayEntriesAndUnknownFunctionsAreRefused) {
   EXPECT_EQ(messages.OnlyText(), "素子 g (_and2) の端子の数が正しくありません。");
 }
 
+// The primitives' table also names a drawn circuit's pins; the converter
+// turns those into the circuit's own terminals, so an element of one is a
+// function the simulator does not run.
+TEST_F(LoadingTest, DrawnCircuitPinsAreNotSimulated) {
+  for (const std::string pin : {"_in", "_out", "_io"}) {
+    messages.Clear();
+    EXPECT_EQ(Run(CircuitText("c", {"A"}, {{"p", pin, {{"a", "A"}}}}), "e\n"), 0) << pin;
+    EXPECT_EQ(messages.OnlyText(),
+              pin + " は模擬できません。\n" + pin + " の階層設計が不完全です。");
+  }
+}
+
 TEST_F(LoadingTest, PatternWordsAndStopTime) {
   // No waveform: stop time 100; "i" and "s" words are skipped.
   EXPECT_EQ(Run(Inverter(), "i s e\n"), 0);  // A stays unknown

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include "primitives/primitive_table.h"
 #include "symbol/symbol_label.h"
 
 namespace lumo {
@@ -62,6 +63,16 @@ TEST(ChooserLabel, PrimitivesByTableOthersWithoutUnderscore) {
   EXPECT_EQ(ChooserLabel("full_adder"), "full_adder");
   EXPECT_EQ(ChooserLabel("_NOT"), "NOT");
   EXPECT_EQ(ChooserLabel(""), "");
+}
+
+// The labels come from the primitives' table, so each primitive's symbol
+// shows its own row's label. A label list of its own once keyed the latch
+// under "_rsff", a name no symbol has, so "_rslatch" never matched its row.
+TEST(ChooserLabel, EveryPrimitiveShowsItsRowsLabel) {
+  for (const PrimitiveFunction& function : kPrimitiveFunctions)
+    EXPECT_EQ(ChooserLabel(function.name), function.chooser_label) << function.name;
+  EXPECT_EQ(ChooserLabel("_dffrs"), "dff");
+  EXPECT_EQ(ChooserLabel("_rsff"), "rsff");
 }
 
 }  // namespace

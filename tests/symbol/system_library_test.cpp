@@ -1,6 +1,6 @@
-// The shipped system symbol library, data/sys/LumoCAD.lib: every primitive is
-// there with the pin names the simulator expects, the drawings are sound, and
-// the file is in the writer's layout.
+// The shipped system symbol library, data/sys/LumoCAD.lib: the library
+// circuits are there with their pins, the drawings are sound, and the file is
+// in the writer's layout (tests/primitives checks the primitives' pins).
 
 #include <gtest/gtest.h>
 
@@ -17,6 +17,7 @@
 #include "common/recording_message_host.h"
 #include "lists/list.h"
 #include "lists/list_errors.h"
+#include "primitives/primitive_table.h"
 #include "symbol/name_text.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
@@ -29,50 +30,6 @@ namespace fs = std::filesystem;
 fs::path SystemFolder() {
   const char* root = std::getenv("LUMO_SOURCE_DIR");
   return fs::path(root != nullptr ? root : LUMO_SOURCE_ROOT) / "data" / "sys";
-}
-
-// The pins of every primitive in name order: the terminal positions of the
-// simulator's models.
-const std::map<std::string, std::vector<std::string>>& PrimitivePins() {
-  static const std::map<std::string, std::vector<std::string>> pins = [] {
-    std::map<std::string, std::vector<std::string>> table = {
-        {"_not", {"a", "y"}},
-        {"_ptri", {"a", "c", "y"}},
-        {"_ntri", {"a", "c", "y"}},
-        {"_ptriinv", {"a", "c", "y"}},
-        {"_ntriinv", {"a", "c", "y"}},
-        {"_cmp", {"a", "b", "eq", "gt", "lt"}},
-        {"_rslatch", {"q", "qn", "r", "s"}},
-        {"_dffr", {"d", "q", "qn", "r", "t"}},
-        {"_dffrs", {"d", "q", "qn", "r", "s", "t"}},
-        {"_jkffr", {"j", "k", "q", "qn", "r", "t"}},
-        {"_jkffrs", {"j", "k", "q", "qn", "r", "s", "t"}},
-        {"_jkffrs2", {"j", "k", "q", "qn", "r", "s", "t"}},
-        {"_mux", {"a", "b", "s", "y"}},
-        {"_reg", {"d", "k", "q", "r"}},
-        {"_cnt", {"d", "l", "q", "r", "t"}},
-        {"_mem", {"a", "d", "q", "r", "w"}},
-        {"_0", {"y"}},
-        {"_1", {"y"}},
-        {"_in", {"y"}},
-        {"_io", {"y"}},
-        {"_out", {"a"}},
-    };
-    for (const char* gate : {"_and", "_nand", "_or", "_nor", "_exor"}) {
-      table[std::string(gate) + "2"] = {"a", "b", "y"};
-      table[std::string(gate) + "3"] = {"a", "b", "c", "y"};
-      table[std::string(gate) + "4"] = {"a", "b", "c", "d", "y"};
-    }
-    for (int k = 2; k <= 8; ++k) {
-      std::vector<std::string> lines;
-      for (int i = 0; i < k; ++i)
-        lines.push_back(std::string(1, static_cast<char>('a' + i)));
-      lines.push_back("y");
-      table["_line" + std::to_string(k)] = lines;
-    }
-    return table;
-  }();
-  return pins;
 }
 
 // The symbols of the library circuits in data/sys/Parts (see its README):
@@ -112,50 +69,19 @@ class SystemLibraryTest : public ::testing::Test {
   SymbolList symbols_;
 };
 
-TEST_F(SystemLibraryTest, EveryPrimitiveIsASystemSymbolWithThePinsOfTheSimulator) {
-  for (const auto& [name, pins] : PrimitivePins()) {
-    const Symbol* symbol = symbols_.Find(name);
-    ASSERT_NE(symbol, nullptr) << name;
-    EXPECT_EQ(symbol->name, name);  // the converter takes it as the function name
-    EXPECT_EQ(PinsInNameOrder(*symbol), pins) << name;
-  }
+// The primitives' symbols are checked against their table in
+// tests/primitives; here the rest: the library circuits' symbols, and
+// nothing else.
+TEST_F(SystemLibraryTest, EveryLibraryCircuitIsASystemSymbolWithItsCircuitsPins) {
   for (const auto& [name, pins] : PartPins()) {
     const Symbol* symbol = symbols_.Find(name);
     ASSERT_NE(symbol, nullptr) << name;
     EXPECT_EQ(PinsInNameOrder(*symbol), pins) << name;
   }
-  EXPECT_EQ(symbols_.Count(), PrimitivePins().size() + PartPins().size());
+  EXPECT_EQ(symbols_.Count(), std::size(kPrimitiveFunctions) + PartPins().size());
   for (const Symbol& symbol : symbols_) {
     EXPECT_EQ(symbol.kind, 's') << symbol.name;
     EXPECT_EQ(symbols_.Find(symbol.name), &symbol) << "two symbols named " << symbol.name;
-  }
-}
-
-// Each entry of the simulator's delay table must list the pins of the symbol
-// of its function in the same order.
-TEST_F(SystemLibraryTest, TheDelayTableListsTheSamePins) {
-  const fs::path delays = SystemFolder() / "LumoCAD.dly";
-  ASSERT_TRUE(fs::exists(delays));
-  std::ifstream in(delays, std::ios::binary);
-  List table;
-  table.Read(in);
-  std::map<std::string, std::vector<std::string>> entries;
-  for (ListPosition entry = table.Top(); !entry.Nil(); entry = entry.Cdr()) {
-    const std::string function = entry.Cxr("aa").String();
-    if (entries.count(function) != 0) continue;  // the first entry of a name wins
-    std::vector<std::string>& pins = entries[function];
-    for (ListPosition item = entry.Car().Cdr(); !item.Nil(); item = item.Cdr())
-      pins.push_back(LowerCaseName(item.Cxr("aa").String()));
-    std::sort(pins.begin(), pins.end());
-  }
-  for (const auto& [name, pins] : PrimitivePins()) {
-    const bool pin_only = name == "_in" || name == "_out" || name == "_io";
-    const bool constant = name == "_0" || name == "_1";
-    if (entries.count(name) == 0) {
-      EXPECT_TRUE(pin_only || constant) << name << " has no delay entry";
-      continue;
-    }
-    EXPECT_EQ(entries[name], pins) << name;
   }
 }
 
