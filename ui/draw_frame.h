@@ -2,14 +2,13 @@
 
 #include <QMainWindow>
 #include <QPointer>
-#include <map>
 #include <string>
 
 #include "schematic/draw.h"
+#include "ui/frame_commands.h"
 #include "ui/list_frame.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPrinter;
 
@@ -54,10 +53,14 @@ class DrawFrame : public QMainWindow {
   void SaveAndClose();
   void CloseWithoutAsking();
   void OpenChooser();
-  void SetMode(int command);
+  // Puts the canvas into an edit mode.
+  void EnterMode(int mode);
   void Redraw();
+  void ZoomIn();
+  void ZoomOut();
   void CircuitChecks();
   void Help();
+  void About();
 
   // For the canvas: the prompt in the status bar, the pressed mode button
   // (0: none), the window titles.
@@ -72,7 +75,6 @@ class DrawFrame : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void BuildCommands();
   void RecordPlacement();
   // Save's dialog half: on OK the schematic is saved to the chosen file and
   // the working folder becomes its folder.
@@ -84,8 +86,7 @@ class DrawFrame : public QMainWindow {
   Draw draw_;
   DrawChild* canvas_;
   QLabel* status_;
-  std::map<int, QAction*> actions_;
-  QActionGroup* modes_;
+  CommandActions commands_;
   QPointer<ListFrame> chooser_;
   bool skip_question_ = false;
 };
