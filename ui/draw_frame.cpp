@@ -144,12 +144,17 @@ DrawFrame::DrawFrame(Application& app)
 }
 
 DrawFrame::~DrawFrame() {
-  if (chooser_) delete chooser_.data();
+  for (QMainWindow* owned : app_.registry().OwnedBy(*this))
+    delete owned;
   app_.ForgetFrame(this);
 }
 
 QAction* DrawFrame::action(int id) const {
   return commands_.action(id);
+}
+
+ListFrame* DrawFrame::chooser() const {
+  return static_cast<ListFrame*>(app_.registry().Find(FrameKind::kChooser, *this));
 }
 
 QString DrawFrame::status_text() const {
@@ -203,12 +208,12 @@ void DrawFrame::About() {
 }
 
 void DrawFrame::OpenChooser() {
-  if (chooser_) delete chooser_.data();
-  chooser_ = new ListFrame(app_, *canvas_);
-  chooser_->move(pos());
-  chooser_->resize(size());
-  chooser_->show();
-  chooser_->LayOutPanes();
+  delete chooser();
+  auto* chooser = new ListFrame(app_, *canvas_);
+  chooser->move(pos());
+  chooser->resize(size());
+  chooser->show();
+  chooser->LayOutPanes();
   canvas_->SetEditMode(kModePlace);
 }
 
@@ -254,7 +259,8 @@ void DrawFrame::closeEvent(QCloseEvent* event) {
     }
   }
   skip_question_ = false;
-  if (chooser_) chooser_->close();
+  for (QMainWindow* owned : app_.registry().OwnedBy(*this))
+    owned->close();
   app_.RemoveFrame(this);
   event->accept();
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
 #include <string>
 
 #include "schematic/draw.h"
@@ -31,7 +30,8 @@ class DrawFrame : public QMainWindow {
   // The action of a command id (null for an unknown id).
   QAction* action(int id) const;
   QString status_text() const;
-  ListFrame* chooser() const { return chooser_; }
+  // The symbol chooser this window opened, until it is destroyed.
+  ListFrame* chooser() const;
 
   // The schematic named on the command line.
   void OpenAtStart(const std::string& path);
@@ -87,7 +87,6 @@ class DrawFrame : public QMainWindow {
   DrawChild* canvas_;
   QLabel* status_;
   CommandActions commands_;
-  QPointer<ListFrame> chooser_;
   bool skip_question_ = false;
 };
 

@@ -122,6 +122,7 @@ std::string UserSymbolFile(const std::string& folder, const std::string& name) {
 
 ListFrame::ListFrame(Application& app, DrawChild& opener)
     : app_(app), opener_(opener), commands_(*this, kTable) {
+  app_.AddFrame(*this, FrameKind::kChooser, opener_.frame());
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kFrameTitle));
   status_ = new QLabel(this);
@@ -144,7 +145,9 @@ ListFrame::ListFrame(Application& app, DrawChild& opener)
   }
 }
 
-ListFrame::~ListFrame() = default;
+ListFrame::~ListFrame() {
+  app_.ForgetFrame(this);
+}
 
 QAction* ListFrame::action(int id) const {
   return commands_.action(id);
