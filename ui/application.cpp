@@ -47,8 +47,8 @@ Application::Application(const ApplicationSetup& setup)
 Application::~Application() {
   if (started_) WriteStoredSettings(settings_, work_folder_, placement_);
   ending_ = true;
-  const std::vector<DrawFrame*> alive = alive_;
-  for (DrawFrame* frame : alive)
+  // A schematic window deletes the windows that belong to it.
+  for (QMainWindow* frame : registry_.Alive(FrameKind::kSchematic))
     delete frame;
 }
 
@@ -87,10 +87,16 @@ bool Application::Start(const QStringList& arguments) {
   return true;
 }
 
+std::vector<DrawFrame*> Application::frames() const {
+  std::vector<DrawFrame*> frames;
+  for (QMainWindow* frame : registry_.Open(FrameKind::kSchematic))
+    frames.push_back(static_cast<DrawFrame*>(frame));
+  return frames;
+}
+
 DrawFrame* Application::NewFrame(const QRect& rect, bool show) {
   auto* frame = new DrawFrame(*this);
-  frames_.insert(frames_.begin(), frame);
-  alive_.push_back(frame);
+  registry_.Add(*frame, FrameKind::kSchematic, nullptr);
   active_frame_ = frame;
   frame->move(rect.topLeft());
   frame->resize(rect.size());
@@ -98,21 +104,28 @@ DrawFrame* Application::NewFrame(const QRect& rect, bool show) {
   return frame;
 }
 
-void Application::RemoveFrame(DrawFrame* frame) {
-  std::erase(frames_, frame);
-  if (active_frame_ == frame) active_frame_ = frames_.empty() ? nullptr : frames_.front();
-  if (frames_.empty() && !ending_) QCoreApplication::quit();
+void Application::AddFrame(QMainWindow& frame, FrameKind kind, QMainWindow& owner) {
+  registry_.Add(frame, kind, &owner);
 }
 
-void Application::ForgetFrame(DrawFrame* frame) {
-  std::erase(alive_, frame);
-  RemoveFrame(frame);
+void Application::RemoveFrame(DrawFrame* frame) {
+  registry_.MarkClosed(*frame);
+  const std::vector<DrawFrame*> open = frames();
+  if (active_frame_ == frame) active_frame_ = open.empty() ? nullptr : open.front();
+  if (open.empty() && !ending_) QCoreApplication::quit();
+}
+
+void Application::ForgetFrame(QMainWindow* frame) {
+  const bool schematic = registry_.Holds(*frame, FrameKind::kSchematic);
+  registry_.Remove(*frame);
+  // Only a schematic window's going can change the active window or end the program.
+  if (schematic) RemoveFrame(static_cast<DrawFrame*>(frame));
 }
 
 void Application::SetActivated() {
   activated_ = true;
   // The next paint clears the flag; Qt paints only what needs it, so ask.
-  for (DrawFrame* frame : frames_)
+  for (DrawFrame* frame : frames())
     frame->canvas().Invalidate();
 }
 
@@ -124,7 +137,7 @@ DrawReadResult Application::ReadSchematic(Draw& draw, const std::string& path) {
 }
 
 void Application::UserSymbolsChanged() {
-  for (DrawFrame* frame : frames_) {
+  for (DrawFrame* frame : frames()) {
     frame->draw().RebindSymbols();
     frame->canvas().SymbolsChanged();
   }

@@ -19,6 +19,7 @@
 #include "symbol/symbol_list.h"
 #include "ui/app_settings.h"
 #include "ui/frame_placement.h"
+#include "ui/frame_registry.h"
 #include "ui/user_dialogs.h"
 #include "editing/view_transform.h"
 
@@ -58,18 +59,22 @@ class Application {
   const std::string& work_folder() const { return work_folder_; }
   void set_work_folder(std::string folder) { work_folder_ = std::move(folder); }
 
-  // The schematic windows, newest first.
-  const std::vector<DrawFrame*>& frames() const { return frames_; }
+  // The open schematic windows, newest first.
+  std::vector<DrawFrame*> frames() const;
+  // Every frame window of every kind, with the window each belongs to.
+  const FrameRegistry& registry() const { return registry_; }
   DrawFrame* active_frame() const { return active_frame_; }
   void set_active_frame(DrawFrame* frame) { active_frame_ = frame; }
   // A new schematic window at `rect`, at the front of the list; shown when
   // `show`.
   DrawFrame* NewFrame(const QRect& rect, bool show = true);
-  // Takes a closing window off the list; the first one left becomes the
-  // active one. The program quits when none is left.
+  // A window of another kind, made for the window `owner`.
+  void AddFrame(QMainWindow& frame, FrameKind kind, QMainWindow& owner);
+  // Takes a closing schematic window off the list; the first one left
+  // becomes the active one. The program quits when none is left.
   void RemoveFrame(DrawFrame* frame);
-  // A window is being destroyed (it may have closed long before).
-  void ForgetFrame(DrawFrame* frame);
+  // A window of any kind is being destroyed (it may have closed long before).
+  void ForgetFrame(QMainWindow* frame);
 
   // Set by activations and commands: the canvases ignore the mouse until
   // their next paint clears it.
@@ -128,9 +133,7 @@ class Application {
   std::string work_folder_;
   FramePlacement placement_;
   std::array<int, kAllowanceCount> allowances_{};
-  std::vector<DrawFrame*> frames_;
-  // Every window not yet destroyed, open or closed and waiting to go.
-  std::vector<DrawFrame*> alive_;
+  FrameRegistry registry_;
   DrawFrame* active_frame_ = nullptr;
   bool activated_ = true;
   bool dragging_ = false;

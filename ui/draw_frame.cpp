@@ -2,20 +2,16 @@
 
 #include "ui/draw_frame.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 
 #include "ui/application.h"
 #include "editing/command_ids.h"
 #include "ui/draw_child.h"
 #include "editing/edit_modes.h"
+#include "ui/frame_commands.h"
 #include "ui/list_frame.h"
-#include "ui/toolbar_icons.h"
 
 namespace lumo {
 
@@ -25,58 +21,121 @@ constexpr const char* kFrameTitle = "ルモＣＡＤ　回路図の編集";
 constexpr const char* kSaveQuestion = "回路図をファイルに保存しますか？";
 constexpr const char* kSaveCaption = "回路図の保存";
 
-struct CommandEntry {
-  int id;
-  const char* caption;
-  int menu;  // index into kMenus
-  bool separator_before;
-  bool tool;   // has a tool button
-  bool mode;   // selects an edit mode
-  bool later;  // its window comes later: shown, disabled
-};
-
 const char* const kMenus[] = {"ファイル(&F)", "ウィンドウ(&W)", "編集(&E)",
                               "表示(&V)",     "検査(&C)",       "ヘルプ(&H)"};
+enum Menu { kFile, kWindow, kEdit, kView, kCheck, kHelp };
 
-const CommandEntry kCommands[] = {
-    {kCmdOpen, "回路図を開く", 0, false, true, false, false},
-    {kCmdCloseAndOpen, "回路図を閉じて開く", 0, false, false, false, false},
-    {kCmdSave, "回路図を上書き保存する", 0, false, true, false, false},
-    {kCmdSaveAs, "回路図に名前を付けて，保存する", 0, false, false, false, false},
-    {kCmdDeleteFile, "回路図ファイルを削除する", 0, true, false, false, false},
-    {kCmdPrint, "回路図を印刷する", 0, true, true, false, false},
-    {kCmdSaveAndClose, "回路図を保存し，ウィンドウを閉じる", 0, true, false, false, false},
-    {kCmdCloseWithoutAsking, "ウィンドウを閉じる", 0, false, false, false, false},
-    {kCmdNewWindow, "回路図編集ウィンドウを開く", 1, false, false, false, false},
-    {kCmdWaveformEditor, "波形編集ウィンドウを開く", 1, false, false, false, true},
-    {kCmdSymbolEditor, "シンボル編集ウィンドウを開く", 1, false, false, false, true},
-    {kCmdPlace, "素子を配置する", 2, false, true, true, false},
-    {kCmdDrawLine, "信号線を描く", 2, false, true, true, false},
-    {kCmdName, "素子，信号線に名前を付ける", 2, false, true, true, false},
-    {kCmdDelete, "素子，信号線を削除する", 2, false, true, true, false},
-    {kCmdMove, "素子，信号線を移動する", 2, false, true, true, false},
-    {kCmdFlip, "正論理または負論理に変える", 2, false, true, true, false},
-    {kCmdRedraw, "再描画する", 3, false, true, false, false},
-    {kCmdZoomIn, "拡大する", 3, false, true, false, false},
-    {kCmdZoomOut, "縮小する", 3, false, true, false, false},
-    {kCmdConnectionCheck, "信号の接続検査", 4, false, true, true, false},
-    {kCmdCircuitChecks, "回路の各種検査", 4, false, true, false, false},
-    {kCmdHelp, "回路図エディターの説明", 5, false, true, false, false},
-    {kCmdAbout, "バージョン情報", 5, false, false, false, false},
+// Save and the modes the canvas enters directly leave the activated flag
+// alone; the other commands set it.
+const CommandRow<DrawFrame> kCommands[] = {
+    {.id = kCmdOpen, .caption = "回路図を開く", .menu = kFile, .run = Call<&DrawFrame::Open>},
+    {.id = kCmdCloseAndOpen,
+     .caption = "回路図を閉じて開く",
+     .menu = kFile,
+     .run = Call<&DrawFrame::CloseAndOpen>},
+    {.id = kCmdSave,
+     .caption = "回路図を上書き保存する",
+     .menu = kFile,
+     .run = Call<&DrawFrame::Save>,
+     .activates = false},
+    {.id = kCmdSaveAs,
+     .caption = "回路図に名前を付けて，保存する",
+     .menu = kFile,
+     .run = Call<&DrawFrame::SaveAs>},
+    {.id = kCmdDeleteFile,
+     .caption = "回路図ファイルを削除する",
+     .menu = kFile,
+     .separator = true,
+     .run = Call<&DrawFrame::DeleteFile>},
+    {.id = kCmdPrint,
+     .caption = "回路図を印刷する",
+     .menu = kFile,
+     .separator = true,
+     .run = Call<&DrawFrame::Print>},
+    {.id = kCmdSaveAndClose,
+     .caption = "回路図を保存し，ウィンドウを閉じる",
+     .menu = kFile,
+     .separator = true,
+     .run = Call<&DrawFrame::SaveAndClose>},
+    {.id = kCmdCloseWithoutAsking,
+     .caption = "ウィンドウを閉じる",
+     .menu = kFile,
+     .run = Call<&DrawFrame::CloseWithoutAsking>},
+    {.id = kCmdNewWindow,
+     .caption = "回路図編集ウィンドウを開く",
+     .menu = kWindow,
+     .run = Call<&DrawFrame::NewWindow>},
+    {.id = kCmdWaveformEditor,
+     .caption = "波形編集ウィンドウを開く",
+     .menu = kWindow,
+     .later = true},
+    {.id = kCmdSymbolEditor,
+     .caption = "シンボル編集ウィンドウを開く",
+     .menu = kWindow,
+     .later = true},
+    {.id = kCmdPlace,
+     .caption = "素子を配置する",
+     .menu = kEdit,
+     .mode = kModePlace,
+     .run = Call<&DrawFrame::OpenChooser>},
+    {.id = kCmdDrawLine,
+     .caption = "信号線を描く",
+     .menu = kEdit,
+     .mode = kModeLineStart,
+     .activates = false},
+    {.id = kCmdName,
+     .caption = "素子，信号線に名前を付ける",
+     .menu = kEdit,
+     .mode = kModeName,
+     .activates = false},
+    {.id = kCmdDelete,
+     .caption = "素子，信号線を削除する",
+     .menu = kEdit,
+     .mode = kModeDeletePick,
+     .activates = false},
+    {.id = kCmdMove,
+     .caption = "素子，信号線を移動する",
+     .menu = kEdit,
+     .mode = kModeMovePick,
+     .activates = false},
+    {.id = kCmdFlip,
+     .caption = "正論理または負論理に変える",
+     .menu = kEdit,
+     .mode = kModeFlip,
+     .activates = false},
+    {.id = kCmdRedraw, .caption = "再描画する", .menu = kView, .run = Call<&DrawFrame::Redraw>},
+    {.id = kCmdZoomIn, .caption = "拡大する", .menu = kView, .run = Call<&DrawFrame::ZoomIn>},
+    {.id = kCmdZoomOut, .caption = "縮小する", .menu = kView, .run = Call<&DrawFrame::ZoomOut>},
+    {.id = kCmdConnectionCheck,
+     .caption = "信号の接続検査",
+     .menu = kCheck,
+     .mode = kModeConnection,
+     .activates = false},
+    {.id = kCmdCircuitChecks,
+     .caption = "回路の各種検査",
+     .menu = kCheck,
+     .run = Call<&DrawFrame::CircuitChecks>},
+    {.id = kCmdHelp,
+     .caption = "回路図エディターの説明",
+     .menu = kHelp,
+     .run = Call<&DrawFrame::Help>},
+    {.id = kCmdAbout, .caption = "バージョン情報", .menu = kHelp, .run = Call<&DrawFrame::About>},
 };
 
-// The tool bar's order, 0 for a separator.
 constexpr int kToolOrder[] = {
-    kCmdOpen,   kCmdSave,   kCmdPrint,   0,        kCmdPlace,           kCmdDrawLine,
-    kCmdName,   kCmdDelete, kCmdMove,    kCmdFlip, kCmdConnectionCheck, 0,
-    kCmdRedraw, kCmdZoomIn, kCmdZoomOut, 0,        kCmdCircuitChecks,   kCmdHelp};
+    kCmdOpen,   kCmdSave,   kCmdPrint,   kToolSeparator, kCmdPlace,           kCmdDrawLine,
+    kCmdName,   kCmdDelete, kCmdMove,    kCmdFlip,       kCmdConnectionCheck, kToolSeparator,
+    kCmdRedraw, kCmdZoomIn, kCmdZoomOut, kToolSeparator, kCmdCircuitChecks,   kCmdHelp};
+
+const CommandTable<DrawFrame> kTable{kMenus, kCommands, "tools", kToolOrder};
 
 }  // namespace
 
 DrawFrame::DrawFrame(Application& app)
-    : app_(app), draw_(app.draw_environment(), static_cast<QWidget*>(this)) {
+    : app_(app),
+      draw_(app.draw_environment(), static_cast<QWidget*>(this)),
+      commands_(*this, kTable) {
   setAttribute(Qt::WA_DeleteOnClose);
-  BuildCommands();
   status_ = new QLabel(this);
   statusBar()->addWidget(status_, 1);
   canvas_ = new DrawChild(app_, *this, draw_, this);
@@ -85,47 +144,17 @@ DrawFrame::DrawFrame(Application& app)
 }
 
 DrawFrame::~DrawFrame() {
-  if (chooser_) delete chooser_.data();
+  for (QMainWindow* owned : app_.registry().OwnedBy(*this))
+    delete owned;
   app_.ForgetFrame(this);
 }
 
-void DrawFrame::BuildCommands() {
-  QMenu* menus[std::size(kMenus)];
-  for (std::size_t i = 0; i < std::size(kMenus); ++i)
-    menus[i] = menuBar()->addMenu(QString::fromUtf8(kMenus[i]));
-  modes_ = new QActionGroup(this);
-  modes_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (const CommandEntry& entry : kCommands) {
-    if (entry.separator_before) menus[entry.menu]->addSeparator();
-    QAction* action = menus[entry.menu]->addAction(QString::fromUtf8(entry.caption));
-    action->setData(entry.id);
-    action->setObjectName(QStringLiteral("command%1").arg(entry.id));
-    action->setToolTip(action->text());
-    action->setStatusTip(action->text());
-    if (entry.tool) action->setIcon(CommandIcon(entry.id));
-    if (entry.mode) {
-      action->setCheckable(true);
-      modes_->addAction(action);
-    }
-    action->setEnabled(!entry.later);
-    const int id = entry.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    actions_[entry.id] = action;
-  }
-  QToolBar* tools = addToolBar(QStringLiteral("tools"));
-  tools->setMovable(false);
-  tools->setIconSize(QSize(20, 20));
-  for (int id : kToolOrder) {
-    if (id == 0)
-      tools->addSeparator();
-    else
-      tools->addAction(actions_[id]);
-  }
+QAction* DrawFrame::action(int id) const {
+  return commands_.action(id);
 }
 
-QAction* DrawFrame::action(int id) const {
-  const auto found = actions_.find(id);
-  return found == actions_.end() ? nullptr : found->second;
+ListFrame* DrawFrame::chooser() const {
+  return static_cast<ListFrame*>(app_.registry().Find(FrameKind::kChooser, *this));
 }
 
 QString DrawFrame::status_text() const {
@@ -137,8 +166,7 @@ void DrawFrame::ShowPrompt(const QString& text) {
 }
 
 void DrawFrame::PressModeButton(int command) {
-  for (QAction* action : modes_->actions())
-    action->setChecked(action->data().toInt() == command);
+  commands_.PressModeButton(command);
 }
 
 void DrawFrame::UpdateTitles() {
@@ -151,89 +179,11 @@ void DrawFrame::UpdateTitles() {
 }
 
 void DrawFrame::RunCommand(int id) {
-  // Every command but Save and the edit modes keeps the canvases from
-  // taking the click that may follow it until they have painted.
-  const bool mode = id == kCmdDrawLine || id == kCmdName || id == kCmdDelete || id == kCmdMove ||
-                    id == kCmdFlip || id == kCmdConnectionCheck;
-  if (id != kCmdSave && !mode) app_.SetActivated();
-  switch (id) {
-    case kCmdOpen:
-      Open();
-      break;
-    case kCmdCloseAndOpen:
-      CloseAndOpen();
-      break;
-    case kCmdSave:
-      Save();
-      break;
-    case kCmdSaveAs:
-      SaveAs();
-      break;
-    case kCmdDeleteFile:
-      DeleteFile();
-      break;
-    case kCmdPrint:
-      Print();
-      break;
-    case kCmdNewWindow:
-      NewWindow();
-      break;
-    case kCmdSaveAndClose:
-      SaveAndClose();
-      break;
-    case kCmdCloseWithoutAsking:
-      CloseWithoutAsking();
-      break;
-    case kCmdPlace:
-      OpenChooser();
-      break;
-    case kCmdRedraw:
-      Redraw();
-      break;
-    case kCmdZoomIn:
-      canvas_->ZoomIn();
-      break;
-    case kCmdZoomOut:
-      canvas_->ZoomOut();
-      break;
-    case kCmdCircuitChecks:
-      CircuitChecks();
-      break;
-    case kCmdHelp:
-      Help();
-      break;
-    case kCmdAbout:
-      app_.dialogs().ShowAbout(this);
-      break;
-    default:
-      if (mode) SetMode(id);
-      break;
-  }
+  RunCommandRow(*this, kTable, app_, id);
 }
 
-void DrawFrame::SetMode(int command) {
-  switch (command) {
-    case kCmdDrawLine:
-      canvas_->SetEditMode(kModeLineStart);
-      break;
-    case kCmdName:
-      canvas_->SetEditMode(kModeName);
-      break;
-    case kCmdDelete:
-      canvas_->SetEditMode(kModeDeletePick);
-      break;
-    case kCmdMove:
-      canvas_->SetEditMode(kModeMovePick);
-      break;
-    case kCmdFlip:
-      canvas_->SetEditMode(kModeFlip);
-      break;
-    case kCmdConnectionCheck:
-      canvas_->SetEditMode(kModeConnection);
-      break;
-    default:
-      break;
-  }
+void DrawFrame::EnterMode(int mode) {
+  canvas_->SetEditMode(mode);
 }
 
 void DrawFrame::Redraw() {
@@ -241,17 +191,29 @@ void DrawFrame::Redraw() {
   canvas_->PaintNow();
 }
 
+void DrawFrame::ZoomIn() {
+  canvas_->ZoomIn();
+}
+
+void DrawFrame::ZoomOut() {
+  canvas_->ZoomOut();
+}
+
 void DrawFrame::Help() {
   app_.dialogs().ShowHelp(this, ModeHelpContext(canvas_->edit_mode()));
 }
 
+void DrawFrame::About() {
+  app_.dialogs().ShowAbout(this);
+}
+
 void DrawFrame::OpenChooser() {
-  if (chooser_) delete chooser_.data();
-  chooser_ = new ListFrame(app_, *canvas_);
-  chooser_->move(pos());
-  chooser_->resize(size());
-  chooser_->show();
-  chooser_->LayOutPanes();
+  delete chooser();
+  auto* chooser = new ListFrame(app_, *canvas_);
+  chooser->move(pos());
+  chooser->resize(size());
+  chooser->show();
+  chooser->LayOutPanes();
   canvas_->SetEditMode(kModePlace);
 }
 
@@ -297,7 +259,8 @@ void DrawFrame::closeEvent(QCloseEvent* event) {
     }
   }
   skip_question_ = false;
-  if (chooser_) chooser_->close();
+  for (QMainWindow* owned : app_.registry().OwnedBy(*this))
+    owned->close();
   app_.RemoveFrame(this);
   event->accept();
 }

@@ -1,15 +1,13 @@
 #pragma once
 
 #include <QMainWindow>
-#include <QPointer>
-#include <map>
 #include <string>
 
 #include "schematic/draw.h"
+#include "ui/frame_commands.h"
 #include "ui/list_frame.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 class QPrinter;
 
@@ -32,7 +30,8 @@ class DrawFrame : public QMainWindow {
   // The action of a command id (null for an unknown id).
   QAction* action(int id) const;
   QString status_text() const;
-  ListFrame* chooser() const { return chooser_; }
+  // The symbol chooser this window opened, until it is destroyed.
+  ListFrame* chooser() const;
 
   // The schematic named on the command line.
   void OpenAtStart(const std::string& path);
@@ -54,10 +53,14 @@ class DrawFrame : public QMainWindow {
   void SaveAndClose();
   void CloseWithoutAsking();
   void OpenChooser();
-  void SetMode(int command);
+  // Puts the canvas into an edit mode.
+  void EnterMode(int mode);
   void Redraw();
+  void ZoomIn();
+  void ZoomOut();
   void CircuitChecks();
   void Help();
+  void About();
 
   // For the canvas: the prompt in the status bar, the pressed mode button
   // (0: none), the window titles.
@@ -72,7 +75,6 @@ class DrawFrame : public QMainWindow {
   void resizeEvent(QResizeEvent* event) override;
 
  private:
-  void BuildCommands();
   void RecordPlacement();
   // Save's dialog half: on OK the schematic is saved to the chosen file and
   // the working folder becomes its folder.
@@ -84,9 +86,7 @@ class DrawFrame : public QMainWindow {
   Draw draw_;
   DrawChild* canvas_;
   QLabel* status_;
-  std::map<int, QAction*> actions_;
-  QActionGroup* modes_;
-  QPointer<ListFrame> chooser_;
+  CommandActions commands_;
   bool skip_question_ = false;
 };
 

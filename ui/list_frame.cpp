@@ -1,12 +1,8 @@
 #include "ui/list_frame.h"
 
-#include <QAction>
-#include <QActionGroup>
 #include <QCloseEvent>
 #include <QLabel>
-#include <QMenuBar>
 #include <QStatusBar>
-#include <QToolBar>
 #include <QVBoxLayout>
 #include <filesystem>
 
@@ -17,8 +13,8 @@
 #include "editing/command_ids.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "ui/frame_commands.h"
 #include "ui/list_child.h"
-#include "ui/toolbar_icons.h"
 
 namespace lumo {
 
@@ -30,38 +26,76 @@ constexpr const char* kPaneTitles[2] = {"システムシンボル", "ユーザ�
 constexpr const char* kDeleteQuestion = "シンボルを削除してもいいですか？";
 constexpr const char* kDeleteCaption = "シンボルの削除";
 
-struct ChooserEntry {
-  int id;
-  int mode;
-  int menu;
-  const char* caption;
-  const char* status;  // shown while the mode is on
-  const char* prompt;  // shown while the entry is highlighted
-};
-
 const char* const kMenus[] = {"編集(&E)", "向き(&O)", "鏡像(&M)", "正論理・負論理(&L)"};
+enum Menu { kEdit, kOrientation, kMirror, kLogic };
 
-const ChooserEntry kEntries[] = {
-    {kCmdDeleteSymbol, kDeleteSymbols, 0, "シンボルの削除",
-     "【シンボルの削除】　削除するシンボルをマウスの左ボタンで指定してください。（取り消し＝右ボタ"
-     "ン）",
-     "シンボルを削除します。"},
-    {kCmdChooseRight, kChooseRight, 1, "右", "右向きシンボルを表示しています。",
-     "素子シンボルを右向きにします。"},
-    {kCmdChooseUp, kChooseUp, 1, "上", "上向きシンボルを表示しています。",
-     "素子シンボルを上向きにします。"},
-    {kCmdChooseLeft, kChooseLeft, 1, "左", "左向きシンボルを表示しています。",
-     "素子シンボルを左向きにします。"},
-    {kCmdChooseDown, kChooseDown, 1, "下", "下向きシンボルを表示しています。",
-     "素子シンボルを下向きにします。"},
-    {kCmdMirrorLeftRight, kMirrorLeftRight, 2, "左右", "左右の鏡像を表示しています。",
-     "素子シンボルの左右の鏡像を取ります。"},
-    {kCmdMirrorTopBottom, kMirrorTopBottom, 2, "上下", "上下の鏡像を表示しています。",
-     "素子シンボルの上下の鏡像を取ります。"},
-    {kCmdPositiveLogic, kPositiveLogic, 3, "正論理", "正論理シンボルを表示しています。",
-     "素子シンボルを正論理にします。"},
-    {kCmdNegativeLogic, kNegativeLogic, 3, "負論理", "負論理シンボルを表示しています。",
-     "素子シンボルを負論理にします。"},
+// Every command selects a chooser mode; none activates, as the chooser's
+// own panes take the clicks.
+const CommandRow<ListFrame> kCommands[] = {
+    {.id = kCmdDeleteSymbol,
+     .caption = "シンボルの削除",
+     .menu = kEdit,
+     .prompt = "シンボルを削除します。",
+     .mode = kDeleteSymbols,
+     .mode_status = "【シンボルの削除】　削除するシンボルをマウスの左ボタンで指定してください。（"
+                    "取り消し＝右ボタン）",
+     .activates = false},
+    {.id = kCmdChooseRight,
+     .caption = "右",
+     .menu = kOrientation,
+     .prompt = "素子シンボルを右向きにします。",
+     .mode = kChooseRight,
+     .mode_status = "右向きシンボルを表示しています。",
+     .activates = false},
+    {.id = kCmdChooseUp,
+     .caption = "上",
+     .menu = kOrientation,
+     .prompt = "素子シンボルを上向きにします。",
+     .mode = kChooseUp,
+     .mode_status = "上向きシンボルを表示しています。",
+     .activates = false},
+    {.id = kCmdChooseLeft,
+     .caption = "左",
+     .menu = kOrientation,
+     .prompt = "素子シンボルを左向きにします。",
+     .mode = kChooseLeft,
+     .mode_status = "左向きシンボルを表示しています。",
+     .activates = false},
+    {.id = kCmdChooseDown,
+     .caption = "下",
+     .menu = kOrientation,
+     .prompt = "素子シンボルを下向きにします。",
+     .mode = kChooseDown,
+     .mode_status = "下向きシンボルを表示しています。",
+     .activates = false},
+    {.id = kCmdMirrorLeftRight,
+     .caption = "左右",
+     .menu = kMirror,
+     .prompt = "素子シンボルの左右の鏡像を取ります。",
+     .mode = kMirrorLeftRight,
+     .mode_status = "左右の鏡像を表示しています。",
+     .activates = false},
+    {.id = kCmdMirrorTopBottom,
+     .caption = "上下",
+     .menu = kMirror,
+     .prompt = "素子シンボルの上下の鏡像を取ります。",
+     .mode = kMirrorTopBottom,
+     .mode_status = "上下の鏡像を表示しています。",
+     .activates = false},
+    {.id = kCmdPositiveLogic,
+     .caption = "正論理",
+     .menu = kLogic,
+     .prompt = "素子シンボルを正論理にします。",
+     .mode = kPositiveLogic,
+     .mode_status = "正論理シンボルを表示しています。",
+     .activates = false},
+    {.id = kCmdNegativeLogic,
+     .caption = "負論理",
+     .menu = kLogic,
+     .prompt = "素子シンボルを負論理にします。",
+     .mode = kNegativeLogic,
+     .mode_status = "負論理シンボルを表示しています。",
+     .activates = false},
 };
 
 // The tool bar: the directions, the mirrors, the logics, then delete.
@@ -69,17 +103,7 @@ constexpr int kToolOrder[] = {kCmdChooseRight,   kCmdChooseUp,        kCmdChoose
                               kCmdChooseDown,    kCmdMirrorLeftRight, kCmdMirrorTopBottom,
                               kCmdPositiveLogic, kCmdNegativeLogic,   kCmdDeleteSymbol};
 
-const ChooserEntry* EntryOfMode(int mode) {
-  for (const ChooserEntry& entry : kEntries)
-    if (entry.mode == mode) return &entry;
-  return nullptr;
-}
-
-const ChooserEntry* EntryOfCommand(int id) {
-  for (const ChooserEntry& entry : kEntries)
-    if (entry.id == id) return &entry;
-  return nullptr;
-}
+const CommandTable<ListFrame> kTable{kMenus, kCommands, "chooser", kToolOrder};
 
 }  // namespace
 
@@ -96,10 +120,11 @@ std::string UserSymbolFile(const std::string& folder, const std::string& name) {
   return {};
 }
 
-ListFrame::ListFrame(Application& app, DrawChild& opener) : app_(app), opener_(opener) {
+ListFrame::ListFrame(Application& app, DrawChild& opener)
+    : app_(app), opener_(opener), commands_(*this, kTable) {
+  app_.AddFrame(*this, FrameKind::kChooser, opener_.frame());
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kFrameTitle));
-  BuildCommands();
   status_ = new QLabel(this);
   statusBar()->addWidget(status_, 1);
   status_->setText(QString::fromUtf8(kOpeningStatus));
@@ -120,37 +145,12 @@ ListFrame::ListFrame(Application& app, DrawChild& opener) : app_(app), opener_(o
   }
 }
 
-ListFrame::~ListFrame() = default;
-
-void ListFrame::BuildCommands() {
-  QMenu* menus[std::size(kMenus)];
-  for (std::size_t i = 0; i < std::size(kMenus); ++i)
-    menus[i] = menuBar()->addMenu(QString::fromUtf8(kMenus[i]));
-  group_ = new QActionGroup(this);
-  group_->setExclusionPolicy(QActionGroup::ExclusionPolicy::ExclusiveOptional);
-  for (const ChooserEntry& entry : kEntries) {
-    QAction* action = menus[entry.menu]->addAction(QString::fromUtf8(entry.caption));
-    action->setData(entry.id);
-    action->setObjectName(QStringLiteral("command%1").arg(entry.id));
-    action->setStatusTip(QString::fromUtf8(entry.prompt));
-    action->setToolTip(QString::fromUtf8(entry.prompt));
-    action->setIcon(CommandIcon(entry.id));
-    action->setCheckable(true);
-    group_->addAction(action);
-    const int id = entry.id;
-    connect(action, &QAction::triggered, this, [this, id] { RunCommand(id); });
-    actions_[entry.id] = action;
-  }
-  QToolBar* tools = addToolBar(QStringLiteral("chooser"));
-  tools->setMovable(false);
-  tools->setIconSize(QSize(20, 20));
-  for (int id : kToolOrder)
-    tools->addAction(actions_[id]);
+ListFrame::~ListFrame() {
+  app_.ForgetFrame(this);
 }
 
 QAction* ListFrame::action(int id) const {
-  const auto found = actions_.find(id);
-  return found == actions_.end() ? nullptr : found->second;
+  return commands_.action(id);
 }
 
 QString ListFrame::status_text() const {
@@ -175,20 +175,21 @@ void ListFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void ListFrame::ShowModeStatus() {
-  const ChooserEntry* entry = EntryOfMode(mode());
-  if (entry == nullptr) return;
-  status_->setText(QString::fromUtf8(entry->status));
-  for (QAction* action : group_->actions())
-    action->setChecked(action->data().toInt() == entry->id);
+  const CommandRow<ListFrame>* row = kTable.FindMode(mode());
+  if (row == nullptr) return;
+  status_->setText(QString::fromUtf8(row->mode_status));
+  commands_.PressModeButton(row->id);
 }
 
 void ListFrame::RunCommand(int id) {
-  const ChooserEntry* entry = EntryOfCommand(id);
-  if (entry == nullptr) return;
-  opener_.chooser_state().mode = entry->mode;
-  if (entry->mode != kDeleteSymbols) {
-    ApplyChooserMode(app_.system_symbols(), entry->mode);
-    ApplyChooserMode(app_.user_symbols(), entry->mode);
+  RunCommandRow(*this, kTable, app_, id);
+}
+
+void ListFrame::EnterMode(int mode) {
+  opener_.chooser_state().mode = mode;
+  if (mode != kDeleteSymbols) {
+    ApplyChooserMode(app_.system_symbols(), mode);
+    ApplyChooserMode(app_.user_symbols(), mode);
     panes_[0]->viewport()->update();
     panes_[1]->viewport()->update();
     opener_.Invalidate();

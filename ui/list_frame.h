@@ -1,10 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
-#include <map>
+
+#include "ui/frame_commands.h"
 
 class QAction;
-class QActionGroup;
 class QLabel;
 
 namespace lumo {
@@ -35,6 +35,8 @@ class ListFrame : public QMainWindow {
   void LayOutPanes();
   // A chooser command (32904..32912).
   void RunCommand(int id);
+  // Turns every symbol as a chooser mode says, or starts deleting symbols.
+  void EnterMode(int mode);
   // The status text and the pressed button of the current mode.
   void ShowModeStatus();
   // A left click in a pane.
@@ -46,7 +48,6 @@ class ListFrame : public QMainWindow {
   void closeEvent(QCloseEvent* event) override;
 
  private:
-  void BuildCommands();
   void Choose(const Symbol& symbol);
   void DeleteUserSymbol(const Symbol& symbol);
   void GiveBackActivation();
@@ -56,8 +57,7 @@ class ListFrame : public QMainWindow {
   ListChild* panes_[2];
   QWidget* holders_[2];
   QLabel* status_;
-  std::map<int, QAction*> actions_;
-  QActionGroup* group_;
+  CommandActions commands_;
 };
 
 // The file of a user symbol in `folder`: <name>.lsy, or, where names differ

@@ -3,6 +3,7 @@
 
 #include <QScrollBar>
 
+#include "editing/command_ids.h"
 #include "editing/edit_modes.h"
 #include "tests/ui/ui_test_util.h"
 #include "ui/list_frame.h"
@@ -32,7 +33,7 @@ TEST_F(CanvasTest, StartsPlacingAnOr2WithTheFirstPrompt) {
   ASSERT_NE(canvas().symbol_to_place(), nullptr);
   EXPECT_EQ(canvas().symbol_to_place()->name, "_or2");
   EXPECT_EQ(Prompt(), "【素子の配置】　配置位置をマウスの左ボタンで指定してください。");
-  EXPECT_TRUE(frame().action(32778)->isChecked());
+  EXPECT_TRUE(frame().action(kCmdPlace)->isChecked());
 }
 
 TEST_F(CanvasTest, PlacesOnTheSnappedPointAndTheRightButtonTakesTheLastBack) {
@@ -384,11 +385,11 @@ TEST_F(CanvasTest, ConnectionCheckFollowsJunctionsAndNamesButNotTerminals) {
 }
 
 TEST_F(CanvasTest, ZoomTwiceDoublesTheScaleAndScrollingStaysInBounds) {
-  frame().RunCommand(32807);
-  frame().RunCommand(32807);
+  frame().RunCommand(kCmdZoomIn);
+  frame().RunCommand(kCmdZoomIn);
   EXPECT_NEAR(app->view().scale(), 2.0, 1e-9);
-  frame().RunCommand(32808);
-  frame().RunCommand(32808);
+  frame().RunCommand(kCmdZoomOut);
+  frame().RunCommand(kCmdZoomOut);
   EXPECT_NEAR(app->view().scale(), 1.0, 1e-9);
   QScrollBar* bar = canvas().verticalScrollBar();
   bar->triggerAction(QAbstractSlider::SliderSingleStepSub);
