@@ -1,6 +1,7 @@
 // The canvas's pictures: the sample schematic, the grid, the rubber bands
 // and the printout's name box, read from the backing image.
 
+#include "editing/command_ids.h"
 #include "editing/edit_modes.h"
 #include "tests/ui/ui_test_util.h"
 #include "ui/schematic_painter.h"
@@ -63,7 +64,7 @@ TEST_F(RenderTest, TheGridTileIsAnchoredAtAMultipleOf36AndKeepsItsSize) {
   EXPECT_NE(grey(28), kWhite);
   EXPECT_NE(grey(64), kWhite);
   EXPECT_EQ(grey(30), kWhite);
-  frame().RunCommand(32807);  // zoom in: the tile stays 36 pixels wide
+  frame().RunCommand(kCmdZoomIn);  // the tile stays 36 pixels wide
   const QImage& zoomed = canvas().backing_store();
   int first = -1;
   for (int x = 0; x < 80 && first < 0; ++x)
