@@ -82,7 +82,8 @@ TEST(List, AssignmentCopiesDeeplyAndSelfAssignmentIsHarmless) {
   {
     List source = ReadOne("(a (b \"c d\" 1 2.5) . e)");
     copy = source;
-    source = source;
+    List& same = source;  // through a reference, as self-assignment happens in practice
+    source = same;
     EXPECT_EQ(FileForm(source), "(a (b \"c d\" 1 2.50000) . e )");
     EXPECT_NE(copy.Top().Cxr("da").cell(), source.Top().Cxr("da").cell());
   }
