@@ -17,7 +17,7 @@ class StartupTest : public UiTest {
   // A fresh program on the same settings; false when it did not start.
   bool Run(const QStringList& arguments = {}, const std::string& system = SystemFolder()) {
     app.reset();
-    app = std::make_unique<Application>(Setup(system));
+    app = std::make_unique<Application>(AppSetup(system));
     return app->Start(arguments);
   }
   QSettings settings_file_{QString::fromStdString(work / "settings.ini"), QSettings::IniFormat};

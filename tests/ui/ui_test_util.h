@@ -85,7 +85,7 @@ class UiTest : public ::testing::Test {
   UiTest() : settings_(QString::fromStdString(work / "settings.ini"), QSettings::IniFormat) {}
   ~UiTest() override { app.reset(); }
 
-  ApplicationSetup Setup(const std::string& system_folder) {
+  ApplicationSetup AppSetup(const std::string& system_folder) {
     return ApplicationSetup{host, dialogs,         settings_, system_folder, work.path().string(),
                             96,   QSize(1024, 768)};
   }
@@ -93,7 +93,7 @@ class UiTest : public ::testing::Test {
   // Starts the program; the view shows logical (0, 0) at the top-left
   // corner, so device pixels are logical units.
   void Start(const QStringList& arguments = {}) {
-    app = std::make_unique<Application>(Setup(SystemFolder()));
+    app = std::make_unique<Application>(AppSetup(SystemFolder()));
     ASSERT_TRUE(app->Start(arguments));
     app->view().set_origin(0, 0);
     Ready();
