@@ -1,9 +1,13 @@
-// The schematic window when a file cannot be read or written: nothing the
-// user has on disk is replaced by mistake.
+// The schematic window when a file cannot be read or written, and the name
+// dialog's refusals: nothing the user has on disk is replaced by mistake.
+
+#include <QLineEdit>
+#include <QValidator>
 
 #include "editing/command_ids.h"
 #include "lists/error_table.h"
 #include "tests/ui/ui_test_util.h"
+#include "ui/name_dialog.h"
 
 namespace lumo::testing {
 namespace {
@@ -70,6 +74,20 @@ TEST_F(FileFailures, AFailedSaveAsKeepsTheWindowOnItsFile) {
   dialogs.asked.clear();
   EXPECT_TRUE(frame().Save());
   EXPECT_TRUE(dialogs.asked.empty());
+}
+
+TEST(NameDialogField, RefusesBlanksQuotesAndTheConvertersLeadingAsterisk) {
+  NameDialog dialog(nullptr, QStringLiteral("?"));
+  const QValidator& validator = *dialog.field()->validator();
+  const auto check = [&validator](const char* utf8) {
+    QString text = QString::fromUtf8(utf8);
+    int position = 0;
+    return validator.validate(text, position);
+  };
+  for (const char* refused : {"S T", " a", "a\tb", "全角　空白", "a\"b", "*s0", "*"})
+    EXPECT_EQ(check(refused), QValidator::Invalid) << refused;
+  for (const char* accepted : {"", "clk", "a*b", "和名", "$end"})
+    EXPECT_EQ(check(accepted), QValidator::Acceptable) << accepted;
 }
 
 }  // namespace
