@@ -1,5 +1,7 @@
 #include "common/file_path.h"
 
+#include <algorithm>
+
 namespace lumo {
 
 namespace {
@@ -11,6 +13,9 @@ std::string FileTitle(std::string_view path) {
   // name (a hidden folder such as ~/.lumocad) never decides the title.
   const auto slash = path.find_last_of(kSeparators);
   std::string_view name = slash == std::string_view::npos ? path : path.substr(slash + 1);
+  // The dots that make a file hidden are not where its title ends: an
+  // empty title would name no circuit.
+  name.remove_prefix(std::min(name.find_first_not_of('.'), name.size()));
   return std::string(name.substr(0, name.find('.')));
 }
 

@@ -5,9 +5,9 @@
 
 namespace lumo {
 
-// The file name of `path` without its folder and without everything from its
-// first dot on: "C:\\work\\adder.ldr" and "/home/u/adder.x.ldr" both give
-// "adder". Both '/' and '\\' separate folders.
+// The file name of `path` without its folder, its leading dots and
+// everything from the next dot on: "C:\\work\\adder.ldr", "/home/u/adder.x.ldr"
+// and "..adder.ldr" all give "adder". Both '/' and '\\' separate folders.
 std::string FileTitle(std::string_view path);
 
 // Everything before the last separator; empty when there is none.

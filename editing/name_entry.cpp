@@ -22,6 +22,8 @@ std::string NameFromEntry(std::string_view typed) {
     if (IsWhiteSpace(static_cast<unsigned char>(c))) break;
     if (c != '"') word.push_back(c);
   }
+  // Names starting with * are the converter's for unnamed nets and elements.
+  word.erase(0, word.find_first_not_of('*'));
   if (word.size() > kNameBytes) {
     std::size_t cut = kNameBytes;
     while (cut > 0 && IsContinuationByte(word[cut]))

@@ -25,13 +25,30 @@ std::string Identifier(std::size_t index) {
   return id;
 }
 
+// A plain identifier of the dump: a letter or '_', then letters, digits,
+// '_' and '$'. Bytes of UTF-8 count as letters: viewers show such names as
+// they are, and no escape would make them more standard.
+bool IsPlainIdentifier(const std::string& name) {
+  const auto letter = [](unsigned char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '_' || c >= 0x80;
+  };
+  const auto rest = [&letter](unsigned char c) {
+    return letter(c) || (c >= '0' && c <= '9') || c == '$';
+  };
+  return letter(static_cast<unsigned char>(name.front())) &&
+         std::all_of(name.begin() + 1, name.end(), rest);
+}
+
 // Names may hold blanks (never in files, but in hand-made ones); the dump
-// separates fields by white space.
+// separates fields by white space. Any other name that is not a plain
+// identifier ("$end", "4bit", "a.b") is written escaped: a backslash, then
+// the name up to the blank that follows it.
 std::string Reference(const std::string& name) {
   std::string reference = name;
   for (char& c : reference)
-    if (static_cast<unsigned char>(c) <= ' ') c = '_';
-  return reference.empty() ? std::string("_") : reference;
+    if (static_cast<unsigned char>(c) <= ' ' || c == '\x7f') c = '_';
+  if (reference.empty()) return "_";
+  return IsPlainIdentifier(reference) ? reference : "\\" + reference;
 }
 
 struct Wire {

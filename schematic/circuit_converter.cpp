@@ -3,6 +3,7 @@
 
 #include "schematic/circuit_converter.h"
 
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 #include <sstream>
@@ -14,6 +15,7 @@
 #include "circuit/circuit_file.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
+#include "common/read_word.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
 #include "lists/list_printer.h"
@@ -30,6 +32,24 @@ constexpr const char* kUnnamedPin = "入出力端子に名前が付けられて�
 
 bool IsPinSymbol(std::string_view symbol) {
   return symbol == "_in" || symbol == "_out" || symbol == "_io";
+}
+
+// The run's output lines are split at blanks: a pin, or the circuit whose
+// name prefixes every output, named with one would lose all outputs.
+bool HasBlank(std::string_view name) {
+  return std::any_of(name.begin(), name.end(),
+                     [](char c) { return IsWhiteSpace(static_cast<unsigned char>(c)); });
+}
+
+// "*s" and "*e" names are made here for unnamed nets and elements; a name
+// of the user's starting with * could silently join one of them.
+bool IsGeneratedName(std::string_view name) {
+  return name.starts_with('*');
+}
+
+std::string GeneratedNameMessage(const char* kind, const std::string& name) {
+  return std::string(kind) + "の名前「" + name +
+         "」は * で始まっています。\n* で始まる名前は使えません。";
 }
 
 // The whole file as text in memory (the list reader asks its stream for its
@@ -152,6 +172,11 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
     return false;
   }
   const std::string& circuit_name = name_item.String();
+  if (HasBlank(circuit_name)) {
+    Warn("回路名「" + circuit_name +
+         "」に空白があります。\n空白のないファイル名で保存してください。");
+    return false;
+  }
   Circuit& circuit = store_.AddCircuit(circuit_name);
 
   // Nets: lines touching end to end, in file order.
@@ -162,6 +187,10 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
     lines.push_back({line.Car().Long(), line.Cxr("da").Long(), line.Cxr("dda").Long(),
                      line.Cxr("ddda").Long()});
     line_names.push_back(&line.Cxr("dddddda").String());
+    if (IsGeneratedName(*line_names.back())) {
+      Warn(GeneratedNameMessage("信号線", *line_names.back()));
+      return false;
+    }
   }
   counts_.lines = lines.size();
   const NetGrouping nets(lines);
@@ -199,6 +228,10 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
     const std::string& symbol = at.Cxr("addda").String();
     if (IsPinSymbol(symbol)) continue;
     const std::string& given = at.Cxr("adda").String();
+    if (IsGeneratedName(given)) {
+      Warn(GeneratedNameMessage("素子", given));
+      return false;
+    }
     Element& element = circuit.AddElement(
         given == "?" ? "*e" + std::to_string(unnamed_elements++) : given, store_.Function(symbol));
     for (ListPosition pin = at.Cxr("adddddda"); !pin.Nil(); pin = pin.Cdr()) {
@@ -218,6 +251,14 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
     const std::string& name = at.Cxr("adda").String();
     if (name == "?") {
       Warn(kUnnamedPin);
+      return false;
+    }
+    if (HasBlank(name)) {
+      Warn("入出力端子の名前「" + name + "」に空白があります。\n空白のない名前を付けてください。");
+      return false;
+    }
+    if (IsGeneratedName(name)) {
+      Warn(GeneratedNameMessage("入出力端子", name));
       return false;
     }
     Terminal& terminal = pins.AddTerminal(name);

@@ -32,7 +32,9 @@ struct ConversionCounts {
 // become one signal (named by its lines, else "*s" and a number), unnamed
 // elements are named "*e" and a number, the input/output pins become the
 // terminals of the element named like the circuit, and schematics whose
-// names clash are refused with a message.
+// names clash are refused with a message, as are names the run could not
+// use: a blank in a pin's or the circuit's name, a user's name starting
+// with *.
 //
 // The schematic is first flattened into LumoDraw.tmp (one expression: name,
 // elements, lines), the circuit built from it written to LumoCir.tmp, and

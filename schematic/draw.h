@@ -41,7 +41,7 @@ enum class DrawReadResult {
 
 enum class DrawSaveResult {
   kSaved,
-  kUnwritableName,  // a name would not read back: reported, the file untouched
+  kUnwritableName,  // a name or the title would not read back: reported, file untouched
   kNotWritten,      // the file could not be written: reported, the old one untouched
 };
 
@@ -162,13 +162,15 @@ class Draw {
   // first): reads the user symbols again when the file lies in another
   // folder, takes path, folder and title, makes a missing file holding an
   // empty schematic, and reports every failure itself. After a damaged
-  // element or line section the model is cleared.
+  // element or line section the model is cleared. A read that failed
+  // leaves the schematic unnamed ("?"), so no save replaces that file.
   DrawReadResult Read(const std::string& path);
   // The sections of a schematic file from a stream, reported like Read.
   DrawReadResult ReadSections(std::istream& in);
 
-  // Takes path, folder and circuit name from `path` and writes the file
-  // atomically. Nothing is written when a name would not read back.
+  // Writes the file atomically and then takes path, folder and circuit name
+  // (its title) from `path`; a failed save changes none of them. Nothing
+  // is written when a name would not read back, the title included.
   DrawSaveResult Save(const std::string& path);
   // The file text. Returns false, having written nothing, when a name or a
   // string of an extra list would not read back (a hand-made file may hold

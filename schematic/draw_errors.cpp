@@ -10,6 +10,8 @@ void RegisterDrawErrors(ErrorTable& table) {
   RegisterError(table, kDrawLibrary, kDrawSaveName, "draw.Save(const char *path)",
                 "ファイルに書くと読み戻せない名前があります。名前は 99 バイトまでで、"
                 "空白やかっこを含む名前にはダブルクオートを使えません。");
+  RegisterError(table, kDrawLibrary, kDrawSaveTitle, "draw.Save(const char *path)",
+                "ファイル名から回路名が作れません。別のファイル名を付けてください。");
 }
 
 }  // namespace lumo

@@ -10,9 +10,10 @@ inline constexpr const char* kDrawLibrary = "回路図ライブラリー";
 inline constexpr const char* kDrawRead = "Draw::Read";
 inline constexpr const char* kDrawSave = "Draw::Save";
 inline constexpr const char* kDrawSaveName = "Draw::Save name";
+inline constexpr const char* kDrawSaveTitle = "Draw::Save title";
 
 // Fills the schematic library's entries: the file that can be neither read
-// nor made, and the two reasons a schematic is not saved.
+// nor made, and the three reasons a schematic is not saved.
 void RegisterDrawErrors(ErrorTable& table);
 
 }  // namespace lumo

@@ -70,6 +70,36 @@ std::string LetterText(char letter) {
   return QuotedIfNeeded(std::string(1, letter));
 }
 
+// A circuit name that reads back as one: "?" and the empty name read back
+// as a schematic without a name.
+bool IsCircuitName(const std::string& name) {
+  return !name.empty() && name != "?" && IsWritableName(name);
+}
+
+// Puts a schematic's path, folder and circuit name back as they were unless
+// the save they were changed for went through.
+class NamingRollback {
+ public:
+  NamingRollback(std::string& path, std::string& folder, std::string& name)
+      : path_(path), folder_(folder), name_(name), old_{path, folder, name} {}
+  NamingRollback(const NamingRollback&) = delete;
+  NamingRollback& operator=(const NamingRollback&) = delete;
+  ~NamingRollback() {
+    if (kept_) return;
+    path_ = std::move(old_[0]);
+    folder_ = std::move(old_[1]);
+    name_ = std::move(old_[2]);
+  }
+  void Keep() { kept_ = true; }
+
+ private:
+  std::string& path_;
+  std::string& folder_;
+  std::string& name_;
+  std::string old_[3];
+  bool kept_ = false;
+};
+
 }  // namespace
 
 void Draw::ReadUserSymbolsFor(const std::string& folder) {
@@ -99,7 +129,7 @@ DrawReadResult Draw::Read(const std::string& path) {
   if (!in.is_open()) {
     // A file that is there but cannot be read is never replaced; a title
     // that would not read back never makes a file.
-    const bool made = !exists && IsWritableName(circuit_name_) &&
+    const bool made = !exists && IsCircuitName(circuit_name_) &&
                       WriteFileAtomically(path, [this](std::ostream& out) {
                         out << '(' << QuotedIfNeeded(circuit_name_) << ")()()()\n";
                         return true;
@@ -107,6 +137,7 @@ DrawReadResult Draw::Read(const std::string& path) {
     if (made) in.open(path, std::ios::binary);
     if (!in.is_open()) {
       ShowError(environment_.host, environment_.draw_errors, kDrawRead, path, owner_);
+      SetPath("?");  // unnamed: no save replaces what could not be read
       return DrawReadResult::kNotCreated;
     }
     result = DrawReadResult::kCreated;
@@ -116,7 +147,13 @@ DrawReadResult Draw::Read(const std::string& path) {
   std::istringstream text(
       std::string{std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()});
   const DrawReadResult sections = ReadSections(text);
-  return sections == DrawReadResult::kRead ? result : sections;
+  if (sections != DrawReadResult::kRead) {
+    // Unnamed, so the next save asks for a name instead of replacing the
+    // damaged file with what little was read.
+    SetPath("?");
+    return sections;
+  }
+  return result;
 }
 
 DrawReadResult Draw::ReadSections(std::istream& in) {
@@ -279,7 +316,13 @@ bool Draw::Write(std::ostream& stream, std::string* unwritable) const {
 }
 
 DrawSaveResult Draw::Save(const std::string& path) {
+  // The schematic moves to `path` only once it is written there.
+  NamingRollback rollback(path_, folder_, circuit_name_);
   SetPath(path);
+  if (!IsCircuitName(circuit_name_)) {
+    ShowError(environment_.host, environment_.draw_errors, kDrawSaveTitle, path, owner_);
+    return DrawSaveResult::kUnwritableName;
+  }
   std::string unwritable;
   if (!CheckNames(&unwritable)) {
     ShowError(environment_.host, environment_.draw_errors, kDrawSaveName, unwritable, owner_);
@@ -290,6 +333,7 @@ DrawSaveResult Draw::Save(const std::string& path) {
     ShowError(environment_.host, environment_.draw_errors, kDrawSave, path, owner_);
     return DrawSaveResult::kNotWritten;
   }
+  rollback.Keep();
   return DrawSaveResult::kSaved;
 }
 

@@ -5,6 +5,7 @@
 #include <QLineEdit>
 #include <QVBoxLayout>
 #include <QValidator>
+#include <algorithm>
 
 #include "editing/name_entry.h"
 
@@ -12,12 +13,16 @@ namespace lumo {
 
 namespace {
 
-// Refuses a double quote and text beyond the byte limit of a name.
+// Refuses a double quote, white space (a blank in a pin's name would cut
+// the simulator's output lines), a leading * (the converter's own names)
+// and text beyond the byte limit of a name.
 class NameValidator : public QValidator {
  public:
   explicit NameValidator(QObject* parent) : QValidator(parent) {}
   State validate(QString& input, int&) const override {
-    if (input.contains('"')) return Invalid;
+    if (input.contains('"') || input.startsWith('*')) return Invalid;
+    if (std::any_of(input.begin(), input.end(), [](QChar c) { return c.isSpace(); }))
+      return Invalid;
     if (static_cast<std::size_t>(input.toUtf8().size()) > kNameBytes) return Invalid;
     return Acceptable;
   }
@@ -29,7 +34,7 @@ NameDialog::NameDialog(QWidget* parent, const QString& current) : QDialog(parent
   setWindowTitle(QStringLiteral("名前の設定"));
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(QStringLiteral(
-      "名前を入力してください。\n最初の語が名前になります（99 バイトまで，\" は使えません）。"
+      "名前を入力してください。\n99 バイトまでで，空白と \" は使えず，* で始めることもできません。"
       "\n空にすると名前のない状態（?）に戻ります。")));
   field_ = new QLineEdit(this);
   field_->setValidator(new NameValidator(field_));

@@ -9,7 +9,8 @@ namespace lumo {
 
 // The name dialog of the schematic (and symbol) editors: one entry field
 // that takes at most 99 bytes of UTF-8 and no double quote, so that every
-// name it gives can be written to a file and read back.
+// name it gives can be written to a file and read back, and no white space
+// or leading *, so that the name can be converted and simulated.
 class NameDialog : public QDialog {
   Q_OBJECT
  public:

@@ -22,6 +22,16 @@ TEST(FileTitle, IgnoresDotsInFolderNames) {
   EXPECT_EQ(FileTitle("./adder.ldr"), "adder");
 }
 
+TEST(FileTitle, SkipsTheLeadingDotsOfAHiddenFile) {
+  // "..foo.ldr" once gave an empty title, and so a schematic saved without
+  // a circuit name.
+  EXPECT_EQ(FileTitle("..foo.ldr"), "foo");
+  EXPECT_EQ(FileTitle("/w/.bar.ldr"), "bar");
+  EXPECT_EQ(FileTitle("C:\\w\\...baz"), "baz");
+  EXPECT_EQ(FileTitle("/w/.ldr"), "ldr");
+  EXPECT_EQ(FileTitle("/w/...."), "");
+}
+
 TEST(FileFolder, IsEverythingBeforeTheLastSeparator) {
   EXPECT_EQ(FileFolder("C:\\Work\\adder.ldr"), "C:\\Work");
   EXPECT_EQ(FileFolder("/home/kim/adder.ldr"), "/home/kim");

@@ -105,6 +105,14 @@ TEST(NameEntry, FirstWordCutAtACharacterWithoutQuotes) {
   EXPECT_EQ(NameFromEntry("x" + kana).size(), 97u);  // not inside a character
 }
 
+TEST(NameEntry, LeadingAsterisksAreDroppedForTheConvertersNames) {
+  EXPECT_EQ(NameFromEntry("*s0"), "s0");
+  EXPECT_EQ(NameFromEntry("**e1 x"), "e1");
+  EXPECT_EQ(NameFromEntry("\"*a"), "a");
+  EXPECT_EQ(NameFromEntry("*"), "?");
+  EXPECT_EQ(NameFromEntry("a*b"), "a*b");
+}
+
 TEST(CircuitChecks, RequiredInputsOfThePrimitives) {
   EXPECT_TRUE(IsRequiredInput("_and2", "b"));
   EXPECT_FALSE(IsRequiredInput("_and2", "c"));

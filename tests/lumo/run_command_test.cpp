@@ -93,6 +93,24 @@ TEST_F(LumoRun, WithoutAPatternInputsStartAtZeroAndAFailedRunShowsNoOutputs) {
   EXPECT_NE(out_.str().find("outputs (time:value)\n  (none)\n"), std::string::npos) << out_.str();
 }
 
+TEST_F(LumoRun, AHiddenFileKeepsItsNameAndABlankInAPinNameStopsTheRun) {
+  // Named after what follows the dots, so the saved file still has a name.
+  fs::copy_file(Path("gate.ldr"), Path("..hidden.ldr"));
+  const Arguments hidden = {"run", Path("..hidden.ldr"), "--sys", SystemData()};
+  ASSERT_EQ(Call(hidden), kOk) << err_.str();
+  EXPECT_EQ(Read("..hidden.ldr").substr(0, 9), "(hidden)\n");
+  EXPECT_EQ(Call(hidden), kOk) << err_.str();
+
+  // The output lines of "Y Z" could not be read back: no chart without
+  // outputs passed off as a run.
+  std::string text = Read("gate.ldr");
+  text.replace(text.find(" Y _out "), 8, " \"Y Z\" _out ");
+  Write("gate.ldr", text);
+  EXPECT_EQ(Run({}), kFailed);
+  EXPECT_NE(err_.str().find("入出力端子の名前「Y Z」に空白があります。"), std::string::npos)
+      << err_.str();
+}
+
 TEST_F(LumoRun, BadUsageAndMissingFiles) {
   EXPECT_EQ(Call({"run"}), kUsage);
   EXPECT_EQ(Run({"--vcd"}), kUsage);

@@ -34,5 +34,26 @@ TEST(VcdWriter, ScalarsVectorsAndTheSettlingBeforeTimeZero) {
   EXPECT_TRUE(host.Messages().empty());
 }
 
+TEST(VcdWriter, NamesThatAreNoPlainIdentifiersAreEscaped) {
+  RecordingMessageHost host;
+  ErrorTable errors;
+  RegisterPatternErrors(errors);
+  Pat pattern(host, errors);
+  std::istringstream input(
+      "a $end 1 0 1\na 4bit 1 0 0\na a.b 1 0 1\na C_1$ 1 0 0\na 和 1 0 0\ne\n");
+  ASSERT_TRUE(pattern.ReadInputPat(input));
+  std::ostringstream vcd;
+  WriteVcd(pattern, "my top", vcd);
+  // An escaped name runs from its backslash to the next blank; blanks,
+  // which no escape can hold, become underscores. Names in UTF-8 stay as
+  // the viewers show them.
+  const std::string text = vcd.str();
+  const std::string definitions = text.substr(0, text.find("$upscope"));
+  EXPECT_EQ(definitions,
+            "$version LumoCAD $end\n$timescale 1ns $end\n$scope module my_top $end\n"
+            "$var reg 1 ! \\$end $end\n$var reg 1 \" \\4bit $end\n"
+            "$var reg 1 # \\a.b $end\n$var reg 1 $ C_1$ $end\n$var reg 1 % 和 $end\n");
+}
+
 }  // namespace
 }  // namespace lumo

@@ -208,6 +208,39 @@ TEST_F(Converter, PinChecks) {
   EXPECT_EQ(host.OnlyText(), "回路図ファイルに回路名がありません。");
 }
 
+TEST_F(Converter, NamesThatWouldBreakTheRunAreRefused) {
+  // Output lines are split at blanks, so a blank in a pin or circuit name
+  // loses every output; names starting with * are the converter's own.
+  const std::string pin = "(0 0 A _in 0 p ((0 0 y 2 p)))\n";
+  const struct {
+    std::string schematic;
+    std::string message;
+  } cases[] = {
+      {Schematic("(0 0 \"S T\" _out 0 p ((0 0 a 0 p)))\n", ""),
+       "入出力端子の名前「S T」に空白があります。\n空白のない名前を付けてください。"},
+      {Schematic("(0 0 \"A\tB\" _io 0 p ((0 0 y 2 p)))\n", ""),
+       "入出力端子の名前「A\tB」に空白があります。\n空白のない名前を付けてください。"},
+      {Schematic(pin, "", "\"my top\""),
+       "回路名「my top」に空白があります。\n空白のないファイル名で保存してください。"},
+      {Schematic(pin + "(40 0 *e0 _not 0 p ((28 0 a 0 p)))\n", ""),
+       "素子の名前「*e0」は * で始まっています。\n* で始まる名前は使えません。"},
+      {Schematic(pin, "(0 0 28 0 c c *s0 )\n"),
+       "信号線の名前「*s0」は * で始まっています。\n* で始まる名前は使えません。"},
+      {Schematic("(0 0 *A _in 0 p ((0 0 y 2 p)))\n", ""),
+       "入出力端子の名前「*A」は * で始まっています。\n* で始まる名前は使えません。"},
+  };
+  for (const auto& [schematic, message] : cases) {
+    host.Clear();
+    Convert(schematic);
+    EXPECT_FALSE(converted) << message;
+    EXPECT_EQ(host.OnlyText(), message);
+  }
+  // A * inside a name is no clash.
+  host.Clear();
+  Convert(Schematic(pin + "(40 0 a*b _not 0 p ((28 0 a 0 p)))\n", "(0 0 28 0 c t n* )\n"));
+  EXPECT_TRUE(converted) << host.OnlyText();
+}
+
 TEST_F(Converter, FilesThatCannotBeReadOrWritten) {
   CircuitConverter converter(store, host, errors, folder.path().string());
   EXPECT_FALSE(converter.Convert(folder / "missing.ldr", folder / "out.lcr"));

@@ -166,8 +166,9 @@ TEST_F(DrawFile, AFileThatCanNeitherBeReadNorMadeIsReported) {
             "関数 : draw.Read(const char *path)\n"
             "内容 : 回路図ファイルの名前が間違っています。\n" +
                 path + "\n\n処理を中断します。\n");
-  EXPECT_EQ(draw.path(), path);
-  EXPECT_EQ(draw.circuit_name(), "top");
+  // Not bound to a file it could not read, so a save asks for a name.
+  EXPECT_EQ(draw.path(), "?");
+  EXPECT_FALSE(draw.HasCircuitName());
   EXPECT_TRUE(draw.IsEmpty());
 
   // A title that would not read back makes no file.
@@ -211,6 +212,59 @@ TEST_F(DrawFile, ReadingErrorsNameTheSectionAndClearAfterElementsOrLines) {
                           "\n\n()\n\n"
                           "このエラーは回路図ファイルの中の信号線データの入力中に起こりました。"));
   EXPECT_TRUE(draw.IsEmpty());
+}
+
+TEST_F(DrawFile, AFileThatFailedToReadIsNeverSavedOver) {
+  // Damage in each section: the circuit name, an element, a line.
+  const char* damaged[] = {
+      "(\"top)\n()\n()\n()\n",
+      "(top)\n(1 2 U1 _and2 zero p ())\n()\n()\n()\n",
+      "(top)\n()\n(0 0 8 8 c c ? )\n(1 2",
+  };
+  const std::string path = folder / "top.ldr";
+  for (const char* text : damaged) {
+    WriteText(path, text);
+    Draw schematic(environment);
+    EXPECT_EQ(schematic.Read(path), DrawReadResult::kDamaged) << text;
+    EXPECT_EQ(schematic.path(), "?") << text;
+    EXPECT_EQ(schematic.folder(), "") << text;
+    EXPECT_FALSE(schematic.HasCircuitName()) << text;
+    EXPECT_EQ(FileText(path), text);
+  }
+}
+
+TEST_F(DrawFile, AFailedSaveKeepsTheOldPathAndName) {
+  const std::string path = folder / "top.ldr";
+  WriteText(path, kFileA);
+  ASSERT_EQ(draw.Read(path), DrawReadResult::kRead);
+  const std::string nowhere = folder / "no/such/folder/other.ldr";
+  EXPECT_EQ(draw.Save(nowhere), DrawSaveResult::kNotWritten);
+  draw.first_element()->set_name("say \"hi\"");
+  EXPECT_EQ(draw.Save(folder / "other.ldr"), DrawSaveResult::kUnwritableName);
+  EXPECT_FALSE(fs::exists(folder / "other.ldr"));
+  EXPECT_EQ(draw.path(), path);
+  EXPECT_EQ(draw.folder(), folder.path().string());
+  EXPECT_EQ(draw.circuit_name(), "top");
+}
+
+TEST_F(DrawFile, AFileNameGivingNoCircuitNameIsNeitherSavedNorMade) {
+  draw.PlaceElement(SystemSymbol("_and2"), 0, 0, 0, 'p');
+  // The title of "...." is empty; "?" reads back as not named.
+  for (const std::string name : {"....", "?.ldr"}) {
+    host.Clear();
+    const std::string path = folder / name;
+    EXPECT_EQ(draw.Save(path), DrawSaveResult::kUnwritableName) << name;
+    EXPECT_EQ(host.OnlyText(), ErrorText(errors, "Draw::Save title", path));
+    EXPECT_FALSE(fs::exists(path)) << name;
+    EXPECT_EQ(draw.path(), "?");
+
+    Draw missing(environment);
+    EXPECT_EQ(missing.Read(path), DrawReadResult::kNotCreated) << name;
+    EXPECT_FALSE(fs::exists(path)) << name;
+  }
+  // A hidden file is named after what follows its dots.
+  EXPECT_EQ(draw.Save(folder / "..foo.ldr"), DrawSaveResult::kSaved);
+  EXPECT_EQ(FileText(folder / "..foo.ldr").substr(0, 6), "(foo)\n");
 }
 
 TEST_F(DrawFile, OldEmptyNamesReadAsEmpty) {
