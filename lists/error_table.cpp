@@ -33,9 +33,8 @@ std::string ErrorText(const ErrorTable& table, const std::string& tag, const std
 }
 
 MessageAnswer ShowError(MessageHost& host, const ErrorTable& table, const std::string& tag,
-                        const std::string& detail, void* owner) {
-  return host.Show(Message{
-      ErrorText(table, tag, detail), {}, MessageIcon::kWarning, MessageButtons::kOk, owner});
+                        const std::string& detail) {
+  return host.Warn(ErrorText(table, tag, detail));
 }
 
 }  // namespace lumo

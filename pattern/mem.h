@@ -31,13 +31,9 @@ class Mem {
     kTruncated,  // the input ended before `z`; the words read so far stay
   };
 
-  // `owner` is the window that owns the warning box.
-  explicit Mem(MessageHost& host, void* owner = nullptr);
+  explicit Mem(MessageHost& host);
   Mem(const Mem&) = delete;
   Mem& operator=(const Mem&) = delete;
-
-  void* owner() const { return owner_; }
-  void set_owner(void* owner) { owner_ = owner; }
 
   // Memories below the count are in use; the editor may raise the count to
   // take in a further entry (at most kMemCapacity).
@@ -78,7 +74,6 @@ class Mem {
 
  private:
   MessageHost* host_;
-  void* owner_;
   int count_ = 0;
   std::vector<Memory> memories_;
 };

@@ -70,14 +70,10 @@ struct DrawPick {
 // neighbourhood (nearest).
 class Draw {
  public:
-  explicit Draw(const DrawEnvironment& environment, void* owner = nullptr);
+  explicit Draw(const DrawEnvironment& environment);
   Draw(const Draw&) = delete;
   Draw& operator=(const Draw&) = delete;
   ~Draw() = default;
-
-  // The window owning the message boxes of Read and Save.
-  void* owner() const { return owner_; }
-  void set_owner(void* owner) { owner_ = owner; }
 
   // "?" before the schematic has a file.
   const std::string& path() const { return path_; }
@@ -219,7 +215,6 @@ class Draw {
   void ReportListError(const ListError& error, const List& expression, const char* sentence);
 
   DrawEnvironment environment_;
-  void* owner_;
   std::string path_ = "?";
   std::string folder_;
   std::string circuit_name_ = "?";

@@ -73,16 +73,16 @@ std::string LetterText(char letter) {
 }  // namespace
 
 void Draw::ReadUserSymbolsFor(const std::string& folder) {
-  environment_.user_symbols.ReadFolder(folder,
-                                       SymbolMessages{environment_.host, environment_.symbol_errors,
-                                                      environment_.list_errors, owner_});
+  environment_.user_symbols.ReadFolder(
+      folder,
+      SymbolMessages{environment_.host, environment_.symbol_errors, environment_.list_errors});
   // The records of the old user symbols are gone.
   RebindSymbols();
 }
 
 void Draw::ReportListError(const ListError& error, const List& expression, const char* sentence) {
   const std::string detail = error.detail() + "\n\n" + expression.Top().Text() + "\n\n" + sentence;
-  ShowError(environment_.host, environment_.list_errors, error.tag(), detail, owner_);
+  ShowError(environment_.host, environment_.list_errors, error.tag(), detail);
 }
 
 DrawReadResult Draw::Read(const std::string& path) {
@@ -106,7 +106,7 @@ DrawReadResult Draw::Read(const std::string& path) {
                       });
     if (made) in.open(path, std::ios::binary);
     if (!in.is_open()) {
-      ShowError(environment_.host, environment_.draw_errors, kDrawRead, path, owner_);
+      ShowError(environment_.host, environment_.draw_errors, kDrawRead, path);
       return DrawReadResult::kNotCreated;
     }
     result = DrawReadResult::kCreated;
@@ -282,12 +282,12 @@ DrawSaveResult Draw::Save(const std::string& path) {
   SetPath(path);
   std::string unwritable;
   if (!CheckNames(&unwritable)) {
-    ShowError(environment_.host, environment_.draw_errors, kDrawSaveName, unwritable, owner_);
+    ShowError(environment_.host, environment_.draw_errors, kDrawSaveName, unwritable);
     return DrawSaveResult::kUnwritableName;
   }
   const bool written = WriteFileAtomically(path, [this](std::ostream& out) { return Write(out); });
   if (!written) {
-    ShowError(environment_.host, environment_.draw_errors, kDrawSave, path, owner_);
+    ShowError(environment_.host, environment_.draw_errors, kDrawSave, path);
     return DrawSaveResult::kNotWritten;
   }
   return DrawSaveResult::kSaved;

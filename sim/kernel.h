@@ -38,8 +38,8 @@ using MemoryContents = std::map<std::string, MemoryEntry, AddressLess>;
 // register-transfer lines, messages). Evaluators work through it.
 class Kernel {
  public:
-  Kernel(MessageHost& messages, void* owner, RegisterTransferSink* register_log)
-      : messages_(messages), owner_(owner), register_log_(register_log) {}
+  Kernel(MessageHost& messages, RegisterTransferSink* register_log)
+      : messages_(messages), register_log_(register_log) {}
 
   Netlist& netlist() { return netlist_; }
   const Netlist& netlist() const { return netlist_; }
@@ -112,7 +112,7 @@ class Kernel {
   void LogMemoryTrace(std::uint32_t element, const std::string& address, const char* tag,
                       std::int32_t time);
 
-  void Warn(const std::string& text) { messages_.Warn(text, owner_); }
+  void Warn(const std::string& text) { messages_.Warn(text); }
 
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
@@ -125,7 +125,6 @@ class Kernel {
   void BeforeLog(std::int32_t time);
 
   MessageHost& messages_;
-  void* owner_;
   RegisterTransferSink* register_log_;
   Netlist netlist_;
   ValueTable values_;

@@ -13,15 +13,14 @@
 
 namespace lumo {
 
-// What a run needs from its caller. Messages go to `messages` over
-// `owner`; register-transfer lines to `register_log` (none: dropped); the
+// What a run needs from its caller. Messages go to `messages`;
+// register-transfer lines to `register_log` (none: dropped); the
 // statistics line to `statistics` (none: not written); `clear_pattern`
 // empties the waveform editor's pattern and memory data before the input
 // pattern is read (none: nothing to clear).
 struct SimulatorSetup {
   MessageHost& messages;
   CircuitStore& store;
-  void* owner = nullptr;
   RegisterTransferSink* register_log = nullptr;
   std::ostream* statistics = nullptr;
   std::function<void()> clear_pattern;

@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 constexpr const char* kReadTag = "SymbolList::Read";
 
 void ReportMissing(const std::string& path, const SymbolMessages& messages) {
-  ShowError(messages.host, messages.symbol_errors, kReadTag, path, messages.owner);
+  ShowError(messages.host, messages.symbol_errors, kReadTag, path);
 }
 
 // The list library's error, with the file named on a line of its own so that
@@ -32,7 +32,7 @@ void ReportListError(const ListError& error, const std::string& expression, cons
   std::string detail = error.detail() + expression;
   if (!detail.empty() && detail.back() != '\n') detail += '\n';
   detail += path;
-  ShowError(messages.host, messages.list_errors, error.tag(), detail, messages.owner);
+  ShowError(messages.host, messages.list_errors, error.tag(), detail);
 }
 
 bool HasSymbolExtension(const std::string& name) {

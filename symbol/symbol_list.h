@@ -14,12 +14,11 @@ namespace lumo {
 
 // Where the symbol readers report a missing or malformed file: the message
 // host, the symbol library's table (RegisterSymbolErrors) and the list
-// library's (RegisterListErrors). The owner window is handed to the host.
+// library's (RegisterListErrors).
 struct SymbolMessages {
   MessageHost& host;
   const ErrorTable& symbol_errors;
   const ErrorTable& list_errors;
-  void* owner = nullptr;
 };
 
 // An owning list of symbols, in the order the chooser shows them, with the

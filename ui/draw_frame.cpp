@@ -74,7 +74,7 @@ constexpr int kToolOrder[] = {
 }  // namespace
 
 DrawFrame::DrawFrame(Application& app)
-    : app_(app), draw_(app.draw_environment(), static_cast<QWidget*>(this)) {
+    : app_(app), host_(app.MakeWindowHost(*this)), draw_(app.draw_environment(*host_)) {
   setAttribute(Qt::WA_DeleteOnClose);
   BuildCommands();
   status_ = new QLabel(this);
@@ -282,9 +282,8 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
   if (!draw_.IsEmpty() && !skip_question_) {
-    const MessageAnswer answer =
-        app_.host().Show(Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning,
-                                 MessageButtons::kYesNo, static_cast<QWidget*>(this)});
+    const MessageAnswer answer = host_->Show(
+        Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});
     if (answer == MessageAnswer::kYes) {
       // A schematic that was not saved (the dialog cancelled, the file not
       // written) keeps its window.

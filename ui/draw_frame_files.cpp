@@ -61,7 +61,7 @@ void DrawFrame::Open() {
 void DrawFrame::CloseAndOpen() {
   if (!draw_.IsEmpty()) {
     if (!draw_.HasCircuitName()) {
-      app_.host().Warn(kNotNamedForClose, this);
+      host_->Warn(kNotNamedForClose);
       return;
     }
     // Nothing is thrown away that could not be saved.
@@ -112,9 +112,10 @@ DrawFrame* DrawFrame::NewWindow() {
 }
 
 void DrawFrame::CircuitChecks() {
-  const CircuitCheckContext context{
-      app_.store(),       app_.host(),          app_.errors(),      app_.statistics(),
-      app_.bus_signals(), app_.system_folder(), app_.work_folder(), static_cast<QWidget*>(this)};
+  const CircuitCheckContext context{app_.store(),       *host_,
+                                    app_.errors(),      app_.statistics(),
+                                    app_.bus_signals(), app_.system_folder(),
+                                    app_.work_folder()};
   const CircuitCheckResult result = RunCircuitChecks(draw_, context);
   canvas_->Mark(result.marked[0], result.marked[1]);
   UpdateTitles();
@@ -130,14 +131,14 @@ void DrawFrame::Print() {
 
 bool DrawFrame::PrintOn(QPrinter& printer) {
   if (!printer.isValid()) {
-    app_.host().Warn(kNoPrinter, this);
+    host_->Warn(kNoPrinter);
     return false;
   }
   setEnabled(false);
   printer.setDocName(QString::fromUtf8(kDocumentName));
   QPainter dc;
   if (!dc.begin(&printer)) {
-    app_.host().Warn(kStartDocFailed, this);
+    host_->Warn(kStartDocFailed);
     setEnabled(true);
     return false;
   }

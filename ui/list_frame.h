@@ -2,6 +2,9 @@
 
 #include <QMainWindow>
 #include <map>
+#include <memory>
+
+#include "common/message_host.h"
 
 class QAction;
 class QActionGroup;
@@ -52,6 +55,7 @@ class ListFrame : public QMainWindow {
   void GiveBackActivation();
 
   Application& app_;
+  std::unique_ptr<MessageHost> host_;
   DrawChild& opener_;
   ListChild* panes_[2];
   QWidget* holders_[2];

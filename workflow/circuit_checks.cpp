@@ -47,7 +47,7 @@ bool CheckPins(const Draw& draw, const CircuitCheckContext& context, CircuitChec
       finding = kUnconnectedPin;
     if (finding != nullptr) {
       result.marked[0] = &element;
-      context.host.Warn(finding, context.owner);
+      context.host.Warn(finding);
       return false;
     }
   }
@@ -72,7 +72,7 @@ bool CheckDuplicates(const Draw& draw, const CircuitCheckContext& context,
         break;
       }
     }
-    context.host.Warn(kDuplicateNames, context.owner);
+    context.host.Warn(kDuplicateNames);
     return false;
   }
   return true;
@@ -83,14 +83,13 @@ bool SaveConvertAndExpand(Draw& draw, const CircuitCheckContext& context) {
   const std::string circuit_path = JoinPath(context.work_folder, draw.circuit_name() + ".lcr");
   bool converted = false;
   {
-    CircuitConverter converter(context.store, context.host, context.errors, context.work_folder,
-                               context.owner);
+    CircuitConverter converter(context.store, context.host, context.errors, context.work_folder);
     converted = converter.Convert(draw.path(), circuit_path);
   }
   context.store.Clear();
   if (!converted) return false;
   HierarchyExpander expander(context.store, context.host, context.errors, context.statistics,
-                             context.bus_signals, context.owner);
+                             context.bus_signals);
   const bool expanded =
       expander.Expand(circuit_path, JoinPath(context.work_folder, kExpandedFile),
                       JoinPath(context.system_folder, "Parts"), context.work_folder);
@@ -108,8 +107,7 @@ bool CheckInputs(const CircuitCheckContext& context) {
     circuit = ReadCircuit(context.store, in);
   } catch (const ErrorMessage& error) {
     context.store.Clear();
-    ShowError(context.host, context.errors, error.tag(), error.detail() + '\n' + path,
-              context.owner);
+    ShowError(context.host, context.errors, error.tag(), error.detail() + '\n' + path);
     return false;
   }
   bool passed = true;
@@ -120,8 +118,7 @@ bool CheckInputs(const CircuitCheckContext& context) {
             !IsRequiredInput(element.function_name(), terminal.name()))
           continue;
         context.host.Warn("素子 " + element.name() + "(" + element.function_name() +
-                              ") の入力端子 " + terminal.name() + " が信号に接続していません。",
-                          context.owner);
+                          ") の入力端子 " + terminal.name() + " が信号に接続していません。");
         passed = false;
         break;
       }
@@ -166,19 +163,19 @@ bool IsRequiredInput(const std::string& function, const std::string& terminal) {
 CircuitCheckResult RunCircuitChecks(Draw& draw, const CircuitCheckContext& context) {
   CircuitCheckResult result;
   if (draw.IsEmpty()) {
-    context.host.Warn(kEmptyCircuit, context.owner);
+    context.host.Warn(kEmptyCircuit);
     return result;
   }
   if (!draw.HasCircuitName()) {
-    context.host.Warn(kUnnamedCircuit, context.owner);
+    context.host.Warn(kUnnamedCircuit);
     return result;
   }
   if (!CheckPins(draw, context, result)) return result;
   if (!CheckDuplicates(draw, context, result)) return result;
   if (!SaveConvertAndExpand(draw, context)) return result;
   if (!CheckInputs(context)) return result;
-  context.host.Show(Message{kAllPassed, kChecksCaption, MessageIcon::kInformation,
-                            MessageButtons::kOk, context.owner});
+  context.host.Show(
+      Message{kAllPassed, kChecksCaption, MessageIcon::kInformation, MessageButtons::kOk});
   result.passed = true;
   return result;
 }

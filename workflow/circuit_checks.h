@@ -20,7 +20,6 @@ struct CircuitCheckContext {
   BusSignalCounter& bus_signals;
   std::string system_folder;
   std::string work_folder;
-  void* owner = nullptr;
 };
 
 // What the checks found: the elements to draw highlighted (at most two) and

@@ -29,23 +29,22 @@ class EmptyAfter {
 
 bool Convert(const SimulateSetup& setup, const Draw& draw, const std::string& circuit_path) {
   EmptyAfter empty(setup.store);
-  CircuitConverter converter(setup.store, setup.messages, setup.errors, setup.work_folder,
-                             setup.owner);
+  CircuitConverter converter(setup.store, setup.messages, setup.errors, setup.work_folder);
   return converter.Convert(draw.path(), circuit_path);
 }
 
 bool Expand(const SimulateSetup& setup, const std::string& circuit_path) {
   EmptyAfter empty(setup.store);
   HierarchyExpander expander(setup.store, setup.messages, setup.errors, setup.statistics,
-                             setup.bus_signals, setup.owner);
+                             setup.bus_signals);
   return expander.Expand(circuit_path, JoinPath(setup.work_folder, kExpandedFile),
                          JoinPath(setup.system_folder, "Parts"), setup.work_folder);
 }
 
 bool Run(const SimulateSetup& setup, Pat& pattern) {
   EmptyAfter empty(setup.store);
-  Simulator simulator({setup.messages, setup.store, setup.owner, setup.register_log,
-                       &setup.statistics, [&pattern] { ClearPattern(pattern); }});
+  Simulator simulator({setup.messages, setup.store, setup.register_log, &setup.statistics,
+                       [&pattern] { ClearPattern(pattern); }});
   try {
     return simulator.Run(JoinPath(setup.system_folder, "LumoCAD.dly"),
                          JoinPath(setup.work_folder, kExpandedFile),
@@ -54,7 +53,7 @@ bool Run(const SimulateSetup& setup, Pat& pattern) {
   } catch (const ErrorMessage& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.
-    ShowError(setup.messages, setup.errors, error.tag(), error.detail(), setup.owner);
+    ShowError(setup.messages, setup.errors, error.tag(), error.detail());
     return false;
   }
 }
@@ -67,11 +66,11 @@ std::string RegisterLogPath(const SimulateSetup& setup) {
 
 bool Simulate(const SimulateSetup& setup, Draw& draw, Pat& pattern) {
   if (draw.IsEmpty()) {
-    setup.messages.Warn("回路図が入力されていません。", setup.owner);
+    setup.messages.Warn("回路図が入力されていません。");
     return false;
   }
   if (!draw.HasCircuitName() || draw.path().empty() || draw.path() == "?") {
-    setup.messages.Warn("回路図に名前が付けられていません。", setup.owner);
+    setup.messages.Warn("回路図に名前が付けられていません。");
     return false;
   }
   // The road goes on whether or not these two saves succeed: each reports

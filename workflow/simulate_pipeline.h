@@ -27,7 +27,6 @@ struct SimulateSetup {
   std::string work_folder;
   std::ostream& statistics;
   RegisterTransferSink* register_log = nullptr;
-  void* owner = nullptr;
 };
 
 // The files of one run in the working folder.

@@ -20,7 +20,7 @@ class LoadingTest : public SimulationTest {
 TEST_F(LoadingTest, MissingFilesAreReportedByName) {
   Write("circuit.lcr", Inverter());
   Write("pattern.lpt", "e\n");
-  Simulator simulator({messages, store, nullptr, nullptr, nullptr, {}});
+  Simulator simulator({messages, store, nullptr, nullptr, {}});
   EXPECT_EQ(simulator.Run(Path("none.dly"), Path("circuit.lcr"), "", Path("pattern.lpt"),
                           Path("out.tmp"), ""),
             0);
@@ -84,7 +84,7 @@ TEST_F(LoadingTest, PatternWordsAndStopTime) {
 
   messages.Clear();
   Write("circuit.lcr", Inverter());
-  Simulator simulator({messages, store, nullptr, nullptr, nullptr, {}});
+  Simulator simulator({messages, store, nullptr, nullptr, {}});
   Write("delays.dly", kTestDelays);
   simulator.LoadDelays(Path("delays.dly"));
   simulator.LoadCircuit(Path("circuit.lcr"));

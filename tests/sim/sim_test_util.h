@@ -85,8 +85,8 @@ class SimulationTest : public ::testing::Test {
     Write("circuit.lcr", circuit);
     Write("pattern.lpt", pattern);
     if (!commands.empty()) Write("commands.cmd", commands);
-    simulator_ = std::make_unique<Simulator>(
-        SimulatorSetup{messages, store, nullptr, &log, &statistics, {}});
+    simulator_ =
+        std::make_unique<Simulator>(SimulatorSetup{messages, store, &log, &statistics, {}});
     return simulator_->Run(Path("delays.dly"), Path("circuit.lcr"), Path("commands.cmd"),
                            Path("pattern.lpt"), Path("out.tmp"), Path("reg.tmp"));
   }

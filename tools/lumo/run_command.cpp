@@ -116,9 +116,8 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   std::ofstream statistics(JoinPath(options.work_folder, "LumoSta.tmp"), std::ios::binary);
   CircuitStore store;
   BusSignalCounter bus_signals;
-  const SimulateSetup setup{
-      bench.host(),        bench.errors(), store,     bus_signals, options.system_folder,
-      options.work_folder, statistics,     log.get(), nullptr};
+  const SimulateSetup setup{bench.host(),          bench.errors(),      store,      bus_signals,
+                            options.system_folder, options.work_folder, statistics, log.get()};
   const bool simulated = Simulate(setup, draw, pattern);
 
   out << "circuit " << draw.circuit_name() << ", pattern " << pattern.path() << "\n";

@@ -72,7 +72,7 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
 
   StreamMessageHost messages(err);
   CircuitStore store;
-  Simulator simulator({messages, store, nullptr, sink.get(), stats.get(), {}});
+  Simulator simulator({messages, store, sink.get(), stats.get(), {}});
   try {
     const int result =
         simulator.Run(options["--delays"], options["--circuit"], options["--commands"],
