@@ -187,7 +187,7 @@ Circuit* HierarchyExpander::ReadFrom(const std::string& path, std::istream& in) 
   Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(store_, in);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     std::string detail = error.detail();
     if (!detail.empty() && detail.back() != '\n') detail += '\n';
     ShowError(host_, errors_, error.tag(), detail + path);
@@ -201,7 +201,7 @@ bool HierarchyExpander::WriteResult(const Circuit& circuit, const std::string& p
   try {
     if (WriteCircuitFile(circuit, path)) return true;
     host_.Warn("ファイル " + path + " に書き込めません。");
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     ShowError(host_, errors_, error.tag(), error.detail() + '\n' + path);
   }
   return false;

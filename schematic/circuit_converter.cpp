@@ -79,7 +79,7 @@ bool CircuitConverter::Convert(const std::string& schematic_path, const std::str
   try {
     return Flatten(schematic_path, flat_path) && Build(flat_path, circuit_tmp_path) &&
            Prune(circuit_tmp_path, circuit_path);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     // A list or circuit error of one of the files: shown with its own entry.
     ShowError(host_, errors_, error.tag(), error.detail());
     return false;
@@ -101,7 +101,7 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
   // would leave LumoDraw.tmp unreadable.
   const auto check = [&expression]() {
     if (const std::string* name = FirstUnwritableString(expression.Top().cell()))
-      throw CircuitError(kWriteCircuitName, *name);
+      throw ListError(kWriteCircuitName, *name);
   };
   expression.Read(in);
   check();

@@ -96,16 +96,17 @@ class Kernel {
                : netlist_.signal_terminals[event.target].terminal;
   }
 
-  // Shows the message for an event at an output; the evaluator returns 0.
-  int OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
+  // Shows the message for an event at an output; false, which the
+  // evaluator returns to end the run.
+  bool OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
 
   // Settles the circuit before time 0 from the first scheduled value of
   // every pin and constant.
-  int InitialSimulation();
+  bool InitialSimulation();
   // Delivers every event up to the stop time, writing the recorded changes
   // to `out`; counts the events popped.
-  int RunEvents(std::ostream& out, std::uint64_t& count);
-  int ReportUnknowns();
+  bool RunEvents(std::ostream& out, std::uint64_t& count);
+  bool ReportUnknowns();
 
   // Register-transfer lines, with the blank-line rule.
   void LogRegister(const char* kind, std::uint32_t element, ValueId value, std::int32_t time);
@@ -116,7 +117,7 @@ class Kernel {
 
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
-  int Propagate(const Event& event, LineBuffer& out);
+  bool Propagate(const Event& event, LineBuffer& out);
   // An output pattern line: the name (with its blank), the time, the value.
   void AppendLine(const std::string& name, std::int32_t time, ValueId value, LineBuffer& out);
   const std::string& SignalLineName(std::int32_t signal);

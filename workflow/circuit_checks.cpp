@@ -105,7 +105,7 @@ bool CheckInputs(const CircuitCheckContext& context) {
   const Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(context.store, in);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     context.store.Clear();
     ShowError(context.host, context.errors, error.tag(), error.detail() + '\n' + path);
     return false;

@@ -49,8 +49,8 @@ bool Run(const SimulateSetup& setup, Pat& pattern) {
     return simulator.Run(JoinPath(setup.system_folder, "LumoCAD.dly"),
                          JoinPath(setup.work_folder, kExpandedFile),
                          JoinPath(setup.system_folder, "LumoCAD.cmd"), pattern.path(),
-                         JoinPath(setup.work_folder, kOutputFile), RegisterLogPath(setup)) == 1;
-  } catch (const ErrorMessage& error) {
+                         JoinPath(setup.work_folder, kOutputFile), RegisterLogPath(setup));
+  } catch (const ListError& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.
     ShowError(setup.messages, setup.errors, error.tag(), error.detail());

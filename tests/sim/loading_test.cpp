@@ -21,21 +21,20 @@ TEST_F(LoadingTest, MissingFilesAreReportedByName) {
   Write("circuit.lcr", Inverter());
   Write("pattern.lpt", "e\n");
   Simulator simulator({messages, store, nullptr, nullptr, {}});
-  EXPECT_EQ(simulator.Run(Path("none.dly"), Path("circuit.lcr"), "", Path("pattern.lpt"),
-                          Path("out.tmp"), ""),
-            0);
+  EXPECT_FALSE(simulator.Run(Path("none.dly"), Path("circuit.lcr"), "", Path("pattern.lpt"),
+                             Path("out.tmp"), ""));
   EXPECT_EQ(messages.OnlyText(), "遅延ファイル " + Path("none.dly") + " がありません。");
 
   messages.Clear();
   Write("delays.dly", kTestDelays);
-  EXPECT_EQ(simulator.LoadDelays(Path("delays.dly")), 1);
-  EXPECT_EQ(simulator.LoadCircuit(Path("none.lcr")), 0);
+  EXPECT_TRUE(simulator.LoadDelays(Path("delays.dly")));
+  EXPECT_FALSE(simulator.LoadCircuit(Path("none.lcr")));
   EXPECT_EQ(messages.OnlyText(), "回路ファイル " + Path("none.lcr") + " がありません。");
 }
 
 TEST_F(LoadingTest, TheFirstDelayEntryOfANameWins) {
   delays = "((_not (a 0 0) (y 3 3)) (_not (a 0 0) (y 9 9)))";
-  ASSERT_EQ(Run(Inverter(), "a A 2 0 0 10 1\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(Inverter(), "a A 2 0 0 10 1\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(), ElementsAre("c.Y -3 1", "c.A 0 0", "c.A 10 1", "c.Y 13 0"));
 }
 
@@ -43,40 +42,40 @@ TEST_F(LoadingTest, DelaysAreMatchedByPositionInNameOrder) {
   // "Y" sorts after "a" ignoring case, so it is the output's record even
   // though it is listed first.
   delays = "((_not (Y 4 4) (a 0 0)))";
-  ASSERT_EQ(Run(Inverter(), "a A 1 0 0\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(Inverter(), "a A 1 0 0\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(), ElementsAre("c.Y -4 1", "c.A 0 0"));
 }
 
 TEST_F(LoadingTest, ShortDelayEntriesAndUnknownFunctionsAreRefused) {
   delays = "((_not (a 0 0)))";
-  EXPECT_EQ(Run(Inverter(), "a A 1 0 0\ne\n"), 0);
+  EXPECT_FALSE(Run(Inverter(), "a A 1 0 0\ne\n"));
   EXPECT_EQ(messages.OnlyText(), "遅延ファイル " + Path("delays.dly") +
                                      " において，機能 _not の端子の遅延が足りません。");
 
   messages.Clear();
   delays = kTestDelays;
-  EXPECT_EQ(Run(CircuitText("c", {"A"}, {{"h", "half_adder", {{"a", "A"}}}}), "e\n"), 0);
+  EXPECT_FALSE(Run(CircuitText("c", {"A"}, {{"h", "half_adder", {{"a", "A"}}}}), "e\n"));
   EXPECT_EQ(messages.OnlyText(),
             "half_adder は模擬できません。\nhalf_adder の階層設計が不完全です。");
 
   // An element missing one of its function's terminals cannot be evaluated.
   messages.Clear();
-  EXPECT_EQ(Run(CircuitText("c", {"A"}, {{"g", "_and2", {{"a", "A"}, {"y", ""}}}}), "e\n"), 0);
+  EXPECT_FALSE(Run(CircuitText("c", {"A"}, {{"g", "_and2", {{"a", "A"}, {"y", ""}}}}), "e\n"));
   EXPECT_EQ(messages.OnlyText(), "素子 g (_and2) の端子の数が正しくありません。");
 }
 
 TEST_F(LoadingTest, PatternWordsAndStopTime) {
   // No waveform: stop time 100; "i" and "s" words are skipped.
-  EXPECT_EQ(Run(Inverter(), "i s e\n"), 0);  // A stays unknown
+  EXPECT_FALSE(Run(Inverter(), "i s e\n"));  // A stays unknown
   EXPECT_EQ(simulator_->kernel().stop_time(), 100);
 
   messages.Clear();
-  EXPECT_EQ(Run(Inverter(), "a B 1 0 0\ne\n"), 0);
+  EXPECT_FALSE(Run(Inverter(), "a B 1 0 0\ne\n"));
   EXPECT_EQ(messages.OnlyText(), "入力パターンファイルにおいて，端子名 B が間違っています。");
 
   // A waveform cut off before its last value makes no empty event.
   messages.Clear();
-  EXPECT_EQ(Run(Inverter(), "a A 2 0 0 10"), 0);
+  EXPECT_FALSE(Run(Inverter(), "a A 2 0 0 10"));
   EXPECT_EQ(
       messages.OnlyText(),
       "パターンデータの入力中にエラーが起こりました。\n"
@@ -88,7 +87,7 @@ TEST_F(LoadingTest, PatternWordsAndStopTime) {
   Write("delays.dly", kTestDelays);
   simulator.LoadDelays(Path("delays.dly"));
   simulator.LoadCircuit(Path("circuit.lcr"));
-  EXPECT_EQ(simulator.ApplyInputPattern(Path("missing.lpt")), 0);
+  EXPECT_FALSE(simulator.ApplyInputPattern(Path("missing.lpt")));
   EXPECT_EQ(messages.OnlyText(), "コマンドファイル " + Path("missing.lpt") + " がありません。");
 }
 
@@ -99,7 +98,7 @@ TEST_F(LoadingTest, CommandsChooseWhatIsRecorded) {
   // A signal whose name holds "%" is always recorded; save_ele_ter adds one
   // terminal.
   commands = "save_ele_ter 1 g y stop 20 end";
-  ASSERT_EQ(Run(circuit, "a A 2 0 0 10 1\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(circuit, "a A 2 0 0 10 1\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(), ElementsAre("M% -1 1", "g.y -1 1", "c.A 0 0", "c.Y 0 0", "c.A 10 1",
                                          "M% 11 0", "g.y 11 0", "c.Y 12 1"));
 }
@@ -120,7 +119,7 @@ TEST_F(LoadingTest, BadCommandsFailTheRun) {
     messages.Clear();
     commands = c.commands;
     Write("commands.cmd", c.commands);
-    EXPECT_EQ(Run(Inverter(), "a A 1 0 0\ne\n"), 0) << c.commands;
+    EXPECT_FALSE(Run(Inverter(), "a A 1 0 0\ne\n")) << c.commands;
     EXPECT_EQ(messages.OnlyText(), c.message) << c.commands;
   }
 }

@@ -79,7 +79,7 @@ class SimulationTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
 
   // Runs with `delays` (default kTestDelays) and, when set, `commands`.
-  int Run(const std::string& circuit, const std::string& pattern) {
+  bool Run(const std::string& circuit, const std::string& pattern) {
     store.Clear();
     Write("delays.dly", delays);
     Write("circuit.lcr", circuit);
