@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/chain.h"
 #include "circuit/name_index.h"
 #include "circuit/name_order.h"
 #include "circuit/terminal.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -19,7 +19,7 @@ class FunctionRecord;
 // An element of a circuit: a named instance of a function with its terminals.
 // Made, renamed and removed through its Circuit, which keeps it findable by
 // name.
-class Element : public ChainNode<Element>, public NameIndexLinks<Element> {
+class Element : public Linked<Element>, public NameIndexLinks<Element> {
   struct TerminalOrder {
     using is_transparent = void;
     bool operator()(const Terminal* a, const Terminal* b) const {

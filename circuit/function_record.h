@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/chain.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -17,7 +17,7 @@ struct DelayRecord {
 
 // One function name of the store, shared by every element of that function.
 // The simulator fills the two slots: the delay records and the evaluator.
-class FunctionRecord : public ChainNode<FunctionRecord> {
+class FunctionRecord : public Linked<FunctionRecord> {
  public:
   static constexpr std::int32_t kNoEvaluator = -1;
 

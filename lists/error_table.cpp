@@ -1,15 +1,17 @@
 #include "lists/error_table.h"
 
+#include <memory>
+
 namespace lumo {
 
 void ErrorTable::Register(std::string library, std::string tag, std::string call,
                           std::string message) {
-  auto* entry = new ErrorEntry;
+  auto entry = std::make_unique<ErrorEntry>();
   entry->library = std::move(library);
   entry->tag = std::move(tag);
   entry->call = std::move(call);
   entry->message = std::move(message);
-  entries_.PushFront(entry);
+  entries_.PushFront(std::move(entry));
 }
 
 const ErrorEntry* ErrorTable::Find(const std::string& tag) const {

@@ -7,13 +7,13 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/chain.h"
+#include "common/message_host.h"
+#include "common/node_list.h"
+#include "lists/error_message.h"
+#include "lists/error_table.h"
 #include "schematic/draw_records.h"
 #include "schematic/draw_symbols.h"
 #include "schematic/point_index.h"
-#include "common/message_host.h"
-#include "lists/error_message.h"
-#include "lists/error_table.h"
 #include "symbol/symbol.h"
 #include "symbol/symbol_list.h"
 
@@ -172,14 +172,14 @@ class Draw {
   // then holds it.
   bool Write(std::ostream& out, std::string* unwritable = nullptr) const;
 
-  ChainRange<DrawElement> elements() { return elements_.Items(); }
-  ChainRange<const DrawElement> elements() const { return elements_.Items(); }
-  ChainRange<DrawTerminal> terminals() { return terminals_.Items(); }
-  ChainRange<const DrawTerminal> terminals() const { return terminals_.Items(); }
-  ChainRange<DrawLine> lines() { return lines_.Items(); }
-  ChainRange<const DrawLine> lines() const { return lines_.Items(); }
-  ChainRange<DrawJunction> junctions() { return junctions_.Items(); }
-  ChainRange<const DrawJunction> junctions() const { return junctions_.Items(); }
+  NodeRange<DrawElement> elements() { return elements_.Items(); }
+  NodeRange<const DrawElement> elements() const { return elements_.Items(); }
+  NodeRange<DrawTerminal> terminals() { return terminals_.Items(); }
+  NodeRange<const DrawTerminal> terminals() const { return terminals_.Items(); }
+  NodeRange<DrawLine> lines() { return lines_.Items(); }
+  NodeRange<const DrawLine> lines() const { return lines_.Items(); }
+  NodeRange<DrawJunction> junctions() { return junctions_.Items(); }
+  NodeRange<const DrawJunction> junctions() const { return junctions_.Items(); }
   DrawElement* first_element() const { return elements_.head(); }
   DrawTerminal* first_terminal() const { return terminals_.head(); }
   DrawLine* first_line() const { return lines_.head(); }
@@ -218,10 +218,10 @@ class Draw {
   std::string path_ = "?";
   std::string folder_;
   std::string circuit_name_ = "?";
-  Chain<DrawElement> elements_;
-  Chain<DrawTerminal> terminals_;
-  Chain<DrawLine> lines_;
-  Chain<DrawJunction> junctions_;
+  NodeList<DrawElement> elements_;
+  NodeList<DrawTerminal> terminals_;
+  NodeList<DrawLine> lines_;
+  NodeList<DrawJunction> junctions_;
   PointIndex<DrawElement> element_index_;
   PointIndex<DrawTerminal> terminal_index_;
   PointIndex<DrawJunction> junction_index_;
