@@ -94,10 +94,6 @@ class Element : public Linked<Element>, public NameIndexLinks<Element> {
   // A terminal added during a walk may or may not be met by it.
   TerminalRange terminals() const { return TerminalRange(terminals_); }
 
-  // Simulator data: a free slot for per-element state (the contents of a
-  // memory element); -1 when unused.
-  std::int32_t simulator_slot = -1;
-
  private:
   friend class Circuit;
 

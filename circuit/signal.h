@@ -28,9 +28,6 @@ class Signal : public Linked<Signal>, public NameIndexLinks<Signal> {
   // A walk must not move the terminal it stands on to another signal.
   TerminalRange terminals() const { return TerminalRange(first_); }
 
-  // Simulator data: 'y' records the signal's changes.
-  char save = 'n';
-
  private:
   friend class Circuit;
   friend class Terminal;

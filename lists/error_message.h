@@ -17,7 +17,6 @@ class ListError {
 
   const std::string& tag() const { return tag_; }
   const std::string& detail() const { return detail_; }
-  void set_detail(std::string detail) { detail_ = std::move(detail); }
 
  private:
   std::string tag_;

@@ -67,10 +67,6 @@ class Mem {
   const MemWord* FindWord(int memory, MemAddress address) const {
     return memories_.at(memory).words.Find(address);
   }
-  // Removes the first word of that address; false when there is none.
-  bool RemoveWord(int memory, MemAddress address) {
-    return memories_.at(memory).words.Remove(address);
-  }
 
  private:
   MessageHost* host_;

@@ -47,7 +47,7 @@ Simulator::Simulator(SimulatorSetup setup)
 
 bool Simulator::Run(const std::string& delay_path, const std::string& circuit_path,
                     const std::string& command_path, const std::string& pattern_path,
-                    const std::string& output_path, const std::string& /*register_log_path*/) {
+                    const std::string& output_path) {
   const std::time_t start = std::time(nullptr);
   if (!LoadDelays(delay_path) || !LoadCircuit(circuit_path) || !ApplyInputPattern(pattern_path) ||
       !ReadCommands(command_path))
@@ -117,9 +117,7 @@ bool Simulator::LoadCircuit(const std::string& path) {
     e.io = &element == io_;
     netlist.elements.push_back(e);
     netlist.element_names.push_back(element.name());
-    for (Terminal& terminal : element.terminals()) {
-      terminal.value = "x";
-      terminal.save = e.io ? 'y' : 'n';
+    for (const Terminal& terminal : element.terminals()) {
       terminal_index_.emplace(&terminal, static_cast<std::uint32_t>(netlist.terminals.size()));
       const auto t = static_cast<std::uint32_t>(netlist.terminals.size());
       netlist.terminals.push_back({Netlist::kNoSignal, index, Netlist::kUnconnected | t, e.io});
@@ -127,13 +125,13 @@ bool Simulator::LoadCircuit(const std::string& path) {
       netlist.terminal_names.push_back(terminal.name());
     }
   }
-  for (Signal& signal : circuit_->signals()) {
+  for (const Signal& signal : circuit_->signals()) {
     const auto index = static_cast<std::int32_t>(netlist.signals.size());
     signal_index_.emplace(&signal, index);
-    signal.save = signal.name().find('%') != std::string::npos ? 'y' : 'n';
     Netlist::Signal s;
     s.first = static_cast<std::uint32_t>(netlist.signal_terminals.size());
-    s.save = signal.save == 'y';
+    // A signal whose name holds '%' has its changes recorded.
+    s.save = signal.name().find('%') != std::string::npos;
     for (const Terminal& terminal : signal.terminals()) {
       const std::uint32_t t = terminal_index_.at(&terminal);
       Netlist::Fanout fanout;
@@ -237,10 +235,8 @@ bool Simulator::LoadMemoryData(std::istream& in) {
 }
 
 void Simulator::SaveSignal(const Signal& signal) {
-  for (const Terminal& terminal : signal.terminals()) {
-    const_cast<Terminal&>(terminal).save = 'y';
+  for (const Terminal& terminal : signal.terminals())
     kernel_.netlist().terminals[terminal_index_.at(&terminal)].save = true;
-  }
 }
 
 bool Simulator::ReadCommands(const std::string& path) {
@@ -270,13 +266,13 @@ bool Simulator::ReadCommands(const std::string& path) {
         ReadWord(in, element_name);
         ReadWord(in, terminal_name);
         const Element* element = circuit_->FindElement(element_name);
-        Terminal* terminal = element != nullptr ? element->FindTerminal(terminal_name) : nullptr;
+        const Terminal* terminal =
+            element != nullptr ? element->FindTerminal(terminal_name) : nullptr;
         if (terminal == nullptr) {
           kernel_.Warn("savEele_ter コマンドが誤っています。\n素子.端子 " + element_name + "." +
                        terminal_name + " はありません。");
           return false;
         }
-        terminal->save = 'y';
         kernel_.netlist().terminals[terminal_index_.at(terminal)].save = true;
       }
     } else if (word == "stop" && ReadInt(in, count)) {
@@ -314,7 +310,6 @@ bool Simulator::BindEvaluators() {
                    " の階層設計が不完全です。");
       return false;
     }
-    record.evaluator = static_cast<std::int32_t>(primitive);
     const std::uint32_t index = function_index_.at(&record);
     primitives[index] = primitive;
     for (const DelayRecord& delay : record.delays())

@@ -38,7 +38,7 @@ class Simulator {
 
   bool Run(const std::string& delay_path, const std::string& circuit_path,
            const std::string& command_path, const std::string& pattern_path,
-           const std::string& output_path, const std::string& register_log_path);
+           const std::string& output_path);
 
   bool LoadDelays(const std::string& path);
   bool LoadCircuit(const std::string& path);
@@ -49,7 +49,6 @@ class Simulator {
 
   Kernel& kernel() { return kernel_; }
   std::uint64_t event_count() const { return event_count_; }
-  std::int32_t latest_input_time() const { return latest_input_time_; }
   const std::string& delay_path() const { return delay_path_; }
 
  private:

@@ -49,7 +49,7 @@ bool Run(const SimulateSetup& setup, Pat& pattern) {
     return simulator.Run(JoinPath(setup.system_folder, "LumoCAD.dly"),
                          JoinPath(setup.work_folder, kExpandedFile),
                          JoinPath(setup.system_folder, "LumoCAD.cmd"), pattern.path(),
-                         JoinPath(setup.work_folder, kOutputFile), RegisterLogPath(setup));
+                         JoinPath(setup.work_folder, kOutputFile));
   } catch (const ListError& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.

@@ -22,7 +22,7 @@ TEST_F(LoadingTest, MissingFilesAreReportedByName) {
   Write("pattern.lpt", "e\n");
   Simulator simulator({messages, store, nullptr, nullptr, {}});
   EXPECT_FALSE(simulator.Run(Path("none.dly"), Path("circuit.lcr"), "", Path("pattern.lpt"),
-                             Path("out.tmp"), ""));
+                             Path("out.tmp")));
   EXPECT_EQ(messages.OnlyText(), "遅延ファイル " + Path("none.dly") + " がありません。");
 
   messages.Clear();

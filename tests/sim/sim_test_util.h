@@ -88,7 +88,7 @@ class SimulationTest : public ::testing::Test {
     simulator_ =
         std::make_unique<Simulator>(SimulatorSetup{messages, store, &log, &statistics, {}});
     return simulator_->Run(Path("delays.dly"), Path("circuit.lcr"), Path("commands.cmd"),
-                           Path("pattern.lpt"), Path("out.tmp"), Path("reg.tmp"));
+                           Path("pattern.lpt"), Path("out.tmp"));
   }
 
   std::vector<std::string> OutputLines() const {

@@ -76,7 +76,7 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
   try {
     const bool simulated =
         simulator.Run(options["--delays"], options["--circuit"], options["--commands"],
-                      options["--pattern"], options["--out"], options["--reglog"]);
+                      options["--pattern"], options["--out"]);
     return simulated ? kOk : kFailed;
   } catch (const ListError& error) {
     ErrorTable table;
