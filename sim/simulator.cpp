@@ -1,11 +1,12 @@
 #include "sim/simulator.h"
 
-#include <charconv>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "circuit/circuit_file.h"
+#include "common/decimal.h"
 #include "common/read_word.h"
 #include "lists/list.h"
 #include "pattern/hex.h"
@@ -15,17 +16,12 @@ namespace lumo {
 
 namespace {
 
-bool ParseInt(const std::string& word, std::int32_t& value) {
-  const char* begin = word.data();
-  const char* end = word.data() + word.size();
-  if (begin != end && *begin == '+') ++begin;
-  const auto [stop, error] = std::from_chars(begin, end, value);
-  return error == std::errc() && stop == end && begin != end;
-}
-
 bool ReadInt(std::istream& in, std::int32_t& value) {
   std::string word;
-  return static_cast<bool>(ReadWord(in, word)) && ParseInt(word, value);
+  if (!ReadWord(in, word)) return false;
+  const std::optional<std::int32_t> parsed = ParseDecimal(word);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
 }
 
 // Hexadecimal text as a value string, bit 0 first.

@@ -81,6 +81,19 @@ TEST_F(LoadingTest, PatternWordsAndStopTime) {
       "パターンデータの入力中にエラーが起こりました。\n"
       "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでした。");
 
+  // The pattern's counts and times are read like every other number: a
+  // doubled sign is damage.
+  for (const char* pattern : {"a A +-1 0 0\ne\n", "a A 1 +-5 0\ne\n"}) {
+    messages.Clear();
+    EXPECT_FALSE(Run(Inverter(), pattern)) << pattern;
+    EXPECT_EQ(
+        messages.OnlyText(),
+        "パターンデータの入力中にエラーが起こりました。\n"
+        "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでし"
+        "た。")
+        << pattern;
+  }
+
   messages.Clear();
   Write("circuit.lcr", Inverter());
   Simulator simulator({messages, store, nullptr, nullptr, {}});
@@ -114,6 +127,10 @@ TEST_F(LoadingTest, BadCommandsFailTheRun) {
       {"save_sig 1 Q end", "save_sig コマンドが誤っています。\n信号 Q はありません。"},
       {"save_ele_ter 1 g q end",
        "savEele_ter コマンドが誤っています。\n素子.端子 g.q はありません。"},
+      // A number is a whole decimal word with at most one sign.
+      {"stop +-5 end", "コマンド stop が誤っています。"},
+      {"save_sig +-1 A end", "コマンド save_sig が誤っています。"},
+      {"stop 2147483648 end", "コマンド stop が誤っています。"},
   };
   for (const auto& c : cases) {
     messages.Clear();
