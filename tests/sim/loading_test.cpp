@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include "lists/error_message.h"
 #include "tests/sim/sim_test_util.h"
 
 namespace lumo::testing {
@@ -44,6 +45,16 @@ TEST_F(LoadingTest, DelaysAreMatchedByPositionInNameOrder) {
   delays = "((_not (Y 4 4) (a 0 0)))";
   ASSERT_TRUE(Run(Inverter(), "a A 1 0 0\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(), ElementsAre("c.Y -4 1", "c.A 0 0"));
+}
+
+TEST_F(LoadingTest, ADelayWithADoubledSignIsNoNumberAndRaisesTheListError) {
+  delays = "((_not (a 0 0) (y +-5 1)))";
+  try {
+    Run(Inverter(), "a A 1 0 0\ne\n");
+    ADD_FAILURE() << "+-5 read as a delay";
+  } catch (const ListError& error) {
+    EXPECT_EQ(error.tag(), "ListPosition::Long");
+  }
 }
 
 TEST_F(LoadingTest, ShortDelayEntriesAndUnknownFunctionsAreRefused) {
