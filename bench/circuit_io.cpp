@@ -63,7 +63,7 @@ int main(int argc, char** argv) {
       lumo::CircuitStore store;
       const lumo::Circuit& made = MakeCircuit(store, size);
       const double write_ms = BestOf(kRepeats, [&] {
-        if (!lumo::WriteCircuitFile(made, path)) throw lumo::ErrorMessage("write", path);
+        if (!lumo::WriteCircuitFile(made, path)) throw lumo::ListError("write", path);
       });
       const auto bytes = std::filesystem::file_size(path);
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         read_ms = std::min(read_ms, Milliseconds(Clock::now() - start));
         start = Clock::now();
         if (circuit == nullptr || !lumo::WriteCircuitFile(*circuit, again))
-          throw lumo::ErrorMessage("read", path);
+          throw lumo::ListError("read", path);
         rewrite_ms = std::min(rewrite_ms, Milliseconds(Clock::now() - start));
       }
       std::filesystem::remove(again);
@@ -100,7 +100,7 @@ int main(int argc, char** argv) {
       std::printf("%9d pins added in reverse name order to one element: %.1f ms\n", pins,
                   Milliseconds(Clock::now() - start));
     }
-  } catch (const lumo::ErrorMessage& error) {
+  } catch (const lumo::ListError& error) {
     std::fprintf(stderr, "circuit_io: %s %s\n", error.tag().c_str(), error.detail().c_str());
     std::filesystem::remove(path);
     return 1;

@@ -35,7 +35,7 @@ using lumo::Draw;
 void Fill(Draw& draw, const lumo::SymbolList& symbols, int columns, int rows, int dx, int dy) {
   std::vector<const lumo::Symbol*> gates;
   for (const lumo::Symbol& symbol : symbols)
-    if (!symbol.terminals.Empty()) gates.push_back(&symbol);
+    if (!symbol.terminals.empty()) gates.push_back(&symbol);
   int n = 0;
   for (int row = 0; row < rows; ++row) {
     for (int column = 0; column < columns; ++column, ++n) {

@@ -5,11 +5,11 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/chain.h"
 #include "circuit/element.h"
 #include "circuit/function_record.h"
 #include "circuit/name_index.h"
 #include "circuit/signal.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -21,7 +21,7 @@ namespace lumo {
 //
 // Walking a list while removing: take next() before removing the current
 // record.
-class Circuit : public ChainNode<Circuit> {
+class Circuit : public Linked<Circuit> {
  public:
   explicit Circuit(std::string name) : name_(std::move(name)) {}
   Circuit(const Circuit&) = delete;
@@ -42,8 +42,8 @@ class Circuit : public ChainNode<Circuit> {
   void RenameElement(Element& element, std::string name);
   Element* first_element() const { return elements_.head(); }
   std::size_t element_count() const { return elements_.size(); }
-  ChainRange<Element> elements() { return elements_.Items(); }
-  ChainRange<const Element> elements() const { return elements_.Items(); }
+  NodeRange<Element> elements() { return elements_.Items(); }
+  NodeRange<const Element> elements() const { return elements_.Items(); }
 
   // Signals, newest first.
   Signal& AddSignal(std::string name);
@@ -58,13 +58,13 @@ class Circuit : public ChainNode<Circuit> {
   void MergeSignal(Signal& from, Signal& into);
   Signal* first_signal() const { return signals_.head(); }
   std::size_t signal_count() const { return signals_.size(); }
-  ChainRange<Signal> signals() { return signals_.Items(); }
-  ChainRange<const Signal> signals() const { return signals_.Items(); }
+  NodeRange<Signal> signals() { return signals_.Items(); }
+  NodeRange<const Signal> signals() const { return signals_.Items(); }
 
  private:
   std::string name_;
-  Chain<Element> elements_;
-  Chain<Signal> signals_;
+  NodeList<Element> elements_;
+  NodeList<Signal> signals_;
   NameIndex<Element> element_index_;
   NameIndex<Signal> signal_index_;
   // Ranks given to new records; a new record outranks every older one.

@@ -7,14 +7,8 @@ namespace lumo {
 
 inline constexpr const char* kCircuitLibrary = "回路ライブラリー";
 
-// Raised by the circuit reader and writer: a tag of the circuit library's
-// table and a detail (the offending entry or name).
-class CircuitError : public ErrorMessage {
- public:
-  using ErrorMessage::ErrorMessage;
-};
-
-// Tags of the circuit library.
+// Tags of the circuit library: the circuit reader and writer raise a
+// ListError with one of them and a detail (the offending entry or name).
 inline constexpr const char* kReadCircuitName = "CircuitStore::ReadCircuit name";
 inline constexpr const char* kReadCircuitElementEntry = "CircuitStore::ReadCircuit element entry";
 inline constexpr const char* kReadCircuitSignalEntry = "CircuitStore::ReadCircuit signal entry";
@@ -26,8 +20,7 @@ inline constexpr const char* kReadCircuitUnknownSignal = "CircuitStore::ReadCirc
 inline constexpr const char* kWriteCircuitName = "CircuitStore::WriteCircuit name";
 
 // Fills the circuit library's entries into `table` (the application keeps one
-// table for every library, so a reader's ListError and CircuitError are both
-// found there).
+// table for every library, so every tag a reader raises is found there).
 void RegisterCircuitErrors(ErrorTable& table);
 
 }  // namespace lumo

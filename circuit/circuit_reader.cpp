@@ -26,7 +26,7 @@ const std::string* NameAt(const ListCell* entry, int index) {
 }
 
 [[noreturn]] void Reject(const char* tag, const List& entry) {
-  throw CircuitError(tag, MessageForm(entry.Top().cell()));
+  throw ListError(tag, MessageForm(entry.Top().cell()));
 }
 
 // Reads the entries of one section up to its closing empty list.

@@ -7,9 +7,9 @@
 #include <string_view>
 #include <unordered_map>
 
-#include "circuit/chain.h"
 #include "circuit/circuit.h"
 #include "circuit/function_record.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -29,8 +29,8 @@ class CircuitStore {
   void RemoveCircuit(Circuit& circuit);
   Circuit* first_circuit() const { return circuits_.head(); }
   std::size_t circuit_count() const { return circuits_.size(); }
-  ChainRange<Circuit> circuits() { return circuits_.Items(); }
-  ChainRange<const Circuit> circuits() const { return circuits_.Items(); }
+  NodeRange<Circuit> circuits() { return circuits_.Items(); }
+  NodeRange<const Circuit> circuits() const { return circuits_.Items(); }
 
   // The record of a function name, made and put at the head of the registry
   // when the name is new.
@@ -38,8 +38,8 @@ class CircuitStore {
   FunctionRecord* FindFunction(std::string_view name) const;
   FunctionRecord* first_function() const { return functions_.head(); }
   std::size_t function_count() const { return functions_.size(); }
-  ChainRange<FunctionRecord> functions() { return functions_.Items(); }
-  ChainRange<const FunctionRecord> functions() const { return functions_.Items(); }
+  NodeRange<FunctionRecord> functions() { return functions_.Items(); }
+  NodeRange<const FunctionRecord> functions() const { return functions_.Items(); }
 
   // Frees every circuit and every function record.
   void Clear();
@@ -58,9 +58,9 @@ class CircuitStore {
   };
   // Declared first so the circuits, whose elements refer to the records, go
   // first.
-  Chain<FunctionRecord> functions_;
+  NodeList<FunctionRecord> functions_;
   std::unordered_map<std::string, FunctionRecord*, Hash, std::equal_to<>> function_index_;
-  Chain<Circuit> circuits_;
+  NodeList<Circuit> circuits_;
 };
 
 }  // namespace lumo

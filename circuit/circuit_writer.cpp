@@ -20,7 +20,7 @@ constexpr std::size_t kMaxNameBytes = 99;
 constexpr std::size_t kWrapWidth = 60;
 
 void CheckName(const std::string& name) {
-  if (!IsWritableName(name)) throw CircuitError(kWriteCircuitName, name);
+  if (!IsWritableName(name)) throw ListError(kWriteCircuitName, name);
 }
 
 void CheckNames(const Circuit& circuit) {

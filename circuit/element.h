@@ -7,10 +7,10 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/chain.h"
 #include "circuit/name_index.h"
 #include "circuit/name_order.h"
 #include "circuit/terminal.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -19,7 +19,7 @@ class FunctionRecord;
 // An element of a circuit: a named instance of a function with its terminals.
 // Made, renamed and removed through its Circuit, which keeps it findable by
 // name.
-class Element : public ChainNode<Element>, public NameIndexLinks<Element> {
+class Element : public Linked<Element>, public NameIndexLinks<Element> {
   struct TerminalOrder {
     using is_transparent = void;
     bool operator()(const Terminal* a, const Terminal* b) const {
@@ -93,10 +93,6 @@ class Element : public ChainNode<Element>, public NameIndexLinks<Element> {
   std::size_t terminal_count() const { return terminals_.size(); }
   // A terminal added during a walk may or may not be met by it.
   TerminalRange terminals() const { return TerminalRange(terminals_); }
-
-  // Simulator data: a free slot for per-element state (the contents of a
-  // memory element); -1 when unused.
-  std::int32_t simulator_slot = -1;
 
  private:
   friend class Circuit;

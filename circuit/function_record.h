@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "circuit/chain.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
@@ -15,12 +15,10 @@ struct DelayRecord {
   std::int32_t to1 = 0;
 };
 
-// One function name of the store, shared by every element of that function.
-// The simulator fills the two slots: the delay records and the evaluator.
-class FunctionRecord : public ChainNode<FunctionRecord> {
+// One function name of the store, shared by every element of that function,
+// with the delay records the simulator's delay table gives it.
+class FunctionRecord : public Linked<FunctionRecord> {
  public:
-  static constexpr std::int32_t kNoEvaluator = -1;
-
   explicit FunctionRecord(std::string name) : name_(std::move(name)) {}
   FunctionRecord(const FunctionRecord&) = delete;
   FunctionRecord& operator=(const FunctionRecord&) = delete;
@@ -34,9 +32,6 @@ class FunctionRecord : public ChainNode<FunctionRecord> {
   // The records in that order. Records added out of order are put in place
   // here, by one stable sort, so loading stays n log n.
   const std::vector<DelayRecord>& delays() const;
-
-  // The simulator's evaluator for this function, as its own id.
-  std::int32_t evaluator = kNoEvaluator;
 
  private:
   std::string name_;

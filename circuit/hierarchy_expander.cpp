@@ -107,13 +107,12 @@ void WriteTiming(std::ostream& out, std::int64_t seconds, std::size_t element_ex
 
 HierarchyExpander::HierarchyExpander(CircuitStore& store, MessageHost& host,
                                      const ErrorTable& errors, std::ostream& statistics,
-                                     BusSignalCounter& bus_signals, void* owner)
+                                     BusSignalCounter& bus_signals)
     : store_(store),
       host_(host),
       errors_(errors),
       statistics_(statistics),
       bus_signals_(bus_signals),
-      owner_(owner),
       clock_([] { return static_cast<std::int64_t>(std::time(nullptr)); }) {}
 
 bool HierarchyExpander::Expand(const std::string& circuit_path, const std::string& output_path,
@@ -125,7 +124,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
   WriteStatistics(statistics_, *top);
 
   SubCircuitFiles files(parts_folder, work_folder);
-  InstanceReplacer replacer(store_, *top, host_, owner_, [&files](const FunctionRecord& function) {
+  InstanceReplacer replacer(store_, *top, host_, [&files](const FunctionRecord& function) {
     return !files.PathOf(function.name()).empty();
   });
   replacer.set_element_limit(element_limit_);
@@ -143,8 +142,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
     if (sub == nullptr) return false;
     if (FunctionNameKey(sub->name()) != FunctionNameKey(function)) {
       // Its instances would never be found.
-      host_.Warn("回路ファイル " + path + " の回路名 " + sub->name() + " がファイル名と違います。",
-                 owner_);
+      host_.Warn("回路ファイル " + path + " の回路名 " + sub->name() + " がファイル名と違います。");
       return false;
     }
     const std::optional<std::size_t> replaced = replacer.Replace(*sub);
@@ -164,7 +162,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
 }
 
 std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub, Circuit& parent) {
-  InstanceReplacer replacer(store_, parent, host_, owner_);
+  InstanceReplacer replacer(store_, parent, host_);
   replacer.set_element_limit(element_limit_);
   return replacer.Replace(sub);
 }
@@ -177,7 +175,7 @@ Circuit* HierarchyExpander::ReadTop(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   std::error_code error;
   if (!in || std::filesystem::is_directory(path, error)) {
-    host_.Warn("回路ファイル " + path + " がありません。", owner_);
+    host_.Warn("回路ファイル " + path + " がありません。");
     return nullptr;
   }
   return ReadFrom(path, in);
@@ -189,22 +187,22 @@ Circuit* HierarchyExpander::ReadFrom(const std::string& path, std::istream& in) 
   Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(store_, in);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     std::string detail = error.detail();
     if (!detail.empty() && detail.back() != '\n') detail += '\n';
-    ShowError(host_, errors_, error.tag(), detail + path, owner_);
+    ShowError(host_, errors_, error.tag(), detail + path);
     return nullptr;
   }
-  if (circuit == nullptr) host_.Warn("回路ファイル " + path + " に回路がありません。", owner_);
+  if (circuit == nullptr) host_.Warn("回路ファイル " + path + " に回路がありません。");
   return circuit;
 }
 
 bool HierarchyExpander::WriteResult(const Circuit& circuit, const std::string& path) {
   try {
     if (WriteCircuitFile(circuit, path)) return true;
-    host_.Warn("ファイル " + path + " に書き込めません。", owner_);
-  } catch (const ErrorMessage& error) {
-    ShowError(host_, errors_, error.tag(), error.detail() + '\n' + path, owner_);
+    host_.Warn("ファイル " + path + " に書き込めません。");
+  } catch (const ListError& error) {
+    ShowError(host_, errors_, error.tag(), error.detail() + '\n' + path);
   }
   return false;
 }

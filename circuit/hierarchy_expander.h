@@ -32,9 +32,9 @@ class HierarchyExpander {
 
   // `errors` holds the list and circuit libraries' entries (for damaged
   // files); `bus_signals` numbers the "*ms" signals across the whole program
-  // run; `owner` is handed to every message.
+  // run.
   HierarchyExpander(CircuitStore& store, MessageHost& host, const ErrorTable& errors,
-                    std::ostream& statistics, BusSignalCounter& bus_signals, void* owner = nullptr);
+                    std::ostream& statistics, BusSignalCounter& bus_signals);
 
   // Reads `circuit_path`, expands it and writes the result to `output_path`
   // (replacing the file only once it is complete). False after a message;
@@ -67,7 +67,6 @@ class HierarchyExpander {
   const ErrorTable& errors_;
   std::ostream& statistics_;
   BusSignalCounter& bus_signals_;
-  void* owner_;
   Clock clock_;
   std::size_t element_limit_ = InstanceReplacer::kDefaultElementLimit;
 };

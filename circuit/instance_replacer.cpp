@@ -24,12 +24,8 @@ bool IsGlobal(const std::string& name) {
 }  // namespace
 
 InstanceReplacer::InstanceReplacer(CircuitStore& store, Circuit& parent, MessageHost& host,
-                                   void* owner, IsSubCircuit is_sub_circuit)
-    : store_(store),
-      parent_(parent),
-      host_(host),
-      owner_(owner),
-      is_sub_circuit_(std::move(is_sub_circuit)) {
+                                   IsSubCircuit is_sub_circuit)
+    : store_(store), parent_(parent), host_(host), is_sub_circuit_(std::move(is_sub_circuit)) {
   levels_.push_back(Level{parent.name(), FunctionNameKey(parent.name()), nullptr});
   const Element* pins = parent.IoPseudoElement();
   std::vector<Element*> in_list_order;
@@ -89,8 +85,7 @@ void InstanceReplacer::ReportCycle(const Circuit& sub, const Element& instance, 
     cycle += **name + " → ";
   cycle += sub.name();
   host_.Warn("回路 " + sub.name() + " は自分自身を含んでいます（" + cycle + "）。\n素子 " +
-                 instance.name() + " を展開できません。",
-             owner_);
+             instance.name() + " を展開できません。");
 }
 
 std::optional<std::size_t> InstanceReplacer::Replace(const Circuit& sub) {
@@ -116,9 +111,8 @@ std::optional<std::size_t> InstanceReplacer::Replace(const Circuit& sub) {
         parent_.element_count() - 1 + sub.element_count() - (sub.IoPseudoElement() ? 1 : 0);
     if (grown > element_limit_) {
       host_.Warn("展開した回路の素子数が " + std::to_string(element_limit_) +
-                     " を超えるため、素子 " + instance.name() + "(" + sub.name() +
-                     ") を展開できません。",
-                 owner_);
+                 " を超えるため、素子 " + instance.name() + "(" + sub.name() +
+                 ") を展開できません。");
       return std::nullopt;
     }
     levels_.push_back(Level{sub.name(), key, level});
@@ -165,7 +159,7 @@ Signal& InstanceReplacer::OutsideSignal(const std::string& prefix, const Signal&
 bool InstanceReplacer::JoinPins(const Circuit& sub, Element& instance, Element* inside_pins) {
   const std::string& c = sub.name();
   const auto symbol_has_more = [&] {
-    host_.Warn("シンボル " + c + " の端子数が回路 " + c + " の入出力端子数より多い。", owner_);
+    host_.Warn("シンボル " + c + " の端子数が回路 " + c + " の入出力端子数より多い。");
     return false;
   };
   if (inside_pins == nullptr) return instance.terminal_count() == 0 || symbol_has_more();
@@ -180,27 +174,24 @@ bool InstanceReplacer::JoinPins(const Circuit& sub, Element& instance, Element* 
     if (i == inside.end() && o == outside.end()) return true;
     if (i == inside.end()) return symbol_has_more();
     if (o == outside.end()) {
-      host_.Warn("回路 " + c + " の入出力端子数がシンボル " + c + " の端子数より多い。", owner_);
+      host_.Warn("回路 " + c + " の入出力端子数がシンボル " + c + " の端子数より多い。");
       return false;
     }
     if (o->name() != i->name()) {
       host_.Warn("回路 " + c + " の入出力端子に " + o->name() + " がないか，またはシンボル " + c +
-                     " の端子に " + i->name() + " がありません。",
-                 owner_);
+                 " の端子に " + i->name() + " がありません。");
       return false;
     }
     Signal* outer_signal = o->signal();
     Signal* inner_signal = i->signal();
     if (outer_signal == nullptr) {
       host_.Warn("素子 " + instance.name() + "(" + c + ") の端子 " + o->name() +
-                     " に信号が接続されていません。",
-                 owner_);
+                 " に信号が接続されていません。");
       return false;
     }
     if (inner_signal == nullptr) {
       host_.Warn("回路 " + c + " の入出力端子 " + i->name() +
-                     " が回路内の信号に接続されていません（素子 " + instance.name() + "）。",
-                 owner_);
+                 " が回路内の信号に接続されていません（素子 " + instance.name() + "）。");
       return false;
     }
     o->Disconnect();

@@ -33,7 +33,7 @@ class InstanceReplacer {
   // scan's candidates); asked once per function.
   using IsSubCircuit = std::function<bool(const FunctionRecord&)>;
 
-  InstanceReplacer(CircuitStore& store, Circuit& parent, MessageHost& host, void* owner,
+  InstanceReplacer(CircuitStore& store, Circuit& parent, MessageHost& host,
                    IsSubCircuit is_sub_circuit = {});
   InstanceReplacer(const InstanceReplacer&) = delete;
   InstanceReplacer& operator=(const InstanceReplacer&) = delete;
@@ -87,7 +87,6 @@ class InstanceReplacer {
   CircuitStore& store_;
   Circuit& parent_;
   MessageHost& host_;
-  void* owner_;
   IsSubCircuit is_sub_circuit_;
   std::size_t element_limit_ = kDefaultElementLimit;
 

@@ -4,19 +4,18 @@
 #include <iterator>
 #include <string>
 
-#include "circuit/chain.h"
-#include "circuit/link_range.h"
 #include "circuit/name_index.h"
 #include "circuit/terminal.h"
+#include "common/node_list.h"
 
 namespace lumo {
 
 // A net of a circuit. Made, renamed and removed through its Circuit, which
 // keeps it findable by name.
-class Signal : public ChainNode<Signal>, public NameIndexLinks<Signal> {
+class Signal : public Linked<Signal>, public NameIndexLinks<Signal> {
  public:
   // The terminals on the signal, newest first.
-  using TerminalRange = LinkRange<Terminal, &Terminal::next_on_signal>;
+  using TerminalRange = NodeRange<Terminal, &Terminal::next_on_signal>;
 
   explicit Signal(std::string name) : name_(std::move(name)) {}
   Signal(const Signal&) = delete;
@@ -28,9 +27,6 @@ class Signal : public ChainNode<Signal>, public NameIndexLinks<Signal> {
   bool HasTerminals() const { return first_ != nullptr; }
   // A walk must not move the terminal it stands on to another signal.
   TerminalRange terminals() const { return TerminalRange(first_); }
-
-  // Simulator data: 'y' records the signal's changes.
-  char save = 'n';
 
  private:
   friend class Circuit;

@@ -28,12 +28,6 @@ class Terminal {
   // Takes the terminal off its signal; nothing when unconnected.
   void Disconnect();
 
-  // Simulator data: the current value string, a free index and the save
-  // flag ('y' records the terminal's changes).
-  std::string value = "x";
-  std::int32_t index = 0;
-  char save = 'n';
-
  private:
   friend class Element;
   Terminal(std::string name, Element& element) : name_(std::move(name)), element_(&element) {}

@@ -99,11 +99,9 @@ class DisplayLib {
 
   int cell_width() const { return cell_width_; }
   int cell_height() const { return cell_height_; }
-  bool print_mode() const { return print_; }
   int text_orientation() const { return text_orientation_; }
   const QPen& pen() const { return pen_; }
   const QBrush& brush() const { return brush_; }
-  const QColor& text_color() const { return text_color_; }
   const std::array<int, 256>& top_table() const { return top_; }
   const std::array<int, 256>& bottom_table() const { return bottom_; }
 

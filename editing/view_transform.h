@@ -23,7 +23,6 @@ class ViewTransform {
   std::int64_t extent(int axis) const { return extent_[axis]; }
   std::int64_t origin(int axis) const { return origin_[axis]; }
   double scale() const { return scale_; }
-  void set_scale(double scale) { scale_ = scale; }
   void set_origin(std::int64_t x, std::int64_t y) {
     origin_[0] = x;
     origin_[1] = y;

@@ -1,15 +1,17 @@
 #include "lists/error_table.h"
 
+#include <memory>
+
 namespace lumo {
 
 void ErrorTable::Register(std::string library, std::string tag, std::string call,
                           std::string message) {
-  auto* entry = new ErrorEntry;
+  auto entry = std::make_unique<ErrorEntry>();
   entry->library = std::move(library);
   entry->tag = std::move(tag);
   entry->call = std::move(call);
   entry->message = std::move(message);
-  entries_.PushFront(entry);
+  entries_.PushFront(std::move(entry));
 }
 
 const ErrorEntry* ErrorTable::Find(const std::string& tag) const {
@@ -33,9 +35,8 @@ std::string ErrorText(const ErrorTable& table, const std::string& tag, const std
 }
 
 MessageAnswer ShowError(MessageHost& host, const ErrorTable& table, const std::string& tag,
-                        const std::string& detail, void* owner) {
-  return host.Show(Message{
-      ErrorText(table, tag, detail), {}, MessageIcon::kWarning, MessageButtons::kOk, owner});
+                        const std::string& detail) {
+  return host.Warn(ErrorText(table, tag, detail));
 }
 
 }  // namespace lumo

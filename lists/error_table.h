@@ -36,6 +36,6 @@ std::string ErrorText(const ErrorTable& table, const std::string& tag,
 
 // Shows the error text in a warning box with an OK button.
 MessageAnswer ShowError(MessageHost& host, const ErrorTable& table, const std::string& tag,
-                        const std::string& detail = {}, void* owner = nullptr);
+                        const std::string& detail = {});
 
 }  // namespace lumo

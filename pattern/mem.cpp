@@ -8,7 +8,7 @@
 
 namespace lumo {
 
-Mem::Mem(MessageHost& host, void* owner) : host_(&host), owner_(owner), memories_(kMemCapacity) {}
+Mem::Mem(MessageHost& host) : host_(&host), memories_(kMemCapacity) {}
 
 void Mem::set_count(int count) {
   count_ = std::clamp(count, 0, kMemCapacity);
@@ -64,7 +64,7 @@ bool Mem::ReadMemory(std::istream& in) {
 }
 
 void Mem::ShowDamagedWarning() const {
-  host_->Warn(kDamagedMemoryText, owner_);
+  host_->Warn(kDamagedMemoryText);
 }
 
 void Mem::WriteMemories(std::ostream& out) const {

@@ -31,13 +31,9 @@ class Mem {
     kTruncated,  // the input ended before `z`; the words read so far stay
   };
 
-  // `owner` is the window that owns the warning box.
-  explicit Mem(MessageHost& host, void* owner = nullptr);
+  explicit Mem(MessageHost& host);
   Mem(const Mem&) = delete;
   Mem& operator=(const Mem&) = delete;
-
-  void* owner() const { return owner_; }
-  void set_owner(void* owner) { owner_ = owner; }
 
   // Memories below the count are in use; the editor may raise the count to
   // take in a further entry (at most kMemCapacity).
@@ -71,14 +67,9 @@ class Mem {
   const MemWord* FindWord(int memory, MemAddress address) const {
     return memories_.at(memory).words.Find(address);
   }
-  // Removes the first word of that address; false when there is none.
-  bool RemoveWord(int memory, MemAddress address) {
-    return memories_.at(memory).words.Remove(address);
-  }
 
  private:
   MessageHost* host_;
-  void* owner_;
   int count_ = 0;
   std::vector<Memory> memories_;
 };

@@ -8,8 +8,8 @@
 
 namespace lumo {
 
-Pat::Pat(MessageHost& host, const ErrorTable& errors, void* owner)
-    : host_(&host), errors_(&errors), owner_(owner), rows_(kPatRows), mem_(host, owner) {}
+Pat::Pat(MessageHost& host, const ErrorTable& errors)
+    : host_(&host), errors_(&errors), rows_(kPatRows), mem_(host) {}
 
 void Pat::SetPath(std::string_view path) {
   // `path` may view path_ itself (WriteInputPat(path())): copy it first.
@@ -75,7 +75,7 @@ EventList::Nearest Pat::NearestEvent(int row, std::int32_t time) const {
 }
 
 void Pat::ShowDamagedWarning() const {
-  host_->Warn(kDamagedPatternText, owner_);
+  host_->Warn(kDamagedPatternText);
 }
 
 }  // namespace lumo

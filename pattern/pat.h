@@ -37,14 +37,11 @@ struct PatRow {
 // with the input pattern file.
 class Pat {
  public:
-  // `errors` is the pattern library's table (RegisterPatternErrors); `owner`
-  // the window that owns the warning boxes.
-  Pat(MessageHost& host, const ErrorTable& errors, void* owner = nullptr);
+  // `errors` is the pattern library's table (RegisterPatternErrors).
+  Pat(MessageHost& host, const ErrorTable& errors);
   Pat(const Pat&) = delete;
   Pat& operator=(const Pat&) = delete;
 
-  void* owner() const { return owner_; }
-  void set_owner(void* owner) { owner_ = owner; }
   // The schematic's name, the first half of an input row's full name.
   const std::string& schematic_name() const { return schematic_name_; }
   void set_schematic_name(std::string name) { schematic_name_ = std::move(name); }
@@ -107,7 +104,6 @@ class Pat {
 
   MessageHost* host_;
   const ErrorTable* errors_;
-  void* owner_;
   std::string schematic_name_;
   std::string path_;
   std::string folder_;

@@ -5,6 +5,7 @@
 #include <fstream>
 
 #include "common/atomic_file.h"
+#include "common/decimal.h"
 #include "common/read_word.h"
 #include "pattern/pat.h"
 #include "pattern/pattern_words.h"

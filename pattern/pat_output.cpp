@@ -2,6 +2,7 @@
 
 #include <fstream>
 
+#include "common/decimal.h"
 #include "common/read_word.h"
 #include "pattern/pat.h"
 #include "pattern/pattern_words.h"

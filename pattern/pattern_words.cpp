@@ -13,17 +13,6 @@ bool IsWord(std::string_view text) {
   return true;
 }
 
-std::optional<std::int32_t> ParseDecimal(std::string_view word) {
-  if (!word.empty() && word.front() == '+') {
-    word.remove_prefix(1);
-    if (word.empty() || word.front() == '-') return std::nullopt;
-  }
-  std::int32_t value = 0;
-  const auto [end, error] = std::from_chars(word.data(), word.data() + word.size(), value);
-  if (error != std::errc() || end != word.data() + word.size()) return std::nullopt;
-  return value;
-}
-
 void AppendDecimal(std::string& out, std::int64_t value) {
   char digits[24];
   const auto [end, error] = std::to_chars(digits, digits + sizeof digits, value);

@@ -3,7 +3,6 @@
 // Helpers shared by the pattern and memory readers and writers.
 
 #include <cstdint>
-#include <optional>
 #include <string>
 #include <string_view>
 
@@ -12,10 +11,6 @@ namespace lumo {
 // True when `text` reads back as the same single word: not empty and without
 // white space.
 bool IsWord(std::string_view text);
-
-// A whole word as a decimal 32-bit integer with an optional sign; nothing when
-// the word is anything else or out of range.
-std::optional<std::int32_t> ParseDecimal(std::string_view word);
 
 // Appends the decimal form of `value`, independent of any locale.
 void AppendDecimal(std::string& out, std::int64_t value);

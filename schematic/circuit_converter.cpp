@@ -85,15 +85,11 @@ void RegisterConverterErrors(ErrorTable& table) {
 }
 
 CircuitConverter::CircuitConverter(CircuitStore& store, MessageHost& host, const ErrorTable& errors,
-                                   std::string work_folder, void* owner)
-    : store_(store),
-      host_(host),
-      errors_(errors),
-      work_folder_(std::move(work_folder)),
-      owner_(owner) {}
+                                   std::string work_folder)
+    : store_(store), host_(host), errors_(errors), work_folder_(std::move(work_folder)) {}
 
 void CircuitConverter::Warn(const std::string& text) {
-  host_.Warn(text, owner_);
+  host_.Warn(text);
 }
 
 bool CircuitConverter::Convert(const std::string& schematic_path, const std::string& circuit_path) {
@@ -103,9 +99,9 @@ bool CircuitConverter::Convert(const std::string& schematic_path, const std::str
   try {
     return Flatten(schematic_path, flat_path) && Build(flat_path, circuit_tmp_path) &&
            Prune(circuit_tmp_path, circuit_path);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     // A list or circuit error of one of the files: shown with its own entry.
-    ShowError(host_, errors_, error.tag(), error.detail(), owner_);
+    ShowError(host_, errors_, error.tag(), error.detail());
     return false;
   }
 }
@@ -115,7 +111,7 @@ bool CircuitConverter::Convert(const std::string& schematic_path, const std::str
 bool CircuitConverter::Flatten(const std::string& schematic_path, const std::string& flat_path) {
   std::string source;
   if (!ReadWholeFile(schematic_path, source)) {
-    ShowError(host_, errors_, kConvertRead, schematic_path, owner_);
+    ShowError(host_, errors_, kConvertRead, schematic_path);
     return false;
   }
   std::istringstream in(source);
@@ -125,7 +121,7 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
   // would leave LumoDraw.tmp unreadable.
   const auto check = [&expression]() {
     if (const std::string* name = FirstUnwritableString(expression.Top().cell()))
-      throw CircuitError(kWriteCircuitName, *name);
+      throw ListError(kWriteCircuitName, *name);
   };
   expression.Read(in);
   check();
@@ -148,7 +144,7 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
         out.write(text.data(), static_cast<std::streamsize>(text.size()));
         return true;
       })) {
-    ShowError(host_, errors_, kConvertWrite, flat_path, owner_);
+    ShowError(host_, errors_, kConvertWrite, flat_path);
     return false;
   }
   return true;
@@ -158,7 +154,7 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
 bool CircuitConverter::Build(const std::string& flat_path, const std::string& circuit_tmp_path) {
   std::string source;
   if (!ReadWholeFile(flat_path, source)) {
-    ShowError(host_, errors_, kConvertRead, flat_path, owner_);
+    ShowError(host_, errors_, kConvertRead, flat_path);
     return false;
   }
   std::istringstream in(source);
@@ -284,7 +280,7 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
   }
 
   if (!WriteCircuitFile(circuit, circuit_tmp_path)) {
-    ShowError(host_, errors_, kConvertWrite, circuit_tmp_path, owner_);
+    ShowError(host_, errors_, kConvertWrite, circuit_tmp_path);
     return false;
   }
   store_.RemoveCircuit(circuit);
@@ -295,13 +291,13 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
 bool CircuitConverter::Prune(const std::string& circuit_tmp_path, const std::string& circuit_path) {
   std::string source;
   if (!ReadWholeFile(circuit_tmp_path, source)) {
-    ShowError(host_, errors_, kConvertRead, circuit_tmp_path, owner_);
+    ShowError(host_, errors_, kConvertRead, circuit_tmp_path);
     return false;
   }
   std::istringstream in(source);
   Circuit* circuit = ReadCircuit(store_, in);
   if (circuit == nullptr) {
-    ShowError(host_, errors_, kConvertRead, circuit_tmp_path, owner_);
+    ShowError(host_, errors_, kConvertRead, circuit_tmp_path);
     return false;
   }
   for (Signal* signal = circuit->first_signal(); signal != nullptr;) {
@@ -311,7 +307,7 @@ bool CircuitConverter::Prune(const std::string& circuit_tmp_path, const std::str
   }
   counts_.signals = circuit->signal_count();
   if (!WriteCircuitFile(*circuit, circuit_path)) {
-    ShowError(host_, errors_, kConvertWrite, circuit_path, owner_);
+    ShowError(host_, errors_, kConvertWrite, circuit_path);
     return false;
   }
   return true;

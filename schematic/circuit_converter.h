@@ -44,10 +44,9 @@ class CircuitConverter {
  public:
   // `errors` holds the entries of the list and circuit libraries and the
   // converter's (RegisterListErrors, RegisterCircuitErrors,
-  // RegisterConverterErrors). The intermediate files go to `work_folder`;
-  // `owner` owns every message box.
+  // RegisterConverterErrors). The intermediate files go to `work_folder`.
   CircuitConverter(CircuitStore& store, MessageHost& host, const ErrorTable& errors,
-                   std::string work_folder, void* owner = nullptr);
+                   std::string work_folder);
   CircuitConverter(const CircuitConverter&) = delete;
   CircuitConverter& operator=(const CircuitConverter&) = delete;
 
@@ -67,7 +66,6 @@ class CircuitConverter {
   MessageHost& host_;
   const ErrorTable& errors_;
   std::string work_folder_;
-  void* owner_;
   ConversionCounts counts_;
 };
 

@@ -24,8 +24,7 @@ char Toggled(char polarity) {
 
 }  // namespace
 
-Draw::Draw(const DrawEnvironment& environment, void* owner)
-    : environment_(environment), owner_(owner) {}
+Draw::Draw(const DrawEnvironment& environment) : environment_(environment) {}
 
 void Draw::SetPath(std::string_view path) {
   // `path` may view path_ itself (Save(path())): copy it before replacing.

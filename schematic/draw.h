@@ -7,8 +7,8 @@
 #include <string>
 #include <string_view>
 
-#include "circuit/chain.h"
 #include "common/message_host.h"
+#include "common/node_list.h"
 #include "lists/error_message.h"
 #include "lists/error_table.h"
 #include "schematic/draw_records.h"
@@ -70,14 +70,10 @@ struct DrawPick {
 // neighbourhood (nearest).
 class Draw {
  public:
-  explicit Draw(const DrawEnvironment& environment, void* owner = nullptr);
+  explicit Draw(const DrawEnvironment& environment);
   Draw(const Draw&) = delete;
   Draw& operator=(const Draw&) = delete;
   ~Draw() = default;
-
-  // The window owning the message boxes of Read and Save.
-  void* owner() const { return owner_; }
-  void set_owner(void* owner) { owner_ = owner; }
 
   // "?" before the schematic has a file.
   const std::string& path() const { return path_; }
@@ -178,14 +174,14 @@ class Draw {
   // then holds it.
   bool Write(std::ostream& out, std::string* unwritable = nullptr) const;
 
-  ChainRange<DrawElement> elements() { return elements_.Items(); }
-  ChainRange<const DrawElement> elements() const { return elements_.Items(); }
-  ChainRange<DrawTerminal> terminals() { return terminals_.Items(); }
-  ChainRange<const DrawTerminal> terminals() const { return terminals_.Items(); }
-  ChainRange<DrawLine> lines() { return lines_.Items(); }
-  ChainRange<const DrawLine> lines() const { return lines_.Items(); }
-  ChainRange<DrawJunction> junctions() { return junctions_.Items(); }
-  ChainRange<const DrawJunction> junctions() const { return junctions_.Items(); }
+  NodeRange<DrawElement> elements() { return elements_.Items(); }
+  NodeRange<const DrawElement> elements() const { return elements_.Items(); }
+  NodeRange<DrawTerminal> terminals() { return terminals_.Items(); }
+  NodeRange<const DrawTerminal> terminals() const { return terminals_.Items(); }
+  NodeRange<DrawLine> lines() { return lines_.Items(); }
+  NodeRange<const DrawLine> lines() const { return lines_.Items(); }
+  NodeRange<DrawJunction> junctions() { return junctions_.Items(); }
+  NodeRange<const DrawJunction> junctions() const { return junctions_.Items(); }
   DrawElement* first_element() const { return elements_.head(); }
   DrawTerminal* first_terminal() const { return terminals_.head(); }
   DrawLine* first_line() const { return lines_.head(); }
@@ -221,14 +217,13 @@ class Draw {
   void ReportListError(const ListError& error, const List& expression, const char* sentence);
 
   DrawEnvironment environment_;
-  void* owner_;
   std::string path_ = "?";
   std::string folder_;
   std::string circuit_name_ = "?";
-  Chain<DrawElement> elements_;
-  Chain<DrawTerminal> terminals_;
-  Chain<DrawLine> lines_;
-  Chain<DrawJunction> junctions_;
+  NodeList<DrawElement> elements_;
+  NodeList<DrawTerminal> terminals_;
+  NodeList<DrawLine> lines_;
+  NodeList<DrawJunction> junctions_;
   PointIndex<DrawElement> element_index_;
   PointIndex<DrawTerminal> terminal_index_;
   PointIndex<DrawJunction> junction_index_;

@@ -103,16 +103,16 @@ class NamingRollback {
 }  // namespace
 
 void Draw::ReadUserSymbolsFor(const std::string& folder) {
-  environment_.user_symbols.ReadFolder(folder,
-                                       SymbolMessages{environment_.host, environment_.symbol_errors,
-                                                      environment_.list_errors, owner_});
+  environment_.user_symbols.ReadFolder(
+      folder,
+      SymbolMessages{environment_.host, environment_.symbol_errors, environment_.list_errors});
   // The records of the old user symbols are gone.
   RebindSymbols();
 }
 
 void Draw::ReportListError(const ListError& error, const List& expression, const char* sentence) {
   const std::string detail = error.detail() + "\n\n" + expression.Top().Text() + "\n\n" + sentence;
-  ShowError(environment_.host, environment_.list_errors, error.tag(), detail, owner_);
+  ShowError(environment_.host, environment_.list_errors, error.tag(), detail);
 }
 
 DrawReadResult Draw::Read(const std::string& path) {
@@ -136,7 +136,7 @@ DrawReadResult Draw::Read(const std::string& path) {
                       });
     if (made) in.open(path, std::ios::binary);
     if (!in.is_open()) {
-      ShowError(environment_.host, environment_.draw_errors, kDrawRead, path, owner_);
+      ShowError(environment_.host, environment_.draw_errors, kDrawRead, path);
       SetPath("?");  // unnamed: no save replaces what could not be read
       return DrawReadResult::kNotCreated;
     }
@@ -320,17 +320,17 @@ DrawSaveResult Draw::Save(const std::string& path) {
   NamingRollback rollback(path_, folder_, circuit_name_);
   SetPath(path);
   if (!IsCircuitName(circuit_name_)) {
-    ShowError(environment_.host, environment_.draw_errors, kDrawSaveTitle, path, owner_);
+    ShowError(environment_.host, environment_.draw_errors, kDrawSaveTitle, path);
     return DrawSaveResult::kUnwritableName;
   }
   std::string unwritable;
   if (!CheckNames(&unwritable)) {
-    ShowError(environment_.host, environment_.draw_errors, kDrawSaveName, unwritable, owner_);
+    ShowError(environment_.host, environment_.draw_errors, kDrawSaveName, unwritable);
     return DrawSaveResult::kUnwritableName;
   }
   const bool written = WriteFileAtomically(path, [this](std::ostream& out) { return Write(out); });
   if (!written) {
-    ShowError(environment_.host, environment_.draw_errors, kDrawSave, path, owner_);
+    ShowError(environment_.host, environment_.draw_errors, kDrawSave, path);
     return DrawSaveResult::kNotWritten;
   }
   rollback.Keep();

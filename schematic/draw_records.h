@@ -5,8 +5,7 @@
 #include <iterator>
 #include <string>
 
-#include "circuit/chain.h"
-#include "circuit/link_range.h"
+#include "common/node_list.h"
 #include "lists/list.h"
 #include "schematic/point_index.h"
 
@@ -27,7 +26,7 @@ enum class LineEnd { kStart = 0, kEnd = 1 };
 // file whose terminal was missing). The line ends attached to one terminal
 // or junction are chained, one chain for starts and one for ends, newest
 // first.
-class DrawLine : public ChainNode<DrawLine> {
+class DrawLine : public Linked<DrawLine> {
  public:
   DrawLine(const DrawLine&) = delete;
   DrawLine& operator=(const DrawLine&) = delete;
@@ -82,8 +81,8 @@ class DrawLine : public ChainNode<DrawLine> {
   std::string name_ = "?";
 };
 
-using LinesStartingHere = LinkRange<DrawLine, &DrawLine::next_starting_here>;
-using LinesEndingHere = LinkRange<DrawLine, &DrawLine::next_ending_here>;
+using LinesStartingHere = NodeRange<DrawLine, &DrawLine::next_starting_here>;
+using LinesEndingHere = NodeRange<DrawLine, &DrawLine::next_ending_here>;
 
 // The heads of the two chains of line ends attached to one place.
 class AttachedLineEnds {
@@ -98,7 +97,7 @@ class AttachedLineEnds {
 };
 
 // One pin of a placed element, at its absolute position.
-class DrawTerminal : public ChainNode<DrawTerminal>,
+class DrawTerminal : public Linked<DrawTerminal>,
                      public PointIndexLinks<DrawTerminal>,
                      public AttachedLineEnds {
  public:
@@ -142,10 +141,10 @@ class DrawTerminal : public ChainNode<DrawTerminal>,
   char polarity_;
 };
 
-using ElementTerminals = LinkRange<DrawTerminal, &DrawTerminal::next_in_element>;
+using ElementTerminals = NodeRange<DrawTerminal, &DrawTerminal::next_in_element>;
 
 // A placed symbol.
-class DrawElement : public ChainNode<DrawElement>, public PointIndexLinks<DrawElement> {
+class DrawElement : public Linked<DrawElement>, public PointIndexLinks<DrawElement> {
  public:
   DrawElement(const DrawElement&) = delete;
   DrawElement& operator=(const DrawElement&) = delete;
@@ -193,7 +192,7 @@ class DrawElement : public ChainNode<DrawElement>, public PointIndexLinks<DrawEl
 
 // A point where line ends meet without a terminal. It exists while at least
 // one line end is attached.
-class DrawJunction : public ChainNode<DrawJunction>,
+class DrawJunction : public Linked<DrawJunction>,
                      public PointIndexLinks<DrawJunction>,
                      public AttachedLineEnds {
  public:

@@ -64,7 +64,7 @@ std::int32_t Kernel::WidestDelay(const Delay& delay, ValueId value) const {
   return result;
 }
 
-int Kernel::OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time) {
+bool Kernel::OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time) {
   const Netlist::Terminal& t = netlist_.terminals[terminal];
   const Netlist::Element& e = netlist_.elements[t.element];
   char when[32];
@@ -72,10 +72,10 @@ int Kernel::OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t 
   Warn("素子 " + netlist_.element_names[t.element] + " (" + netlist_.functions[e.function].name +
        ") の出力端子 " + netlist_.terminal_names[terminal] + " に信号（値=" + values_.Text(value) +
        " 時間=" + when + "）が入りました。");
-  return 0;
+  return false;
 }
 
-int Kernel::InitialSimulation() {
+bool Kernel::InitialSimulation() {
   initial_phase_ = true;
   // The first scheduled value of every pin and constant, in delivery order.
   std::vector<Event> queued;
@@ -86,13 +86,13 @@ int Kernel::InitialSimulation() {
       queued.push_back(copy.Pop());
   }
   std::unordered_set<std::uint32_t> seen;
-  int result = 1;
+  bool result = true;
   for (const Event& event : queued) {
     const std::uint32_t terminal = TerminalOf(event);
     if (!seen.insert(terminal).second) continue;
     if (event.time < -100) {
       Warn("初期シミュレーションが正常終了しませんでした。回路が発振している可能性があります。\n");
-      result = 0;
+      result = false;
       break;
     }
     const std::int32_t signal = netlist_.terminals[terminal].signal;
@@ -101,18 +101,18 @@ int Kernel::InitialSimulation() {
     for (std::uint32_t i = s.first; i < s.first + s.count; ++i) {
       const std::uint32_t receiver = netlist_.signal_terminals[i].terminal;
       if (receiver == terminal) continue;
-      if (Evaluate(*this, receiver, event.value, event.time) == 0) {
-        result = 0;
+      if (!Evaluate(*this, receiver, event.value, event.time)) {
+        result = false;
         break;
       }
     }
-    if (result == 0) break;
+    if (!result) break;
   }
   initial_phase_ = false;
   return result;
 }
 
-int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
+bool Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
   count = 0;
   // The names of the output lines, made when first needed.
   signal_line_names_.assign(netlist_.signals.size(), {});
@@ -130,28 +130,28 @@ int Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
       lines.Flush();
       out.flush();
       Warn(text);
-      return 0;
+      return false;
     }
     if (Propagate(event, lines) == 0) {
       lines.Flush();
       out.flush();
-      return 0;
+      return false;
     }
   }
   lines.Flush();
   out.flush();
-  return 1;
+  return true;
 }
 
-int Kernel::Propagate(const Event& event, LineBuffer& out) {
-  if ((event.target & Netlist::kUnconnected) != 0) return 1;
+bool Kernel::Propagate(const Event& event, LineBuffer& out) {
+  if ((event.target & Netlist::kUnconnected) != 0) return true;
   const Netlist::Fanout* const self = netlist_.signal_terminals.data() + event.target;
   const Netlist::Signal& signal = netlist_.signals[self->signal];
   if (signal.save)
     AppendLine(SignalLineName(static_cast<std::int32_t>(self->signal)), event.time, event.value,
                out);
   if (self->recorded) AppendLine(TerminalLineName(self->terminal), event.time, event.value, out);
-  if (values_.Blocked(event.value)) return 1;
+  if (values_.Blocked(event.value)) return true;
   const Netlist::Fanout* fanout = netlist_.signal_terminals.data() + signal.first;
   const Netlist::Fanout* const end = fanout + signal.count;
   for (; fanout != end; ++fanout) {
@@ -166,9 +166,9 @@ int Kernel::Propagate(const Event& event, LineBuffer& out) {
       netlist_.terminal_values[fanout->terminal] = event.value;
       continue;  // the pins' evaluator does nothing
     }
-    if (Evaluate(*this, fanout->terminal, event.value, event.time) == 0) return 0;
+    if (!Evaluate(*this, fanout->terminal, event.value, event.time)) return false;
   }
-  return 1;
+  return true;
 }
 
 void Kernel::AppendLine(const std::string& name, std::int32_t time, ValueId value,
@@ -198,7 +198,7 @@ const std::string& Kernel::TerminalLineName(std::uint32_t terminal) {
   return name;
 }
 
-int Kernel::ReportUnknowns() {
+bool Kernel::ReportUnknowns() {
   auto line = [this](std::uint32_t terminal, bool with_signal) {
     const Netlist::Terminal& t = netlist_.terminals[terminal];
     std::string text = "素子=" + netlist_.element_names[t.element] +
@@ -230,9 +230,9 @@ int Kernel::ReportUnknowns() {
                           "端子に信号線が接続していません．\n"
                           "回路を訂正して，回路のすべてが動作するようにしてください．\n";
     Warn(report);
-    return 0;
+    return false;
   }
-  return 1;
+  return true;
 }
 
 void Kernel::Log(const std::string& line) {

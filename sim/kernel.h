@@ -38,8 +38,8 @@ using MemoryContents = std::map<std::string, MemoryEntry, AddressLess>;
 // register-transfer lines, messages). Evaluators work through it.
 class Kernel {
  public:
-  Kernel(MessageHost& messages, void* owner, RegisterTransferSink* register_log)
-      : messages_(messages), owner_(owner), register_log_(register_log) {}
+  Kernel(MessageHost& messages, RegisterTransferSink* register_log)
+      : messages_(messages), register_log_(register_log) {}
 
   Netlist& netlist() { return netlist_; }
   const Netlist& netlist() const { return netlist_; }
@@ -96,27 +96,28 @@ class Kernel {
                : netlist_.signal_terminals[event.target].terminal;
   }
 
-  // Shows the message for an event at an output; the evaluator returns 0.
-  int OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
+  // Shows the message for an event at an output; false, which the
+  // evaluator returns to end the run.
+  bool OutputCollision(std::uint32_t terminal, ValueId value, std::int32_t time);
 
   // Settles the circuit before time 0 from the first scheduled value of
   // every pin and constant.
-  int InitialSimulation();
+  bool InitialSimulation();
   // Delivers every event up to the stop time, writing the recorded changes
   // to `out`; counts the events popped.
-  int RunEvents(std::ostream& out, std::uint64_t& count);
-  int ReportUnknowns();
+  bool RunEvents(std::ostream& out, std::uint64_t& count);
+  bool ReportUnknowns();
 
   // Register-transfer lines, with the blank-line rule.
   void LogRegister(const char* kind, std::uint32_t element, ValueId value, std::int32_t time);
   void LogMemoryTrace(std::uint32_t element, const std::string& address, const char* tag,
                       std::int32_t time);
 
-  void Warn(const std::string& text) { messages_.Warn(text, owner_); }
+  void Warn(const std::string& text) { messages_.Warn(text); }
 
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
-  int Propagate(const Event& event, LineBuffer& out);
+  bool Propagate(const Event& event, LineBuffer& out);
   // An output pattern line: the name (with its blank), the time, the value.
   void AppendLine(const std::string& name, std::int32_t time, ValueId value, LineBuffer& out);
   const std::string& SignalLineName(std::int32_t signal);
@@ -125,7 +126,6 @@ class Kernel {
   void BeforeLog(std::int32_t time);
 
   MessageHost& messages_;
-  void* owner_;
   RegisterTransferSink* register_log_;
   Netlist netlist_;
   ValueTable values_;

@@ -1,11 +1,12 @@
 #include "sim/simulator.h"
 
-#include <charconv>
 #include <ctime>
 #include <fstream>
+#include <optional>
 #include <sstream>
 
 #include "circuit/circuit_file.h"
+#include "common/decimal.h"
 #include "common/read_word.h"
 #include "lists/list.h"
 #include "pattern/hex.h"
@@ -15,17 +16,12 @@ namespace lumo {
 
 namespace {
 
-bool ParseInt(const std::string& word, std::int32_t& value) {
-  const char* begin = word.data();
-  const char* end = word.data() + word.size();
-  if (begin != end && *begin == '+') ++begin;
-  const auto [stop, error] = std::from_chars(begin, end, value);
-  return error == std::errc() && stop == end && begin != end;
-}
-
 bool ReadInt(std::istream& in, std::int32_t& value) {
   std::string word;
-  return static_cast<bool>(ReadWord(in, word)) && ParseInt(word, value);
+  if (!ReadWord(in, word)) return false;
+  const std::optional<std::int32_t> parsed = ParseDecimal(word);
+  if (parsed) value = *parsed;
+  return parsed.has_value();
 }
 
 // Hexadecimal text as a value string, bit 0 first.
@@ -43,36 +39,36 @@ std::string Replace(std::string text, const std::string& with) {
 }  // namespace
 
 Simulator::Simulator(SimulatorSetup setup)
-    : setup_(std::move(setup)), kernel_(setup_.messages, setup_.owner, setup_.register_log) {}
+    : setup_(std::move(setup)), kernel_(setup_.messages, setup_.register_log) {}
 
-int Simulator::Run(const std::string& delay_path, const std::string& circuit_path,
-                   const std::string& command_path, const std::string& pattern_path,
-                   const std::string& output_path, const std::string& /*register_log_path*/) {
+bool Simulator::Run(const std::string& delay_path, const std::string& circuit_path,
+                    const std::string& command_path, const std::string& pattern_path,
+                    const std::string& output_path) {
   const std::time_t start = std::time(nullptr);
   if (!LoadDelays(delay_path) || !LoadCircuit(circuit_path) || !ApplyInputPattern(pattern_path) ||
       !ReadCommands(command_path))
-    return 0;
+    return false;
   ScheduleConstants();
-  if (!BindEvaluators() || !kernel_.InitialSimulation()) return 0;
+  if (!BindEvaluators() || !kernel_.InitialSimulation()) return false;
   {
     std::ofstream out(output_path, std::ios::binary | std::ios::trunc);
     if (!out) {
       kernel_.Warn("出力パターンファイル " + output_path + " に書き込めません。");
-      return 0;
+      return false;
     }
-    if (!kernel_.RunEvents(out, event_count_)) return 0;
+    if (!kernel_.RunEvents(out, event_count_)) return false;
   }
-  if (!kernel_.ReportUnknowns()) return 0;
+  if (!kernel_.ReportUnknowns()) return false;
   WriteStatistics(static_cast<std::int64_t>(std::time(nullptr) - start));
-  return 1;
+  return true;
 }
 
-int Simulator::LoadDelays(const std::string& path) {
+bool Simulator::LoadDelays(const std::string& path) {
   delay_path_ = path;
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     kernel_.Warn(Replace("遅延ファイル %s がありません。", path));
-    return 0;
+    return false;
   }
   List list;
   list.Read(in);
@@ -86,17 +82,17 @@ int Simulator::LoadDelays(const std::string& path) {
           {terminal.Cxr("a").String(), terminal.Cxr("da").Long(), terminal.Cxr("dda").Long()});
     }
   }
-  return 1;
+  return true;
 }
 
-int Simulator::LoadCircuit(const std::string& path) {
+bool Simulator::LoadCircuit(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
   if (in) circuit_ = ReadCircuit(setup_.store, in);
   io_ = circuit_ != nullptr ? circuit_->IoPseudoElement() : nullptr;
   // A file without a circuit or without its pins cannot be run either.
   if (io_ == nullptr) {
     kernel_.Warn(Replace("回路ファイル %s がありません。", path));
-    return 0;
+    return false;
   }
 
   // The kernel's arrays: elements in the circuit's order, each one's
@@ -117,9 +113,7 @@ int Simulator::LoadCircuit(const std::string& path) {
     e.io = &element == io_;
     netlist.elements.push_back(e);
     netlist.element_names.push_back(element.name());
-    for (Terminal& terminal : element.terminals()) {
-      terminal.value = "x";
-      terminal.save = e.io ? 'y' : 'n';
+    for (const Terminal& terminal : element.terminals()) {
       terminal_index_.emplace(&terminal, static_cast<std::uint32_t>(netlist.terminals.size()));
       const auto t = static_cast<std::uint32_t>(netlist.terminals.size());
       netlist.terminals.push_back({Netlist::kNoSignal, index, Netlist::kUnconnected | t, e.io});
@@ -127,13 +121,13 @@ int Simulator::LoadCircuit(const std::string& path) {
       netlist.terminal_names.push_back(terminal.name());
     }
   }
-  for (Signal& signal : circuit_->signals()) {
+  for (const Signal& signal : circuit_->signals()) {
     const auto index = static_cast<std::int32_t>(netlist.signals.size());
     signal_index_.emplace(&signal, index);
-    signal.save = signal.name().find('%') != std::string::npos ? 'y' : 'n';
     Netlist::Signal s;
     s.first = static_cast<std::uint32_t>(netlist.signal_terminals.size());
-    s.save = signal.save == 'y';
+    // A signal whose name holds '%' has its changes recorded.
+    s.save = signal.name().find('%') != std::string::npos;
     for (const Terminal& terminal : signal.terminals()) {
       const std::uint32_t t = terminal_index_.at(&terminal);
       Netlist::Fanout fanout;
@@ -149,42 +143,42 @@ int Simulator::LoadCircuit(const std::string& path) {
     netlist.signal_names.push_back(signal.name());
   }
   kernel_.memories().assign(netlist.elements.size(), {});
-  return 1;
+  return true;
 }
 
-int Simulator::PatternDamaged() {
+bool Simulator::PatternDamaged() {
   kernel_.Warn(
       "パターンデータの入力中にエラーが起こりました。\n"
       "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませんでした。");
-  return 0;
+  return false;
 }
 
-int Simulator::ApplyInputPattern(const std::string& path) {
+bool Simulator::ApplyInputPattern(const std::string& path) {
   if (setup_.clear_pattern) setup_.clear_pattern();
   std::ifstream in(path, std::ios::binary);
   if (!in) {
     kernel_.Warn(Replace("コマンドファイル %s がありません。", path));
-    return 0;
+    return false;
   }
   latest_input_time_ = 0;
   std::string word;
   // The end of the file ends the pattern like "e" does.
   while (ReadWord(in, word) && word != "e") {
-    if (word == "a" && !ReadWaveform(in)) return 0;
-    if (word == "m" && !LoadMemoryData(in)) return 0;
+    if (word == "a" && !ReadWaveform(in)) return false;
+    if (word == "m" && !LoadMemoryData(in)) return false;
   }
   kernel_.set_stop_time(latest_input_time_ + 100);
-  return 1;
+  return true;
 }
 
-int Simulator::ReadWaveform(std::istream& in) {
+bool Simulator::ReadWaveform(std::istream& in) {
   std::string name;
   std::int32_t count = 0;
   if (!ReadWord(in, name)) return PatternDamaged();
   Terminal* pin = io_->FindTerminal(name);
   if (pin == nullptr) {
     kernel_.Warn(Replace("入力パターンファイルにおいて，端子名 %s が間違っています。", name));
-    return 0;
+    return false;
   }
   if (!ReadInt(in, count)) return PatternDamaged();
   const std::uint32_t terminal = terminal_index_.at(pin);
@@ -200,10 +194,10 @@ int Simulator::ReadWaveform(std::istream& in) {
     kernel_.SetValue(terminal, id);
     if (time > latest_input_time_) latest_input_time_ = time;
   }
-  return 1;
+  return true;
 }
 
-int Simulator::LoadMemoryData(std::istream& in) {
+bool Simulator::LoadMemoryData(std::istream& in) {
   static const char* const kWrongForm =
       "メモリデータの記述が間違っています。\n正しい書き方は以下のとおりです。\n"
       "m <素子名> <番地1> <値1> ... <番地n> <値n> z\n";
@@ -211,11 +205,11 @@ int Simulator::LoadMemoryData(std::istream& in) {
   Element* element = ReadWord(in, name) ? circuit_->FindElement(name) : nullptr;
   if (element == nullptr) {
     kernel_.Warn(kWrongForm);
-    return 0;
+    return false;
   }
   // Memory data for anything but a memory is skipped; the rest of its line
   // is read as ordinary words.
-  if (element->function_name() != "_mem") return 1;
+  if (element->function_name() != "_mem") return true;
   const std::uint32_t index = element_index_.at(element);
   MemoryContents& memory = kernel_.memories()[index];
   std::string address_word, value_word;
@@ -228,24 +222,22 @@ int Simulator::LoadMemoryData(std::istream& in) {
     if (address.empty() || value.empty()) return PatternDamaged();
     if (memory.count(address) != 0) {
       kernel_.Warn("メモリデータが２重に記述されています。\n番地 = " + address_word);
-      return 0;
+      return false;
     }
     memory.emplace(address, MemoryEntry{address, value});
   }
   kernel_.LogMemoryTrace(index, "0", "(input)", 0);
-  return 1;
+  return true;
 }
 
 void Simulator::SaveSignal(const Signal& signal) {
-  for (const Terminal& terminal : signal.terminals()) {
-    const_cast<Terminal&>(terminal).save = 'y';
+  for (const Terminal& terminal : signal.terminals())
     kernel_.netlist().terminals[terminal_index_.at(&terminal)].save = true;
-  }
 }
 
-int Simulator::ReadCommands(const std::string& path) {
+bool Simulator::ReadCommands(const std::string& path) {
   std::ifstream in(path, std::ios::binary);
-  if (path.empty() || !in) return 1;  // no command file: no commands
+  if (path.empty() || !in) return true;  // no command file: no commands
   std::string word;
   ReadWord(in, word);
   while (word != "end" && word != "e") {
@@ -260,7 +252,7 @@ int Simulator::ReadCommands(const std::string& path) {
         const Signal* signal = circuit_->FindSignal(name);
         if (signal == nullptr) {
           kernel_.Warn("save_sig コマンドが誤っています。\n信号 " + name + " はありません。");
-          return 0;
+          return false;
         }
         SaveSignal(*signal);
       }
@@ -270,24 +262,24 @@ int Simulator::ReadCommands(const std::string& path) {
         ReadWord(in, element_name);
         ReadWord(in, terminal_name);
         const Element* element = circuit_->FindElement(element_name);
-        Terminal* terminal = element != nullptr ? element->FindTerminal(terminal_name) : nullptr;
+        const Terminal* terminal =
+            element != nullptr ? element->FindTerminal(terminal_name) : nullptr;
         if (terminal == nullptr) {
           kernel_.Warn("savEele_ter コマンドが誤っています。\n素子.端子 " + element_name + "." +
                        terminal_name + " はありません。");
-          return 0;
+          return false;
         }
-        terminal->save = 'y';
         kernel_.netlist().terminals[terminal_index_.at(terminal)].save = true;
       }
     } else if (word == "stop" && ReadInt(in, count)) {
       kernel_.set_stop_time(count);
     } else {
       kernel_.Warn(Replace("コマンド %s が誤っています。", word));
-      return 0;
+      return false;
     }
     ReadWord(in, word);
   }
-  return 1;
+  return true;
 }
 
 void Simulator::ScheduleConstants() {
@@ -302,7 +294,7 @@ void Simulator::ScheduleConstants() {
   }
 }
 
-int Simulator::BindEvaluators() {
+bool Simulator::BindEvaluators() {
   Netlist& netlist = kernel_.netlist();
   std::vector<Primitive> primitives(netlist.functions.size(), Primitive::kNone);
   // Looked up once per function, not per element.
@@ -314,9 +306,8 @@ int Simulator::BindEvaluators() {
     if (!LookUpPrimitive(record.name(), primitive) && record.name() != io_->function_name()) {
       kernel_.Warn(record.name() + " は模擬できません。\n" + record.name() +
                    " の階層設計が不完全です。");
-      return 0;
+      return false;
     }
-    record.evaluator = static_cast<std::int32_t>(primitive);
     const std::uint32_t index = function_index_.at(&record);
     primitives[index] = primitive;
     terminal_counts[index] = static_cast<std::uint32_t>(TerminalsOf(primitive, record.name()));
@@ -334,12 +325,12 @@ int Simulator::BindEvaluators() {
     if (element.terminal_count != terminal_counts[element.function]) {
       kernel_.Warn("素子 " + netlist.element_names[e] + " (" + function.name +
                    ") の端子の数が正しくありません。");
-      return 0;
+      return false;
     }
     if (function.delays.size() < element.terminal_count) {
       kernel_.Warn("遅延ファイル " + delay_path_ + " において，機能 " + function.name +
                    " の端子の遅延が足りません。");
-      return 0;
+      return false;
     }
   }
   for (Netlist::Fanout& fanout : netlist.signal_terminals) {
@@ -352,7 +343,7 @@ int Simulator::BindEvaluators() {
     if (element.delays != nullptr && element.terminal_count > 0)
       fanout.output_delay = element.delays[element.terminal_count - 1];
   }
-  return 1;
+  return true;
 }
 
 void Simulator::WriteStatistics(std::int64_t seconds) {

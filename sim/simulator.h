@@ -13,15 +13,14 @@
 
 namespace lumo {
 
-// What a run needs from its caller. Messages go to `messages` over
-// `owner`; register-transfer lines to `register_log` (none: dropped); the
+// What a run needs from its caller. Messages go to `messages`;
+// register-transfer lines to `register_log` (none: dropped); the
 // statistics line to `statistics` (none: not written); `clear_pattern`
 // empties the waveform editor's pattern and memory data before the input
 // pattern is read (none: nothing to clear).
 struct SimulatorSetup {
   MessageHost& messages;
   CircuitStore& store;
-  void* owner = nullptr;
   RegisterTransferSink* register_log = nullptr;
   std::ostream* statistics = nullptr;
   std::function<void()> clear_pattern;
@@ -30,33 +29,32 @@ struct SimulatorSetup {
 // One simulation run: loads the delay table, the expanded circuit, the
 // input pattern with its memory data and the commands, then settles the
 // circuit, runs its events to the stop time and checks for unknown values.
-// Every step returns 1 on success and 0 after showing its message. A
-// malformed delay or circuit file raises its ListError or CircuitError to
-// the caller, which shows it.
+// Every step returns true on success and false after showing its message.
+// A malformed delay or circuit file raises its ListError to the caller,
+// which shows it.
 class Simulator {
  public:
   explicit Simulator(SimulatorSetup setup);
 
-  int Run(const std::string& delay_path, const std::string& circuit_path,
-          const std::string& command_path, const std::string& pattern_path,
-          const std::string& output_path, const std::string& register_log_path);
+  bool Run(const std::string& delay_path, const std::string& circuit_path,
+           const std::string& command_path, const std::string& pattern_path,
+           const std::string& output_path);
 
-  int LoadDelays(const std::string& path);
-  int LoadCircuit(const std::string& path);
-  int ApplyInputPattern(const std::string& path);
-  int ReadCommands(const std::string& path);
+  bool LoadDelays(const std::string& path);
+  bool LoadCircuit(const std::string& path);
+  bool ApplyInputPattern(const std::string& path);
+  bool ReadCommands(const std::string& path);
   void ScheduleConstants();
-  int BindEvaluators();
+  bool BindEvaluators();
 
   Kernel& kernel() { return kernel_; }
   std::uint64_t event_count() const { return event_count_; }
-  std::int32_t latest_input_time() const { return latest_input_time_; }
   const std::string& delay_path() const { return delay_path_; }
 
  private:
-  int ReadWaveform(std::istream& in);
-  int LoadMemoryData(std::istream& in);
-  int PatternDamaged();
+  bool ReadWaveform(std::istream& in);
+  bool LoadMemoryData(std::istream& in);
+  bool PatternDamaged();
   void SaveSignal(const Signal& signal);
   void WriteStatistics(std::int64_t seconds);
 

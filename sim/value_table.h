@@ -33,8 +33,6 @@ class ValueTable {
   bool HasZero(ValueId id) const { return (traits_[id] & kHasZero) != 0; }
   bool HasOne(ValueId id) const { return (traits_[id] & kHasOne) != 0; }
   bool HasOther(ValueId id) const { return (traits_[id] & kHasOther) != 0; }
-  // One character long: "0", "1", "x", "z" or any other single byte.
-  bool IsSingle(ValueId id) const { return texts_[id].size() == 1; }
 
  private:
   enum : std::uint8_t { kBlocked = 1, kHasZero = 2, kHasOne = 4, kHasOther = 8 };

@@ -38,7 +38,7 @@ void ParseGraphics(ListPosition items, SymbolGraphics& graphics) {
           line->y0 = y;
           line->x1 = x = rest.Car().Long();
           line->y1 = y = rest.Cdr().Car().Long();
-          graphics.lines.PushFront(line.release());
+          graphics.lines.PushFront(std::move(line));
         }
         break;
       }
@@ -49,7 +49,7 @@ void ParseGraphics(ListPosition items, SymbolGraphics& graphics) {
         arc->r = Element(fields, 4).Long();
         arc->start = Element(fields, 5).Long();
         arc->end = Element(fields, 6).Long();
-        graphics.arcs.PushFront(arc.release());
+        graphics.arcs.PushFront(std::move(arc));
         break;
       }
       case 's': {
@@ -61,7 +61,7 @@ void ParseGraphics(ListPosition items, SymbolGraphics& graphics) {
         text->y = Element(fields, 6).Long();
         text->anchor = FirstLetter(Element(fields, 7));
         text->rotation = Element(fields, 8).Long();
-        graphics.texts.PushFront(text.release());
+        graphics.texts.PushFront(std::move(text));
         break;
       }
       default:
@@ -129,7 +129,7 @@ void Symbol::Parse(ListPosition expression) {
     terminal->y = Element(fields, 3).Long();
     terminal->direction = Element(fields, 4).Long();
     terminal->polarity = FirstLetter(Element(fields, 5));
-    parsed.terminals.PushFront(terminal.release());
+    parsed.terminals.PushFront(std::move(terminal));
   }
   const char kind_letter = FirstLetter(expression.Cxr("ddddaa"));
 
@@ -153,7 +153,7 @@ bool Symbol::Write(std::ostream& out) const {
   out << "(\"" << name << "\"\n";
   WriteGraphics(positive.get(), out);
   WriteGraphics(negative.get(), out);
-  if (terminals.Empty()) {
+  if (terminals.empty()) {
     out << "  ()\n";
   } else {
     out << "  (\n";

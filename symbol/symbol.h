@@ -47,7 +47,7 @@ struct SymbolGraphics {
   NodeList<SymbolArc> arcs;
   NodeList<SymbolText> texts;
 
-  bool Empty() const { return lines.Empty() && arcs.Empty() && texts.Empty(); }
+  bool Empty() const { return lines.empty() && arcs.empty() && texts.empty(); }
 };
 
 // One symbol: the drawing of an element with its terminals.

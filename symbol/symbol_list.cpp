@@ -22,7 +22,7 @@ namespace fs = std::filesystem;
 constexpr const char* kReadTag = "SymbolList::Read";
 
 void ReportMissing(const std::string& path, const SymbolMessages& messages) {
-  ShowError(messages.host, messages.symbol_errors, kReadTag, path, messages.owner);
+  ShowError(messages.host, messages.symbol_errors, kReadTag, path);
 }
 
 // The list library's error, with the file named on a line of its own so that
@@ -32,7 +32,7 @@ void ReportListError(const ListError& error, const std::string& expression, cons
   std::string detail = error.detail() + expression;
   if (!detail.empty() && detail.back() != '\n') detail += '\n';
   detail += path;
-  ShowError(messages.host, messages.list_errors, error.tag(), detail, messages.owner);
+  ShowError(messages.host, messages.list_errors, error.tag(), detail);
 }
 
 bool HasSymbolExtension(const std::string& name) {
@@ -70,7 +70,7 @@ void SymbolList::Remember(std::string source, std::string pattern, std::string f
 
 bool SymbolList::Read(const std::string& path, const SymbolMessages& messages) {
   Remember(path, FileTitle(path), FileFolder(path));
-  symbols_.FreeAll();
+  symbols_.Clear();
   std::error_code error;
   std::ifstream in;
   if (!fs::is_directory(path, error)) in.open(path, std::ios::binary);
@@ -106,7 +106,7 @@ bool SymbolList::Read(const std::string& path, const SymbolMessages& messages) {
 
 bool SymbolList::ReadFolder(const std::string& folder, const SymbolMessages& messages) {
   Remember(JoinPath(folder, "*.lsy"), "*.lsy", folder);
-  symbols_.FreeAll();
+  symbols_.Clear();
   bool all_read = true;
   for (const std::string& name : SymbolFileNames(folder)) {
     const std::string path = JoinPath(folder, name);
@@ -140,29 +140,25 @@ bool SymbolList::ReadFolder(const std::string& folder, const SymbolMessages& mes
 
 Symbol* SymbolList::Find(std::string_view name) const {
   const std::string wanted = LowerCaseName(name);
-  for (Symbol& symbol : symbols_)
-    if (LowerCaseName(symbol.name) == wanted) return &symbol;
+  for (Symbol* symbol = symbols_.head(); symbol != nullptr; symbol = symbol->next())
+    if (LowerCaseName(symbol->name) == wanted) return symbol;
   return nullptr;
 }
 
-Symbol* SymbolList::Add(std::unique_ptr<Symbol> owned) {
-  Symbol* symbol = owned.release();
-  Symbol* first = symbols_.Head();
-  if (symbol->kind == 's' || first == nullptr || CompareNames(symbol->name, first->name) < 0) {
-    symbols_.PushFront(symbol);
-    return symbol;
-  }
+Symbol* SymbolList::Add(std::unique_ptr<Symbol> symbol) {
+  Symbol* first = symbols_.head();
+  if (symbol->kind == 's' || first == nullptr || CompareNames(symbol->name, first->name) < 0)
+    return &symbols_.PushFront(std::move(symbol));
   Symbol* r = first;
-  for (; r->next != nullptr; r = r->next) {
-    if (CompareNames(r->name, symbol->name) <= 0 && CompareNames(symbol->name, r->next->name) < 0)
+  for (; r->next() != nullptr; r = r->next()) {
+    if (CompareNames(r->name, symbol->name) <= 0 && CompareNames(symbol->name, r->next()->name) < 0)
       break;
   }
-  symbols_.InsertAfter(r, symbol);
-  return symbol;
+  return &symbols_.InsertAfter(r, std::move(symbol));
 }
 
 void SymbolList::Delete(Symbol* symbol) {
-  symbols_.Remove(symbol);
+  if (symbol != nullptr && symbols_.Contains(symbol)) symbols_.Remove(*symbol);
 }
 
 TerminalReach LargestTerminalReach(const SymbolList& symbols) {

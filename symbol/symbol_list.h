@@ -14,12 +14,11 @@ namespace lumo {
 
 // Where the symbol readers report a missing or malformed file: the message
 // host, the symbol library's table (RegisterSymbolErrors) and the list
-// library's (RegisterListErrors). The owner window is handed to the host.
+// library's (RegisterListErrors).
 struct SymbolMessages {
   MessageHost& host;
   const ErrorTable& symbol_errors;
   const ErrorTable& list_errors;
-  void* owner = nullptr;
 };
 
 // An owning list of symbols, in the order the chooser shows them, with the
@@ -56,13 +55,15 @@ class SymbolList {
   // list.
   void Delete(Symbol* symbol);
 
-  void Clear() { symbols_.FreeAll(); }
+  void Clear() { symbols_.Clear(); }
 
-  Symbol* Head() const { return symbols_.Head(); }
-  bool Empty() const { return symbols_.Empty(); }
-  std::size_t Count() const { return symbols_.Count(); }
-  NodeList<Symbol>::Iterator begin() const { return symbols_.begin(); }
-  NodeList<Symbol>::Iterator end() const { return symbols_.end(); }
+  Symbol* Head() const { return symbols_.head(); }
+  bool Empty() const { return symbols_.empty(); }
+  std::size_t Count() const { return symbols_.size(); }
+  NodeRange<Symbol>::Iterator begin() { return symbols_.begin(); }
+  NodeRange<Symbol>::Iterator end() { return symbols_.end(); }
+  NodeRange<const Symbol>::Iterator begin() const { return symbols_.begin(); }
+  NodeRange<const Symbol>::Iterator end() const { return symbols_.end(); }
 
   // What the last read remembered: the source (the file, or the folder
   // followed by "/*.lsy"), the file pattern (the file's title, or "*.lsy")

@@ -29,6 +29,7 @@ std::string MissingLibraryText(const std::string& system_folder) {
 
 Application::Application(const ApplicationSetup& setup)
     : host_(setup.host),
+      window_hosts_(setup.window_hosts),
       dialogs_(setup.dialogs),
       settings_(setup.settings),
       system_folder_(setup.system_folder),
@@ -52,12 +53,12 @@ Application::~Application() {
     delete frame;
 }
 
-DrawEnvironment Application::draw_environment() {
-  return DrawEnvironment{system_symbols_, user_symbols_, host_, errors_, errors_, errors_};
+DrawEnvironment Application::draw_environment(MessageHost& host) {
+  return DrawEnvironment{system_symbols_, user_symbols_, host, errors_, errors_, errors_};
 }
 
-SymbolMessages Application::symbol_messages(void* owner) {
-  return SymbolMessages{host_, errors_, errors_, owner};
+SymbolMessages Application::symbol_messages(MessageHost& host) {
+  return SymbolMessages{host, errors_, errors_};
 }
 
 void Application::OpenStatistics() {
@@ -76,8 +77,8 @@ bool Application::Start(const QStringList& arguments) {
     host_.Warn(MissingLibraryText(system_folder_));
     return false;
   }
-  if (!system_symbols_.Read(library, symbol_messages())) return false;
-  if (!user_symbols_.ReadFolder(work_folder_, symbol_messages())) return false;
+  if (!system_symbols_.Read(library, symbol_messages(host_))) return false;
+  if (!user_symbols_.ReadFolder(work_folder_, symbol_messages(host_))) return false;
   OpenStatistics();
 
   DrawFrame* frame = NewFrame(FirstFrameRect(placement_, screen_), false);

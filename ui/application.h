@@ -6,6 +6,7 @@
 #include <QStringList>
 #include <array>
 #include <fstream>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,10 +28,15 @@ namespace lumo {
 
 class DrawFrame;
 
+// Makes the message host of one window: every message of an operation that
+// window started goes there (the GUI's shows its boxes over the window).
+using WindowMessageHosts = std::function<std::unique_ptr<MessageHost>(QWidget& window)>;
+
 // What the program gets from where it runs: how it shows messages and
 // dialogs, where its settings live, its folders and its screen.
 struct ApplicationSetup {
-  MessageHost& host;
+  MessageHost& host;  // messages no window raised: those of the start
+  WindowMessageHosts window_hosts;
   UserDialogs& dialogs;
   QSettings& settings;
   std::string system_folder;   // the program's own folder (SystemFolder())
@@ -90,7 +96,10 @@ class Application {
   const std::array<int, kAllowanceCount>& allowances() const { return allowances_; }
   QSize screen() const { return screen_; }
 
-  MessageHost& host() { return host_; }
+  // The message host of a new window.
+  std::unique_ptr<MessageHost> MakeWindowHost(QWidget& window) const {
+    return window_hosts_(window);
+  }
   UserDialogs& dialogs() { return dialogs_; }
   ErrorTable& errors() { return errors_; }
   DisplayLib& display() { return *display_; }
@@ -100,8 +109,9 @@ class Application {
   BusSignalCounter& bus_signals() { return bus_signals_; }
   std::ostream& statistics() { return statistics_; }
   ViewTransform& view() { return view_; }
-  DrawEnvironment draw_environment();
-  SymbolMessages symbol_messages(void* owner = nullptr);
+  // Reading and saving report to `host`, the host of the schematic's window.
+  DrawEnvironment draw_environment(MessageHost& host);
+  SymbolMessages symbol_messages(MessageHost& host);
 
   // Reads a schematic into `draw` and, when that read the user symbols from
   // another folder, rebinds every other schematic to them.
@@ -114,6 +124,7 @@ class Application {
   void OpenStatistics();
 
   MessageHost& host_;
+  WindowMessageHosts window_hosts_;
   UserDialogs& dialogs_;
   QSettings& settings_;
   std::string system_folder_;

@@ -133,7 +133,8 @@ const CommandTable<DrawFrame> kTable{kMenus, kCommands, "tools", kToolOrder};
 
 DrawFrame::DrawFrame(Application& app)
     : app_(app),
-      draw_(app.draw_environment(), static_cast<QWidget*>(this)),
+      host_(app.MakeWindowHost(*this)),
+      draw_(app.draw_environment(*host_)),
       commands_(*this, kTable) {
   setAttribute(Qt::WA_DeleteOnClose);
   status_ = new QLabel(this);
@@ -244,9 +245,8 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
   if (!draw_.IsEmpty() && !skip_question_) {
-    const MessageAnswer answer =
-        app_.host().Show(Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning,
-                                 MessageButtons::kYesNo, static_cast<QWidget*>(this)});
+    const MessageAnswer answer = host_->Show(
+        Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});
     if (answer == MessageAnswer::kYes) {
       // A schematic that was not saved (the dialog cancelled, the file not
       // written) keeps its window.

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 #include <string>
 
+#include "common/message_host.h"
 #include "schematic/draw.h"
 #include "ui/frame_commands.h"
 #include "ui/list_frame.h"
@@ -25,6 +27,8 @@ class DrawFrame : public QMainWindow {
   explicit DrawFrame(Application& app);
   ~DrawFrame() override;
 
+  // Where the messages of this window's operations go.
+  MessageHost& host() { return *host_; }
   Draw& draw() { return draw_; }
   DrawChild& canvas() { return *canvas_; }
   // The action of a command id (null for an unknown id).
@@ -83,6 +87,7 @@ class DrawFrame : public QMainWindow {
   bool OpenDialog();
 
   Application& app_;
+  std::unique_ptr<MessageHost> host_;  // before draw_, which reports to it
   Draw draw_;
   DrawChild* canvas_;
   QLabel* status_;

@@ -61,7 +61,7 @@ void DrawFrame::Open() {
 void DrawFrame::CloseAndOpen() {
   if (!draw_.IsEmpty()) {
     if (!draw_.HasCircuitName()) {
-      app_.host().Warn(kNotNamedForClose, this);
+      host_->Warn(kNotNamedForClose);
       return;
     }
     // Nothing is thrown away that could not be saved.
@@ -112,13 +112,12 @@ DrawFrame* DrawFrame::NewWindow() {
 }
 
 void DrawFrame::CircuitChecks() {
-  const RunSetup setup{.messages = app_.host(),
+  const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),
                        .bus_signals = app_.bus_signals(),
                        .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics(),
-                       .owner = static_cast<QWidget*>(this)};
+                       .statistics = app_.statistics()};
   const CircuitCheckResult result = RunCircuitChecks(draw_, setup);
   canvas_->Mark(result.marked[0], result.marked[1]);
   UpdateTitles();
@@ -134,14 +133,14 @@ void DrawFrame::Print() {
 
 bool DrawFrame::PrintOn(QPrinter& printer) {
   if (!printer.isValid()) {
-    app_.host().Warn(kNoPrinter, this);
+    host_->Warn(kNoPrinter);
     return false;
   }
   setEnabled(false);
   printer.setDocName(QString::fromUtf8(kDocumentName));
   QPainter dc;
   if (!dc.begin(&printer)) {
-    app_.host().Warn(kStartDocFailed, this);
+    host_->Warn(kStartDocFailed);
     setEnabled(true);
     return false;
   }

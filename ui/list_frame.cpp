@@ -121,7 +121,7 @@ std::string UserSymbolFile(const std::string& folder, const std::string& name) {
 }
 
 ListFrame::ListFrame(Application& app, DrawChild& opener)
-    : app_(app), opener_(opener), commands_(*this, kTable) {
+    : app_(app), host_(app.MakeWindowHost(*this)), opener_(opener), commands_(*this, kTable) {
   app_.AddFrame(*this, FrameKind::kChooser, opener_.frame());
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(QString::fromUtf8(kFrameTitle));
@@ -212,9 +212,8 @@ void ListFrame::Choose(const Symbol& symbol) {
 }
 
 void ListFrame::DeleteUserSymbol(const Symbol& symbol) {
-  const MessageAnswer answer =
-      app_.host().Show(Message{kDeleteQuestion, kDeleteCaption, MessageIcon::kWarning,
-                               MessageButtons::kYesNo, static_cast<QWidget*>(this)});
+  const MessageAnswer answer = host_->Show(
+      Message{kDeleteQuestion, kDeleteCaption, MessageIcon::kWarning, MessageButtons::kYesNo});
   if (answer == MessageAnswer::kYes) {
     // The symbols are read again from the folder they came from, which is
     // where the deleted file was.
@@ -222,7 +221,7 @@ void ListFrame::DeleteUserSymbol(const Symbol& symbol) {
     const std::string file = UserSymbolFile(folder, symbol.name);
     std::error_code error;
     if (!file.empty()) std::filesystem::remove(file, error);
-    app_.user_symbols().ReadFolder(folder, app_.symbol_messages(static_cast<QWidget*>(this)));
+    app_.user_symbols().ReadFolder(folder, app_.symbol_messages(*host_));
     app_.UserSymbolsChanged();
   }
   panes_[ListChild::kUserPane]->PaintNow();

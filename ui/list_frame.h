@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <memory>
 
+#include "common/message_host.h"
 #include "ui/frame_commands.h"
 
 class QAction;
@@ -53,6 +55,7 @@ class ListFrame : public QMainWindow {
   void GiveBackActivation();
 
   Application& app_;
+  std::unique_ptr<MessageHost> host_;
   DrawChild& opener_;
   ListChild* panes_[2];
   QWidget* holders_[2];

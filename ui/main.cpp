@@ -4,6 +4,7 @@
 #include <QScreen>
 #include <QSettings>
 #include <filesystem>
+#include <memory>
 
 #include "common/system_folder.h"
 #include "ui/application.h"
@@ -21,6 +22,7 @@ int main(int argc, char** argv) {
   const QScreen* screen = QGuiApplication::primaryScreen();
   const lumo::ApplicationSetup setup{
       host,
+      [](QWidget& window) { return std::make_unique<lumo::QtMessageHost>(&window); },
       dialogs,
       settings,
       system_folder,

@@ -30,8 +30,7 @@ QMessageBox::Icon IconOf(MessageIcon icon) {
 MessageAnswer QtMessageHost::Show(const Message& message) {
   const bool question = message.buttons == MessageButtons::kYesNo;
   QMessageBox box(IconOf(message.icon), DisplayText(message.caption), DisplayText(message.text),
-                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok,
-                  static_cast<QWidget*>(message.owner));
+                  question ? QMessageBox::Yes | QMessageBox::No : QMessageBox::Ok, window_);
   box.setTextFormat(Qt::PlainText);
   const int answer = box.exec();
   if (!question) return MessageAnswer::kOk;

@@ -45,7 +45,7 @@ bool CheckPins(const Draw& draw, const RunSetup& context, CircuitCheckResult& re
       finding = kUnconnectedPin;
     if (finding != nullptr) {
       result.marked[0] = &element;
-      context.messages.Warn(finding, context.owner);
+      context.messages.Warn(finding);
       return false;
     }
   }
@@ -69,7 +69,7 @@ bool CheckDuplicates(const Draw& draw, const RunSetup& context, CircuitCheckResu
         break;
       }
     }
-    context.messages.Warn(kDuplicateNames, context.owner);
+    context.messages.Warn(kDuplicateNames);
     return false;
   }
   return true;
@@ -90,10 +90,9 @@ bool CheckInputs(const RunSetup& context) {
   const Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(context.store, in);
-  } catch (const ErrorMessage& error) {
+  } catch (const ListError& error) {
     context.store.Clear();
-    ShowError(context.messages, context.errors, error.tag(), error.detail() + '\n' + path,
-              context.owner);
+    ShowError(context.messages, context.errors, error.tag(), error.detail() + '\n' + path);
     return false;
   }
   bool passed = true;
@@ -104,8 +103,7 @@ bool CheckInputs(const RunSetup& context) {
             !IsRequiredInput(element.function_name(), terminal.name()))
           continue;
         context.messages.Warn("素子 " + element.name() + "(" + element.function_name() +
-                                  ") の入力端子 " + terminal.name() + " が信号に接続していません。",
-                              context.owner);
+                                  ") の入力端子 " + terminal.name() + " が信号に接続していません。");
         passed = false;
         break;
       }
@@ -127,11 +125,11 @@ bool IsRequiredInput(const std::string& function, const std::string& terminal) {
 CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& context) {
   CircuitCheckResult result;
   if (draw.IsEmpty()) {
-    context.messages.Warn(kEmptyCircuit, context.owner);
+    context.messages.Warn(kEmptyCircuit);
     return result;
   }
   if (!draw.HasCircuitName()) {
-    context.messages.Warn(kUnnamedCircuit, context.owner);
+    context.messages.Warn(kUnnamedCircuit);
     return result;
   }
   if (!CheckPins(draw, context, result)) return result;
@@ -139,7 +137,7 @@ CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& context) {
   if (!SaveConvertAndExpand(draw, context)) return result;
   if (!CheckInputs(context)) return result;
   context.messages.Show(Message{kAllPassed, kChecksCaption, MessageIcon::kInformation,
-                                MessageButtons::kOk, context.owner});
+                                MessageButtons::kOk});
   result.passed = true;
   return result;
 }

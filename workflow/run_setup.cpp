@@ -9,15 +9,14 @@ namespace lumo {
 bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
                       const std::string& circuit_path) {
   EmptyAfter empty(setup.store);
-  CircuitConverter converter(setup.store, setup.messages, setup.errors, setup.folders.work_folder,
-                             setup.owner);
+  CircuitConverter converter(setup.store, setup.messages, setup.errors, setup.folders.work_folder);
   return converter.Convert(schematic_path, circuit_path);
 }
 
 bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path) {
   EmptyAfter empty(setup.store);
   HierarchyExpander expander(setup.store, setup.messages, setup.errors, setup.statistics,
-                             setup.bus_signals, setup.owner);
+                             setup.bus_signals);
   return expander.Expand(circuit_path, setup.folders.Expanded(), setup.folders.Parts(),
                          setup.folders.work_folder);
 }

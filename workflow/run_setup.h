@@ -25,7 +25,6 @@ struct RunSetup {
   RunFolders folders;
   std::ostream& statistics;
   RegisterTransferSink* register_log = nullptr;
-  void* owner = nullptr;
 };
 
 // The first two stages after the schematic is saved. Each shows its own

@@ -16,16 +16,16 @@ void ClearPattern(Pat& pattern) {
 
 bool Run(const RunSetup& setup, Pat& pattern) {
   EmptyAfter empty(setup.store);
-  Simulator simulator({setup.messages, setup.store, setup.owner, setup.register_log,
-                       &setup.statistics, [&pattern] { ClearPattern(pattern); }});
+  Simulator simulator({setup.messages, setup.store, setup.register_log, &setup.statistics,
+                       [&pattern] { ClearPattern(pattern); }});
   try {
     const RunFolders& files = setup.folders;
     return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), pattern.path(),
-                         files.Output(), files.RegisterLog()) == 1;
-  } catch (const ErrorMessage& error) {
+                         files.Output());
+  } catch (const ListError& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.
-    ShowError(setup.messages, setup.errors, error.tag(), error.detail(), setup.owner);
+    ShowError(setup.messages, setup.errors, error.tag(), error.detail());
     return false;
   }
 }
@@ -34,11 +34,11 @@ bool Run(const RunSetup& setup, Pat& pattern) {
 
 bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
   if (draw.IsEmpty()) {
-    setup.messages.Warn("回路図が入力されていません。", setup.owner);
+    setup.messages.Warn("回路図が入力されていません。");
     return false;
   }
   if (!draw.HasCircuitName() || draw.path().empty() || draw.path() == "?") {
-    setup.messages.Warn("回路図に名前が付けられていません。", setup.owner);
+    setup.messages.Warn("回路図に名前が付けられていません。");
     return false;
   }
   // The road goes on whether or not these two saves succeed: each reports

@@ -72,7 +72,7 @@ TEST(CircuitOrder, TerminalsFollowTheLinkedListInsertion) {
     for (int i = 0; i < count; ++i) {
       const std::string name = RandomName(random);
       Terminal& terminal = element.AddTerminal(name);
-      reference.InsertByKey(new Ref(Lowered(name), &terminal), KeyOf);
+      reference.InsertByKey(std::make_unique<Ref>(Lowered(name), &terminal), KeyOf);
     }
     ASSERT_EQ(Records(element.terminals()), Records(reference));
   }
@@ -86,8 +86,9 @@ TEST(CircuitOrder, DelayRecordsFollowTheLinkedListInsertionEvenWhenReadBetweenAd
   for (int i = 0; i < 1500; ++i) {
     const std::string name = RandomName(random);
     function.AddDelay({name, i, -i});
-    reference.InsertByKey(new Ref(Lowered(name), reinterpret_cast<const void*>(std::intptr_t{i})),
-                          KeyOf);
+    reference.InsertByKey(
+        std::make_unique<Ref>(Lowered(name), reinterpret_cast<const void*>(std::intptr_t{i})),
+        KeyOf);
     if (i % 97 == 0 || i == 1499) {
       std::vector<const void*> got;
       for (const DelayRecord& record : function.delays()) {
@@ -111,29 +112,29 @@ TEST(CircuitOrder, ElementLookupIsTheFirstInListOrderThroughEveryChange) {
   for (int i = 0; i < 12; ++i)
     names.push_back(RandomName(random));
   auto pick_ref = [&]() {
-    const std::size_t count = reference.Count();
-    Ref* ref = reference.Head();
+    const std::size_t count = reference.size();
+    Ref* ref = reference.head();
     for (std::size_t n = std::uniform_int_distribution<std::size_t>(0, count - 1)(random); n > 0;
          --n)
-      ref = ref->next;
+      ref = ref->next();
     return ref;
   };
   for (int step = 0; step < 4000; ++step) {
     const int action = std::uniform_int_distribution<int>(0, 9)(random);
     const std::string& name = names[std::uniform_int_distribution<std::size_t>(0, 11)(random)];
-    if (reference.Empty() || action < 5) {
+    if (reference.empty() || action < 5) {
       Element& element = circuit.AddElement(name, store.Function("_f"));
-      reference.PushFront(new Ref(name, &element));
+      reference.PushFront(std::make_unique<Ref>(name, &element));
     } else if (action < 8) {
       Ref* ref = pick_ref();
       circuit.RemoveElement(*static_cast<Element*>(const_cast<void*>(ref->record)));
-      reference.Remove(ref);
+      reference.Remove(*ref);
     } else {
       Ref* ref = pick_ref();
       circuit.RenameElement(*static_cast<Element*>(const_cast<void*>(ref->record)), name);
       ref->key = name;
     }
-    ASSERT_EQ(circuit.element_count(), reference.Count());
+    ASSERT_EQ(circuit.element_count(), reference.size());
     if (step % 50 == 0 || step == 3999) {
       ASSERT_EQ(Records(circuit.elements()), Records(reference));
       for (const std::string& each : names) {
@@ -156,29 +157,29 @@ TEST(CircuitOrder, SignalLookupIsTheFirstInListOrderThroughMergesAndRenames) {
   for (int step = 0; step < 3000; ++step) {
     const int action = std::uniform_int_distribution<int>(0, 9)(random);
     const std::string& name = names[std::uniform_int_distribution<std::size_t>(0, 4)(random)];
-    if (reference.Count() < 2 || action < 5) {
+    if (reference.size() < 2 || action < 5) {
       Signal& signal = circuit.AddSignal(name);
       element.AddTerminal("t").ConnectTo(signal);
-      reference.PushFront(new Ref(name, &signal));
+      reference.PushFront(std::make_unique<Ref>(name, &signal));
     } else {
       // Two distinct records, as the expander merges them.
-      const std::size_t count = reference.Count();
+      const std::size_t count = reference.size();
       const std::size_t a = std::uniform_int_distribution<std::size_t>(0, count - 1)(random);
       const std::size_t b =
           (a + 1 + std::uniform_int_distribution<std::size_t>(0, count - 2)(random)) % count;
-      Ref* from = reference.Head();
+      Ref* from = reference.head();
       for (std::size_t n = 0; n < a; ++n)
-        from = from->next;
-      Ref* into = reference.Head();
+        from = from->next();
+      Ref* into = reference.head();
       for (std::size_t n = 0; n < b; ++n)
-        into = into->next;
+        into = into->next();
       auto* from_signal = static_cast<Signal*>(const_cast<void*>(from->record));
       auto* into_signal = static_cast<Signal*>(const_cast<void*>(into->record));
       if (action < 8) {
         const std::size_t total = from_signal->terminal_count() + into_signal->terminal_count();
         circuit.MergeSignal(*from_signal, *into_signal);
         ASSERT_EQ(into_signal->terminal_count(), total);
-        reference.Remove(from);
+        reference.Remove(*from);
       } else {
         circuit.RenameSignal(*into_signal, name);
         into->key = name;

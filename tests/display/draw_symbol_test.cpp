@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
+
 #include "display/symbol_grid.h"
 #include "tests/display/display_test_util.h"
 #include "tests/symbol/symbol_test_util.h"
@@ -97,7 +99,7 @@ TEST_F(DrawSymbolTest, NegativeLogicUsesTheNegativeGraphicsWhenThereAreAny) {
   EXPECT_EQ(Draw(*only_positive, 1, MaskAll, 0, 0, 0, 'n'), Calls{"line 0 0 1 0"});
   // A symbol without graphics still shows its terminals.
   Symbol bare("bare");
-  bare.terminals.PushFront(new SymbolTerminal{});
+  bare.terminals.PushFront(std::make_unique<SymbolTerminal>());
   EXPECT_EQ(Draw(bare, 1, MaskAll, 0, 0, 0, 'p'), Calls{"line 0 0 3 0"});
 }
 

@@ -7,6 +7,7 @@
 #include <climits>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <random>
 #include <string>
 #include <utility>
@@ -60,9 +61,7 @@ TEST(EventListOrder, MatchesTheLinkedListThroughInsertsMovesAndErasures) {
   std::vector<KeyedNode*> nodes;
   for (int id = 0; id < 3000; ++id) {
     const int time = time_of(random);
-    auto* node = new KeyedNode(time, id);
-    reference.InsertByKey(node, KeyOf);
-    nodes.push_back(node);
+    nodes.push_back(&reference.InsertByKey(std::make_unique<KeyedNode>(time, id), KeyOf));
     handles.push_back(events.Insert(time, std::to_string(id)));
   }
   ASSERT_EQ(Order(events), Order(reference));
@@ -75,15 +74,15 @@ TEST(EventListOrder, MatchesTheLinkedListThroughInsertsMovesAndErasures) {
     const PatEvent* before = &*handles[pick];
     handles[pick] = events.Move(handles[pick], time);
     EXPECT_EQ(&*handles[pick], before);  // the same event, not a copy
-    reference.Unlink(nodes[pick]);
-    nodes[pick]->key = time;
-    reference.InsertByKey(nodes[pick], KeyOf);
+    std::unique_ptr<KeyedNode> moved = reference.Unlink(*nodes[pick]);
+    moved->key = time;
+    reference.InsertByKey(std::move(moved), KeyOf);
   }
   ASSERT_EQ(Order(events), Order(reference));
 
   for (std::size_t pick = 0; pick < handles.size(); pick += 3) {
     events.Erase(handles[pick]);
-    reference.Remove(nodes[pick]);
+    reference.Remove(*nodes[pick]);
   }
   EXPECT_EQ(Order(events), Order(reference));
 }
@@ -115,21 +114,21 @@ TEST(WordListOrder, MatchesTheLinkedListForInsertFindAndRemove) {
   WordList words;
   for (int id = 0; id < 2000; ++id) {
     const int address = address_of(random);
-    reference.InsertByKey(new KeyedNode(address, id), KeyOf);
+    reference.InsertByKey(std::make_unique<KeyedNode>(address, id), KeyOf);
     words.Insert(MemWord{static_cast<MemAddress>(address), "t", std::to_string(id)});
   }
   ASSERT_EQ(Order(words), Order(reference));
 
   for (int step = 0; step < 400; ++step) {
     const int address = address_of(random);
-    const KeyedNode* expected = reference.FindByKey(address, KeyOf);
+    KeyedNode* expected = reference.FindByKey(address, KeyOf);
     const MemWord* found = words.Find(static_cast<MemAddress>(address));
     ASSERT_EQ(found == nullptr, expected == nullptr);
     if (found != nullptr) {
       EXPECT_EQ(std::stoi(found->data_text), expected->id);
     }
-    EXPECT_EQ(words.Remove(static_cast<MemAddress>(address)),
-              reference.RemoveByKey(address, KeyOf));
+    EXPECT_EQ(words.Remove(static_cast<MemAddress>(address)), expected != nullptr);
+    if (expected != nullptr) reference.Remove(*expected);
   }
   EXPECT_EQ(Order(words), Order(reference));
 }

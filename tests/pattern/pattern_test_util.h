@@ -58,8 +58,7 @@ class PatternTest : public ::testing::Test {
 
   RecordingMessageHost host_;
   ErrorTable errors_;
-  int owner_ = 0;
-  Pat pat_{host_, errors_, &owner_};
+  Pat pat_{host_, errors_};
 };
 
 // A fresh folder per test, removed afterwards.

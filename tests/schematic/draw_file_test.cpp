@@ -343,7 +343,7 @@ TEST_F(DrawFile, UserSymbolsAreReadFromTheFolderOfEachSchematic) {
   EXPECT_EQ(user_symbols.folder(), (folder.path() / "one").string());
   const Symbol* first = draw.first_element()->symbol();
   ASSERT_NE(first, nullptr);
-  EXPECT_EQ(first->terminals.Head()->name, "a");
+  EXPECT_EQ(first->terminals.head()->name, "a");
 
   // The same folder: the symbols stay as they are.
   WriteText(folder.path() / "one" / "extra.lsy", "(\"extra\" () () () (u))");
@@ -357,7 +357,7 @@ TEST_F(DrawFile, UserSymbolsAreReadFromTheFolderOfEachSchematic) {
   ASSERT_EQ(draw.element_count(), 2u);
   for (const DrawElement& element : draw.elements()) {
     ASSERT_NE(element.symbol(), nullptr);
-    EXPECT_EQ(element.symbol()->terminals.Head()->name, "b");
+    EXPECT_EQ(element.symbol()->terminals.head()->name, "b");
   }
   EXPECT_TRUE(host.Messages().empty());
 }

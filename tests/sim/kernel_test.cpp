@@ -19,7 +19,7 @@ TEST_F(KernelTest, ALaterChangeCanOvertakeAnEarlierOne) {
   delays = "((_or2 (a 0 0) (b 0 0) (y 1 5)))";
   const std::string circuit =
       CircuitText("c", {"A", "B", "Y"}, {{"g", "_or2", {{"a", "A"}, {"b", "B"}, {"y", "Y"}}}});
-  ASSERT_EQ(Run(circuit, "a A 3 0 0 10 1 12 0\na B 1 0 0\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(circuit, "a A 3 0 0 10 1 12 0\na B 1 0 0\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(), ElementsAre("c.Y -1 0", "c.A 0 0", "c.B 0 0", "c.A 10 1", "c.A 12 0",
                                          "c.Y 13 0", "c.Y 15 1"));
   EXPECT_EQ(ValueOf("c", "Y"), "1");  // the receiver keeps the stale 1
@@ -33,7 +33,7 @@ TEST_F(KernelTest, ALaterChangeCanOvertakeAnEarlierOne) {
 TEST_F(KernelTest, AnOscillatingLoopIsStoppedAtTheStopTime) {
   const std::string circuit =
       CircuitText("c", {"A"}, {{"g", "_nand2", {{"a", "A"}, {"b", "N"}, {"y", "N"}}}});
-  EXPECT_EQ(Run(circuit, "a A 1 0 1\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n"));
   EXPECT_EQ(messages.OnlyText(),
             "時間 100 で強制終了しました。\n"
             "回路が発振しているか，回路の中に長い遅延パスがあります。\n");
@@ -42,7 +42,7 @@ TEST_F(KernelTest, AnOscillatingLoopIsStoppedAtTheStopTime) {
   // A stop command overrides the pattern's stop time, even below it.
   messages.Clear();
   commands = "stop 7 end";
-  EXPECT_EQ(Run(circuit, "a A 2 0 1 50 1\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "a A 2 0 1 50 1\ne\n"));
   EXPECT_EQ(messages.OnlyText().rfind("時間 7 で", 0), 0u);
 }
 
@@ -50,7 +50,7 @@ TEST_F(KernelTest, TwoOutputsOnOneSignalCollide) {
   const std::string circuit = CircuitText(
       "c", {"A"},
       {{"g1", "_not", {{"a", "A"}, {"y", "Y"}}}, {"g2", "_not", {{"a", "A"}, {"y", "Y"}}}});
-  EXPECT_EQ(Run(circuit, "a A 1 0 1\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n"));
   // Settling makes g2 (first in element order) change first, at -1.
   EXPECT_EQ(messages.OnlyText(),
             "素子 g1 (_not) の出力端子 y に信号（値=0 時間=-1）が入りました。");
@@ -60,7 +60,7 @@ TEST_F(KernelTest, UnknownAndBlockedValuesAreRecordedButNotPassedOn) {
   const std::string circuit =
       CircuitText("c", {"A", "Y"}, {{"g", "_not", {{"a", "A"}, {"y", "Y"}}}});
   // The "x" at 10 is written but reaches no gate.
-  ASSERT_EQ(Run(circuit, "a A 3 0 0 10 x 20 1\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(circuit, "a A 3 0 0 10 x 20 1\ne\n")) << messages.OnlyText();
   EXPECT_THAT(OutputLines(),
               ElementsAre("c.Y -1 1", "c.A 0 0", "c.A 10 x", "c.A 20 1", "c.Y 21 0"));
 }
@@ -86,7 +86,7 @@ TEST_F(KernelTest, MultiBitValuesAreWrittenInHexadecimal) {
   // "10" AND "1" is "1": the shorter width wins.
   const std::string circuit =
       CircuitText("c", {"A", "B", "Y"}, {{"g", "_and2", {{"a", "A"}, {"b", "B"}, {"y", "Y"}}}});
-  ASSERT_EQ(Run(circuit, "a A 1 0 1\na B 1 0 1f\ne\n"), 1) << messages.OnlyText();
+  ASSERT_TRUE(Run(circuit, "a A 1 0 1\na B 1 0 1f\ne\n")) << messages.OnlyText();
   // Settling sees A first (and B still "x"), then B.
   EXPECT_THAT(OutputLines(), ElementsAre("c.Y -1 0", "c.Y -1 1", "c.A 0 1", "c.B 0 1f"));
 }
@@ -96,7 +96,7 @@ TEST_F(KernelTest, UnknownTerminalsFailTheRun) {
   std::vector<Part> parts;
   for (int i = 0; i < 12; ++i)
     parts.push_back({"g" + std::to_string(i), "_and2", {{"a", "A"}, {"b", ""}, {"y", ""}}});
-  EXPECT_EQ(Run(CircuitText("c", {"A"}, parts), "a A 1 0 0\ne\n"), 0);
+  EXPECT_FALSE(Run(CircuitText("c", {"A"}, parts), "a A 1 0 0\ne\n"));
   const std::string report = messages.OnlyText();
   EXPECT_EQ(std::count(report.begin(), report.end(), '\n'), 13);
   EXPECT_NE(report.find("素子=g11 機能=_and2 端子=b\n"), std::string::npos);
@@ -110,7 +110,7 @@ TEST_F(KernelTest, UnknownTerminalsFailTheRun) {
   messages.Clear();
   const std::string circuit =
       CircuitText("c", {"A", "B", "Y"}, {{"g", "_and2", {{"a", "A"}, {"b", "B"}, {"y", "Y"}}}});
-  EXPECT_EQ(Run(circuit, "a A 1 0 0\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "a A 1 0 0\ne\n"));
   EXPECT_EQ(messages.OnlyText(),
             "素子=g 機能=_and2 端子=b 信号線=B\n"
             "素子=c 機能=c 端子=B 信号線=B\n"

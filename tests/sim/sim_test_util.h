@@ -79,16 +79,16 @@ class SimulationTest : public ::testing::Test {
   void Write(const std::string& name, const std::string& text) const { folder_.Write(name, text); }
 
   // Runs with `delays` (default kTestDelays) and, when set, `commands`.
-  int Run(const std::string& circuit, const std::string& pattern) {
+  bool Run(const std::string& circuit, const std::string& pattern) {
     store.Clear();
     Write("delays.dly", delays);
     Write("circuit.lcr", circuit);
     Write("pattern.lpt", pattern);
     if (!commands.empty()) Write("commands.cmd", commands);
-    simulator_ = std::make_unique<Simulator>(
-        SimulatorSetup{messages, store, nullptr, &log, &statistics, {}});
+    simulator_ =
+        std::make_unique<Simulator>(SimulatorSetup{messages, store, &log, &statistics, {}});
     return simulator_->Run(Path("delays.dly"), Path("circuit.lcr"), Path("commands.cmd"),
-                           Path("pattern.lpt"), Path("out.tmp"), Path("reg.tmp"));
+                           Path("pattern.lpt"), Path("out.tmp"));
   }
 
   std::vector<std::string> OutputLines() const {

@@ -16,8 +16,8 @@ TEST_F(StorageModelTest, RegisterLogsEveryLoadButSchedulesOnlyChanges) {
   const std::string circuit =
       CircuitText("c", {"D", "K", "R", "Q"},
                   {{"reg", "_reg", {{"d", "D"}, {"k", "K"}, {"q", "Q"}, {"r", "R"}}}});
-  ASSERT_EQ(
-      Run(circuit, "a D 1 0 a5\na K 5 0 0 100 1 105 0 110 1 115 0\na R 3 0 0 200 1 210 0\ne\n"), 1)
+  ASSERT_TRUE(
+      Run(circuit, "a D 1 0 a5\na K 5 0 0 100 1 105 0 110 1 115 0\na R 3 0 0 200 1 210 0\ne\n"))
       << messages.OnlyText();
   EXPECT_THAT(log.lines,
               ElementsAre("", "       100: レジスタ reg←a5", "       110: レジスタ reg←a5", "",
@@ -35,10 +35,9 @@ TEST_F(StorageModelTest, CounterGrowsInsteadOfWrapping) {
                   {{"cnt", "_cnt", {{"d", "D"}, {"l", "L"}, {"q", "Q"}, {"r", "R"}, {"t", "T"}}}});
   // x counts to 1, 2, 3 ("11"), then 4 ("001"); lines 100 and 110 share a
   // block, 121 starts a new one.
-  ASSERT_EQ(Run(circuit,
-                "a D 1 0 0\na L 1 0 0\na R 1 0 0\n"
-                "a T 8 0 0 100 1 105 0 110 1 115 0 121 1 126 0 131 1\ne\n"),
-            1)
+  ASSERT_TRUE(Run(circuit,
+                  "a D 1 0 0\na L 1 0 0\na R 1 0 0\n"
+                  "a T 8 0 0 100 1 105 0 110 1 115 0 121 1 126 0 131 1\ne\n"))
       << messages.OnlyText();
   EXPECT_THAT(log.lines,
               ElementsAre("", "       100: カウンタ cnt←1", "       110: カウンタ cnt←2", "",
@@ -50,8 +49,8 @@ TEST_F(StorageModelTest, CounterLoadsWhileLoadIsHigh) {
   const std::string circuit =
       CircuitText("c", {"D", "L", "R", "T", "Q"},
                   {{"cnt", "_cnt", {{"d", "D"}, {"l", "L"}, {"q", "Q"}, {"r", "R"}, {"t", "T"}}}});
-  ASSERT_EQ(
-      Run(circuit, "a D 1 0 9\na L 2 0 0 10 1\na R 2 0 0 50 1\na T 4 0 0 20 1 25 0 30 1\ne\n"), 1)
+  ASSERT_TRUE(
+      Run(circuit, "a D 1 0 9\na L 2 0 0 10 1\na R 2 0 0 50 1\na T 4 0 0 20 1 25 0 30 1\ne\n"))
       << messages.OnlyText();
   EXPECT_THAT(log.lines,
               ElementsAre("", "        10: カウンタ cnt←9", "        20: カウンタ cnt←9",
@@ -64,10 +63,9 @@ TEST_F(StorageModelTest, MemoryTracesReadsAndWritesInAddressOrder) {
                   {{"ram", "_mem", {{"a", "A"}, {"d", "D"}, {"q", "Q"}, {"r", "R"}, {"w", "W"}}}});
   // Address 4 holds ff; reading 4 gives it; reading 1 (never written) adds
   // it with 0; writing 3 at address 0a adds it in order.
-  ASSERT_EQ(Run(circuit,
-                "m ram 4 ff z\na A 3 0 4 20 1 30 0a\na D 1 0 3\n"
-                "a R 3 0 0 10 1 25 0\na W 2 0 0 40 1\ne\n"),
-            1)
+  ASSERT_TRUE(Run(circuit,
+                  "m ram 4 ff z\na A 3 0 4 20 1 30 0a\na D 1 0 3\n"
+                  "a R 3 0 0 10 1 25 0\na W 2 0 0 40 1\ne\n"))
       << messages.OnlyText();
   EXPECT_THAT(log.lines,
               ElementsAre("",                                    //
@@ -93,11 +91,11 @@ TEST_F(StorageModelTest, MemoryDataIsCheckedForDuplicateAddresses) {
   const std::string circuit =
       CircuitText("c", {"A", "D", "R", "W", "Q"},
                   {{"ram", "_mem", {{"a", "A"}, {"d", "D"}, {"q", "Q"}, {"r", "R"}, {"w", "W"}}}});
-  EXPECT_EQ(Run(circuit, "m ram 0a 1 a 2 z\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "m ram 0a 1 a 2 z\ne\n"));
   EXPECT_EQ(messages.OnlyText(), "メモリデータが２重に記述されています。\n番地 = a");
 
   messages.Clear();
-  EXPECT_EQ(Run(circuit, "m nothing 1 1 z\ne\n"), 0);
+  EXPECT_FALSE(Run(circuit, "m nothing 1 1 z\ne\n"));
   EXPECT_EQ(messages.OnlyText(),
             "メモリデータの記述が間違っています。\n正しい書き方は以下のとおりです。\n"
             "m <素子名> <番地1> <値1> ... <番地n> <値n> z\n");

@@ -38,22 +38,22 @@ TEST(SymbolFile, ReadingAndWritingReversesItemsAndTerminalsTwiceReadRestores) {
   EXPECT_EQ(symbol->kind, 's');
   EXPECT_EQ(symbol->logic, 'p');
   EXPECT_EQ(symbol->orientation, 0);
-  const SymbolLine& first = *symbol->positive->lines.Head();
+  const SymbolLine& first = *symbol->positive->lines.head();
   EXPECT_EQ(first.x0, -13);
   EXPECT_EQ(first.y0, 8);
   EXPECT_EQ(first.x1, 1);
   EXPECT_EQ(first.y1, 8);
-  const SymbolArc& arc = *symbol->positive->arcs.Head();
+  const SymbolArc& arc = *symbol->positive->arcs.head();
   EXPECT_EQ(arc.cx, 1);
   EXPECT_EQ(arc.r, 8);
   EXPECT_EQ(arc.start, 270);
   EXPECT_EQ(arc.end, 90);
-  const SymbolText& text = *symbol->positive->texts.Head();
+  const SymbolText& text = *symbol->positive->texts.head();
   EXPECT_EQ(text.text, "nand2");
   EXPECT_EQ(text.kind, 'f');
   EXPECT_EQ(text.anchor, 'u');
   EXPECT_EQ(text.y, 12);
-  const SymbolTerminal& terminal = *symbol->terminals.Head();
+  const SymbolTerminal& terminal = *symbol->terminals.head();
   EXPECT_EQ(terminal.name, "y");
   EXPECT_EQ(terminal.direction, 2);
   EXPECT_EQ(terminal.polarity, 'n');
@@ -83,8 +83,8 @@ TEST(SymbolFile, ReadingAndWritingReversesItemsAndTerminalsTwiceReadRestores) {
 TEST(SymbolFile, PolylinesSplitIntoSegmentsAndUnknownItemsAreSkipped) {
   const auto symbol =
       ParseSymbol("(box ((line 0 0 8 0 8 8) (x 1 2 3) (\"\" 1) (arc 0 0 4 0 90 extra)) () () (u))");
-  EXPECT_EQ(symbol->positive->lines.Count(), 2u);
-  EXPECT_EQ(symbol->positive->arcs.Count(), 1u);
+  EXPECT_EQ(symbol->positive->lines.size(), 2u);
+  EXPECT_EQ(symbol->positive->arcs.size(), 1u);
   EXPECT_EQ(Written(*symbol),
             "(\"box\"\n"
             "  (\n"
@@ -97,7 +97,7 @@ TEST(SymbolFile, PolylinesSplitIntoSegmentsAndUnknownItemsAreSkipped) {
             "  (u)\n"
             ")\n");
   // A polyline of one point draws nothing.
-  EXPECT_TRUE(ParseSymbol("(p ((l 4 4)) () () (u))")->positive->lines.Empty());
+  EXPECT_TRUE(ParseSymbol("(p ((l 4 4)) () () (u))")->positive->lines.empty());
 }
 
 TEST(SymbolFile, EmptyNegativeGraphicsAreAbsentAndAnExistingEmptySetReadsBackAbsent) {
@@ -120,13 +120,13 @@ TEST(SymbolFile, EmptyNegativeGraphicsAreAbsentAndAnExistingEmptySetReadsBackAbs
 TEST(SymbolFile, OneLetterFieldsTakeTheFirstCharacterAndExtraElementsAreIgnored) {
   const auto symbol = ParseSymbol(
       "(g ((s \"A B\" yes term 1 2 left 3 more)) () ((clk 4 5 1 negative x)) (system y) z)");
-  const SymbolText& text = *symbol->positive->texts.Head();
+  const SymbolText& text = *symbol->positive->texts.head();
   EXPECT_EQ(text.text, "A B");
   EXPECT_EQ(text.visible, 'y');
   EXPECT_EQ(text.kind, 't');
   EXPECT_EQ(text.anchor, 'l');
   EXPECT_EQ(text.rotation, 3);
-  EXPECT_EQ(symbol->terminals.Head()->polarity, 'n');
+  EXPECT_EQ(symbol->terminals.head()->polarity, 'n');
   EXPECT_EQ(symbol->kind, 's');
 }
 
@@ -153,8 +153,8 @@ TEST(SymbolFile, MalformedExpressionsRaiseAndLeaveTheSymbolAsItWas) {
     EXPECT_THROW(symbol->Parse(list.Top()), ListError) << text;
     EXPECT_EQ(symbol->name, "keep") << text;
     EXPECT_EQ(symbol->kind, 's') << text;
-    EXPECT_EQ(symbol->positive->lines.Count(), 1u) << text;
-    EXPECT_EQ(symbol->terminals.Count(), 1u) << text;
+    EXPECT_EQ(symbol->positive->lines.size(), 1u) << text;
+    EXPECT_EQ(symbol->terminals.size(), 1u) << text;
   }
 }
 
@@ -187,7 +187,7 @@ TEST(SymbolFile, NewSymbolsAreEmptyUserSymbolsInPositiveLogic) {
   EXPECT_EQ(symbol.orientation, 0);
   EXPECT_EQ(symbol.positive, nullptr);
   EXPECT_EQ(symbol.GraphicsFor('p'), nullptr);
-  EXPECT_TRUE(symbol.terminals.Empty());
+  EXPECT_TRUE(symbol.terminals.empty());
   // Without graphics both sets are written as absent.
   EXPECT_EQ(Written(symbol), "(\"adder\"\n  ()\n  ()\n  ()\n  (u)\n)\n");
 }

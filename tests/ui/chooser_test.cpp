@@ -156,6 +156,9 @@ TEST_F(ChooserTest, DeletingAUserSymbolAsksThenRemovesItsFile) {
   EXPECT_EQ(host.Messages()[0].text, "シンボルを削除してもいいですか？");
   EXPECT_EQ(host.Messages()[0].caption, "シンボルの削除");
   EXPECT_EQ(host.Messages()[0].buttons, MessageButtons::kYesNo);
+  // Asked over the chooser, not over the schematic window that opened it.
+  EXPECT_EQ(window_texts[&chooser()], std::vector<std::string>{"シンボルを削除してもいいですか？"});
+  EXPECT_TRUE(window_texts[&frame()].empty());
   EXPECT_TRUE(fs::exists(work.path() / "adder.lsy"));
 
   host.QueueAnswer(MessageAnswer::kYes);
@@ -208,7 +211,7 @@ TEST_F(ChooserTest, ScrollsByCellsWithinTheGrid) {
 TEST_F(ChooserTest, AnEmptyUserPaneIsWhite) {
   fs::remove(work.path() / "adder.lsy");
   fs::remove(work.path() / "Blinker.LSY");
-  app->user_symbols().ReadFolder(work.path().string(), app->symbol_messages());
+  app->user_symbols().ReadFolder(work.path().string(), app->symbol_messages(host));
   app->UserSymbolsChanged();
   pane(1).PaintNow();
   const QImage& image = pane(1).image();

@@ -244,6 +244,31 @@ TEST_F(FrameTest, CloseAndOpenRefusesAnUnnamedSchematicAndReloadsOnCancel) {
   EXPECT_NE(Element("gate"), nullptr);  // saved before, read again
 }
 
+TEST_F(FrameTest, EachWindowsMessagesGoToItsOwnHost) {
+  DrawFrame& first = frame();
+  DrawFrame* second = first.NewWindow();
+  ASSERT_NE(second, &first);
+
+  // A command of the second window, and a read its schematic reports.
+  second->draw().PlaceElement(SystemSymbol("_and2"), 100, 100, 0, 'p');
+  second->RunCommand(kCmdCloseAndOpen);
+  second->draw().Clear();
+  const std::string damaged = work / "damaged.ldr";
+  WriteText(damaged, "(damaged)\n(1 2 U1 _and2 zero p ())\n()\n()\n()\n");
+  second->OpenAtStart(damaged);
+  ASSERT_EQ(window_texts[second].size(), 2u);
+  EXPECT_EQ(window_texts[second][0], kNotNamed);
+  EXPECT_NE(window_texts[second][1].find("素子データの入力中"), std::string::npos);
+
+  // The first window's checks report there only.
+  first.RunCommand(kCmdCircuitChecks);
+  EXPECT_EQ(window_texts[&first],
+            std::vector<std::string>{"回路が空です。回路を作るか，入力してください。"});
+  EXPECT_EQ(window_texts[second].size(), 2u);
+  EXPECT_TRUE(window_texts[nullptr].empty());
+  EXPECT_EQ(host.Messages().size(), 3u);
+}
+
 TEST_F(FrameTest, DeleteFileRemovesTheChosenFileOnly) {
   const std::string path = OpenHalfAdder();
   dialogs.files = {path};
@@ -389,7 +414,7 @@ TEST_F(FrameTest, ASchematicDrawnWithTheMouseIsCheckedSavedAndReadBack) {
 
   // Read back: the same records, in the reverse order of the file.
   const std::string saved = FileText(path);
-  Draw again(app->draw_environment());
+  Draw again(app->draw_environment(host));
   ASSERT_EQ(again.Read(path), DrawReadResult::kRead);
   const auto describe = [](const Draw& schematic) {
     std::vector<std::string> records;
@@ -407,7 +432,7 @@ TEST_F(FrameTest, ASchematicDrawnWithTheMouseIsCheckedSavedAndReadBack) {
   EXPECT_EQ(describe(again), describe(draw()));
   // Saved once more it reverses again, giving the first file back.
   ASSERT_EQ(again.Save(work / "again.ldr"), DrawSaveResult::kSaved);
-  Draw third(app->draw_environment());
+  Draw third(app->draw_environment(host));
   ASSERT_EQ(third.Read(work / "again.ldr"), DrawReadResult::kRead);
   ASSERT_EQ(third.Save(work / "third.ldr"), DrawSaveResult::kSaved);
   std::string expected = saved;

@@ -32,6 +32,7 @@ TEST_F(StartupTest, AMissingSymbolLibraryEndsTheProgramWithItsMessage) {
                 "ルモＣＡＤのシステムフォルダー \"" + empty +
                 "\" にファイル LumoCAD.lib がありません。\nエキスプローラーで確かめてください。"
                 "\nないときはルモＣＡＤを再インストールしてください。"});
+  EXPECT_EQ(window_texts[nullptr], Texts());  // no window is open yet
   EXPECT_TRUE(app->frames().empty());
 }
 

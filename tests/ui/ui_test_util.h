@@ -11,6 +11,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <memory>
 #include <optional>
 #include <string>
@@ -78,6 +79,22 @@ class ScriptedDialogs : public UserDialogs {
   }
 };
 
+// A window's message host in the tests: the test's one recording host
+// records and answers, and the text is noted under the window it came from.
+class WindowRecorder : public MessageHost {
+ public:
+  WindowRecorder(RecordingMessageHost& all, std::vector<std::string>& texts)
+      : all_(all), texts_(texts) {}
+  MessageAnswer Show(const Message& message) override {
+    texts_.push_back(message.text);
+    return all_.Show(message);
+  }
+
+ private:
+  RecordingMessageHost& all_;
+  std::vector<std::string>& texts_;
+};
+
 // The program with its first schematic window, its messages recorded, its
 // settings in a file of the test's folder and its working folder there too.
 class UiTest : public ::testing::Test {
@@ -86,8 +103,11 @@ class UiTest : public ::testing::Test {
   ~UiTest() override { app.reset(); }
 
   ApplicationSetup AppSetup(const std::string& system_folder) {
-    return ApplicationSetup{host, dialogs,         settings_, system_folder, work.path().string(),
-                            96,   QSize(1024, 768)};
+    const WindowMessageHosts window_hosts = [this](QWidget& window) {
+      return std::make_unique<WindowRecorder>(host, window_texts[&window]);
+    };
+    return ApplicationSetup{start_host,    window_hosts,         dialogs, settings_,
+                            system_folder, work.path().string(), 96,      QSize(1024, 768)};
   }
 
   // Starts the program; the view shows logical (0, 0) at the top-left
@@ -153,6 +173,9 @@ class UiTest : public ::testing::Test {
 
   TemporaryFolder work;
   RecordingMessageHost host;
+  // The texts of each window's messages; those of the start under null.
+  std::map<const QWidget*, std::vector<std::string>> window_texts;
+  WindowRecorder start_host{host, window_texts[nullptr]};
   ScriptedDialogs dialogs;
   std::unique_ptr<Application> app;
 

@@ -72,13 +72,13 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
 
   StreamMessageHost messages(err);
   CircuitStore store;
-  Simulator simulator({messages, store, nullptr, sink.get(), stats.get(), {}});
+  Simulator simulator({messages, store, sink.get(), stats.get(), {}});
   try {
-    const int result =
+    const bool simulated =
         simulator.Run(options["--delays"], options["--circuit"], options["--commands"],
-                      options["--pattern"], options["--out"], options["--reglog"]);
-    return result == 1 ? kOk : kFailed;
-  } catch (const ErrorMessage& error) {
+                      options["--pattern"], options["--out"]);
+    return simulated ? kOk : kFailed;
+  } catch (const ListError& error) {
     ErrorTable table;
     RegisterListErrors(table);
     RegisterCircuitErrors(table);
