@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "circuit/circuit_file.h"
+#include "common/atomic_file.h"
 #include "common/read_word.h"
 #include "lists/list.h"
 #include "pattern/hex.h"
@@ -54,15 +55,17 @@ int Simulator::Run(const std::string& delay_path, const std::string& circuit_pat
     return 0;
   ScheduleConstants();
   if (!BindEvaluators() || !kernel_.InitialSimulation()) return 0;
-  {
-    std::ofstream out(output_path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      kernel_.Warn("出力パターンファイル " + output_path + " に書き込めません。");
-      return 0;
-    }
-    if (!kernel_.RunEvents(out, event_count_)) return 0;
+  // The output lines go to a file of the run's own, replaced whole: a link
+  // there is never written through, and a disk that fills up fails the run
+  // instead of leaving outputs cut short. A run stopped early keeps the
+  // lines it wrote, as the file of a stopped run always has.
+  AtomicFile out(output_path, LinkHandling::kReplaceEntry);
+  const int ran = out.is_open() ? kernel_.RunEvents(out.stream(), event_count_) : 0;
+  if (!out.Commit()) {
+    kernel_.Warn("出力パターンファイル " + output_path + " に書き込めません。");
+    return 0;
   }
-  if (!kernel_.ReportUnknowns()) return 0;
+  if (!ran || !kernel_.ReportUnknowns()) return 0;
   WriteStatistics(static_cast<std::int64_t>(std::time(nullptr) - start));
   return 1;
 }
