@@ -16,15 +16,15 @@ namespace {
 namespace fs = std::filesystem;
 
 // The file a write replaces: the path itself, or for a document the final
-// target of a link there. None when a document's place holds anything but a
-// regular file.
+// target of a link there. None when the place holds anything but a regular
+// file or a link: a device or a FIFO is never replaced.
 std::optional<std::string> TargetOf(const std::string& path, LinkHandling links) {
-  if (links == LinkHandling::kReplaceEntry) return path;
   std::error_code error;
   const fs::file_status entry = fs::symlink_status(path, error);
   if (entry.type() == fs::file_type::not_found) return path;
   if (fs::is_regular_file(entry)) return path;
   if (!fs::is_symlink(entry)) return std::nullopt;
+  if (links == LinkHandling::kReplaceEntry) return path;
   const fs::path target = fs::canonical(path, error);
   if (error || !fs::is_regular_file(target, error)) return std::nullopt;
   return target.string();

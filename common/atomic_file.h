@@ -15,8 +15,9 @@ enum class LinkHandling {
   // a FIFO, a folder, a link leading nowhere) is refused.
   kWriteThrough,
   // A file of the program's own, such as a run's intermediates in the
-  // working folder: whatever entry is at the path, a link included, is
-  // replaced; a link's target is never touched.
+  // working folder: a regular file or a link at the path is replaced, a
+  // link's target is never touched. Anything else there (a device, a FIFO,
+  // a folder) is refused.
   kReplaceEntry,
 };
 

@@ -92,7 +92,7 @@ TEST_F(AtomicFileTest, ADocumentIsWrittenThroughItsLinkAndARunFileReplacesTheLin
   EXPECT_EQ(Contents(document), "new");
 }
 
-TEST_F(AtomicFileTest, ADocumentIsNeverWrittenThroughAnythingButARegularFile) {
+TEST_F(AtomicFileTest, AFifoIsNeverReplacedAndADocumentOnlyWrittenThroughALinkToARegularFile) {
   ASSERT_EQ(::mkfifo((folder_ / "fifo").c_str(), 0666), 0);
   fs::create_directory(folder_ / "folder");
   fs::create_symlink(folder_ / "fifo", folder_ / "to_fifo");
@@ -104,9 +104,11 @@ TEST_F(AtomicFileTest, ADocumentIsNeverWrittenThroughAnythingButARegularFile) {
   }
   EXPECT_FALSE(fs::exists(folder_ / "nowhere"));
   EXPECT_EQ(Entries(), 4u);
-  // A program's own file takes the FIFO's place.
-  EXPECT_TRUE(Write(folder_ / "fifo", "run", LinkHandling::kReplaceEntry));
-  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder_ / "fifo")));
+  // Nor does a program's own file take a FIFO's place; it does a link's.
+  EXPECT_FALSE(Write(folder_ / "fifo", "run", LinkHandling::kReplaceEntry));
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(folder_ / "fifo")));
+  EXPECT_TRUE(Write(folder_ / "to_fifo", "run", LinkHandling::kReplaceEntry));
+  EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(folder_ / "to_fifo")));
 }
 
 TEST_F(AtomicFileTest, ALinkInTheTemporarysPlaceIsPassedOver) {
