@@ -64,11 +64,12 @@ SymbolMessages Application::symbol_messages(void* owner) {
 void Application::OpenStatistics() {
   // Made anew as a file of the program's own first, so that a link in its
   // place is replaced rather than its target emptied; then written to for
-  // the session.
+  // the session. A device or a FIFO in its place is left alone, and the
+  // statistics go nowhere.
   const std::string path = RunFolders{system_folder_, work_folder_}.Statistics();
-  WriteFileAtomically(
-      path, [](std::ostream&) { return true; }, LinkHandling::kReplaceEntry);
-  statistics_.open(path, std::ios::out | std::ios::app);
+  if (WriteFileAtomically(
+          path, [](std::ostream&) { return true; }, LinkHandling::kReplaceEntry))
+    statistics_.open(path, std::ios::out | std::ios::app);
 }
 
 bool Application::Start(const QStringList& arguments) {
