@@ -105,10 +105,15 @@ void WriteCircuit(const Circuit& circuit, std::ostream& stream) {
 
 bool WriteCircuitFile(const Circuit& circuit, const std::string& path) {
   CheckNames(circuit);
-  return WriteFileAtomically(path, [&circuit](std::ostream& out) {
-    WriteSections(circuit, out);
-    return true;
-  });
+  // Circuit files are the program's own (a run's, in the working folder): a
+  // link in their place is replaced, never written through.
+  return WriteFileAtomically(
+      path,
+      [&circuit](std::ostream& out) {
+        WriteSections(circuit, out);
+        return true;
+      },
+      LinkHandling::kReplaceEntry);
 }
 
 }  // namespace lumo

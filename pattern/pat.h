@@ -82,14 +82,21 @@ class Pat {
   // Reads the input pattern file into the rows and the memory data, after
   // storing its path. A missing file is created holding an empty pattern.
   // False, after the error box, only when the file can be neither read nor
-  // created; a damaged file is reported by a warning and keeps what was read.
+  // created, or is not a regular file; a damaged file is reported by a
+  // warning and keeps what was read.
   bool ReadInputPat(const std::string& path);
   // Reads pattern records up to `e`. True when the input was whole; on damage
   // the warning has been shown and what was read stays.
   bool ReadInputPat(std::istream& in);
 
+  // The file the last ReadInputPat(path) could not read whole, until a save
+  // has kept its original; empty otherwise.
+  const std::string& damaged_file() const { return damaged_file_; }
+
   // Stores the path and writes the input pattern file atomically; false when
-  // it could not be written (the old file is then untouched).
+  // it could not be written (the old file is then untouched). The first
+  // save over the damaged file keeps its original as <path>.bak and says
+  // so; when that copy cannot be made the file is not saved over.
   bool WriteInputPat(const std::string& path);
   void WriteInputPat(std::ostream& out) const;
 
@@ -101,6 +108,7 @@ class Pat {
 
  private:
   void ShowDamagedWarning() const;
+  bool KeepDamagedOriginal(const std::string& path);
 
   MessageHost* host_;
   const ErrorTable* errors_;
@@ -108,6 +116,7 @@ class Pat {
   std::string path_;
   std::string folder_;
   std::string title_;
+  std::string damaged_file_;
   int count_ = 0;
   std::vector<PatRow> rows_;
   Mem mem_;

@@ -8,6 +8,7 @@
 #include "common/decimal.h"
 #include "common/read_word.h"
 #include "pattern/pat.h"
+#include "pattern/pattern_errors.h"
 #include "pattern/pattern_words.h"
 #include "pattern/row_index.h"
 
@@ -47,10 +48,13 @@ RecordEnd ReadWaveform(Pat& pat, std::istream& in, RowIndex& index) {
 
 bool Pat::ReadInputPat(const std::string& path) {
   SetPath(path);
+  damaged_file_.clear();
   namespace fs = std::filesystem;
   std::error_code error;
   const fs::file_status status = fs::status(path, error);
-  if (fs::is_directory(status)) {
+  // Only a regular file is a pattern: a FIFO would never end, and a device
+  // would be replaced by the next save.
+  if (!fs::is_regular_file(status) && status.type() != fs::file_type::not_found) {
     ShowError(*host_, *errors_, "Pat::ReadInputPat", path);
     return false;
   }
@@ -72,7 +76,7 @@ bool Pat::ReadInputPat(const std::string& path) {
       return false;
     }
   }
-  ReadInputPat(in);
+  if (!ReadInputPat(in)) damaged_file_ = path;
   return true;
 }
 
@@ -114,10 +118,24 @@ bool Pat::ReadInputPat(std::istream& in) {
 
 bool Pat::WriteInputPat(const std::string& path) {
   SetPath(path);
+  if (!KeepDamagedOriginal(path)) return false;
   return WriteFileAtomically(path, [this](std::ostream& out) {
     WriteInputPat(out);
     return true;
   });
+}
+
+bool Pat::KeepDamagedOriginal(const std::string& path) {
+  std::error_code error;
+  if (damaged_file_.empty() || !std::filesystem::equivalent(damaged_file_, path, error))
+    return true;
+  const std::string backup = path + ".bak";
+  const bool kept = CopyFileAtomically(path, backup);
+  const std::string text = kept ? kDamagedOriginalKeptText : kDamagedOriginalNotKeptText;
+  host_->Show({text + backup, {}, kept ? MessageIcon::kInformation : MessageIcon::kWarning,
+               MessageButtons::kOk});
+  if (kept) damaged_file_.clear();
+  return kept;
 }
 
 void Pat::WriteInputPat(std::ostream& out) const {

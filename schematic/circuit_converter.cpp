@@ -140,10 +140,13 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
   }
   flat << ")\n)";
   const std::string text = flat.str();
-  if (!WriteFileAtomically(flat_path, [&text](std::ostream& out) {
-        out.write(text.data(), static_cast<std::streamsize>(text.size()));
-        return true;
-      })) {
+  if (!WriteFileAtomically(
+          flat_path,
+          [&text](std::ostream& out) {
+            out.write(text.data(), static_cast<std::streamsize>(text.size()));
+            return true;
+          },
+          LinkHandling::kReplaceEntry)) {
     ShowError(host_, errors_, kConvertWrite, flat_path);
     return false;
   }

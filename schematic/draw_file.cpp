@@ -124,7 +124,7 @@ DrawReadResult Draw::Read(const std::string& path) {
   std::error_code error;
   const bool exists = fs::exists(path, error);
   std::ifstream in;
-  if (!fs::is_directory(path, error)) in.open(path, std::ios::binary);
+  if (fs::is_regular_file(path, error)) in.open(path, std::ios::binary);
   DrawReadResult result = DrawReadResult::kRead;
   if (!in.is_open()) {
     // A file that is there but cannot be read is never replaced; a title

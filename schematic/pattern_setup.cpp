@@ -5,16 +5,37 @@
 
 namespace lumo {
 
-void SetupInputs(Pat& pat, const Draw& draw) {
+namespace {
+
+bool IsInputPin(const DrawElement& element) {
+  return element.symbol_name() == "_in" || element.symbol_name() == "_io";
+}
+
+}  // namespace
+
+int InputPinCount(const Draw& draw) {
+  int count = 0;
+  for (const DrawElement& element : draw.elements())
+    if (IsInputPin(element)) ++count;
+  return count;
+}
+
+std::string TooManyInputsText() {
+  return "入力端子が多すぎます。\n入力パターンに入る入力端子は " + std::to_string(kPatRows) +
+         " 個までです。";
+}
+
+bool SetupInputs(Pat& pat, const Draw& draw) {
   pat.set_schematic_name(draw.circuit_name());
   pat.set_count(0);
   for (const DrawElement& element : draw.elements()) {
-    if (element.symbol_name() != "_in" && element.symbol_name() != "_io") continue;
+    if (!IsInputPin(element)) continue;
     if (pat.AppendRow(element.name(), draw.circuit_name() + "." + element.name(), RowKind::kInput) <
         0)
       break;
   }
   pat.SortRows(RowKind::kInput);
+  return InputPinCount(draw) <= kPatRows;
 }
 
 void DefaultEvents(Pat& pat, const Draw& draw) {

@@ -6,6 +6,7 @@
 #include <sstream>
 
 #include "circuit/circuit_file.h"
+#include "common/atomic_file.h"
 #include "common/decimal.h"
 #include "common/read_word.h"
 #include "lists/list.h"
@@ -50,15 +51,17 @@ bool Simulator::Run(const std::string& delay_path, const std::string& circuit_pa
     return false;
   ScheduleConstants();
   if (!BindEvaluators() || !kernel_.InitialSimulation()) return false;
-  {
-    std::ofstream out(output_path, std::ios::binary | std::ios::trunc);
-    if (!out) {
-      kernel_.Warn("出力パターンファイル " + output_path + " に書き込めません。");
-      return false;
-    }
-    if (!kernel_.RunEvents(out, event_count_)) return false;
+  // The output lines go to a file of the run's own, replaced whole: a link
+  // there is never written through, and a disk that fills up fails the run
+  // instead of leaving outputs cut short. A run stopped early keeps the
+  // lines it wrote, as the file of a stopped run always has.
+  AtomicFile out(output_path, LinkHandling::kReplaceEntry);
+  const bool ran = out.is_open() && kernel_.RunEvents(out.stream(), event_count_);
+  if (!out.Commit()) {
+    kernel_.Warn("出力パターンファイル " + output_path + " に書き込めません。");
+    return false;
   }
-  if (!kernel_.ReportUnknowns()) return false;
+  if (!ran || !kernel_.ReportUnknowns()) return false;
   WriteStatistics(static_cast<std::int64_t>(std::time(nullptr) - start));
   return true;
 }

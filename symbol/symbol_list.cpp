@@ -51,8 +51,10 @@ std::vector<std::string> SymbolFileNames(const std::string& folder) {
   fs::directory_iterator entries(folder.empty() ? "." : folder, error);
   if (error) return names;
   for (const fs::directory_entry& entry : entries) {
+    // Only regular files (or links to them) are read: opening a FIFO would
+    // wait for a writer for ever.
     std::error_code status_error;
-    if (entry.is_directory(status_error)) continue;
+    if (!entry.is_regular_file(status_error)) continue;
     std::string name = entry.path().filename().string();
     if (HasSymbolExtension(name)) names.push_back(std::move(name));
   }
@@ -73,7 +75,7 @@ bool SymbolList::Read(const std::string& path, const SymbolMessages& messages) {
   symbols_.Clear();
   std::error_code error;
   std::ifstream in;
-  if (!fs::is_directory(path, error)) in.open(path, std::ios::binary);
+  if (fs::is_regular_file(path, error)) in.open(path, std::ios::binary);
   if (!in.is_open()) {
     ReportMissing(path, messages);
     return false;

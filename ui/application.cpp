@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 
 #include "circuit/circuit_errors.h"
+#include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "lists/list_errors.h"
@@ -62,8 +63,14 @@ SymbolMessages Application::symbol_messages(MessageHost& host) {
 }
 
 void Application::OpenStatistics() {
-  statistics_.open(RunFolders{system_folder_, work_folder_}.Statistics(),
-                   std::ios::out | std::ios::trunc);
+  // Made anew as a file of the program's own first, so that a link in its
+  // place is replaced rather than its target emptied; then written to for
+  // the session. A device or a FIFO in its place is left alone, and the
+  // statistics go nowhere.
+  const std::string path = RunFolders{system_folder_, work_folder_}.Statistics();
+  if (WriteFileAtomically(
+          path, [](std::ostream&) { return true; }, LinkHandling::kReplaceEntry))
+    statistics_.open(path, std::ios::out | std::ios::app);
 }
 
 bool Application::Start(const QStringList& arguments) {

@@ -11,6 +11,7 @@
 #include "ui/draw_frame.h"
 #include "ui/print_page.h"
 #include "workflow/circuit_checks.h"
+#include "workflow/run_lock.h"
 
 namespace lumo {
 
@@ -112,6 +113,14 @@ DrawFrame* DrawFrame::NewWindow() {
 }
 
 void DrawFrame::CircuitChecks() {
+  // The checks write the run's circuit files: not while another run, in
+  // this program or in lumo, uses the working folder. A folder that cannot
+  // be locked at all is left to the checks' own messages.
+  RunLock lock(app_.work_folder());
+  if (lock.TryTake() == RunLock::State::kBusy) {
+    host_->Warn(kRunFolderBusyText);
+    return;
+  }
   const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),

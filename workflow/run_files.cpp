@@ -36,4 +36,8 @@ std::string RunFolders::Statistics() const {
   return JoinPath(work_folder, kStatisticsFile);
 }
 
+std::string RunFolders::LockFile() const {
+  return JoinPath(work_folder, kRunLockFile);
+}
+
 }  // namespace lumo

@@ -14,6 +14,8 @@ inline constexpr const char* kExpandedFile = "LumoExp.tmp";
 inline constexpr const char* kOutputFile = "LumoOut.tmp";
 inline constexpr const char* kRegisterLogFile = "LumoReg.tmp";
 inline constexpr const char* kStatisticsFile = "LumoSta.tmp";
+// Held locked by the run that uses the working folder (workflow/run_lock.h).
+inline constexpr const char* kRunLockFile = "LumoLock.tmp";
 
 // The two folders of a run and the paths of its files in them.
 struct RunFolders {
@@ -29,6 +31,7 @@ struct RunFolders {
   std::string Output() const;
   std::string RegisterLog() const;
   std::string Statistics() const;
+  std::string LockFile() const;
 };
 
 }  // namespace lumo

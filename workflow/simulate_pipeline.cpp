@@ -2,6 +2,7 @@
 
 #include "common/file_path.h"
 #include "lists/error_message.h"
+#include "schematic/pattern_setup.h"
 #include "sim/simulator.h"
 #include "workflow/store_guard.h"
 
@@ -39,6 +40,11 @@ bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
   }
   if (!draw.HasCircuitName() || draw.path().empty() || draw.path() == "?") {
     setup.messages.Warn("回路図に名前が付けられていません。");
+    return false;
+  }
+  // Saving would drop the waveforms of the inputs past the last row.
+  if (InputPinCount(draw) > kPatRows) {
+    setup.messages.Warn(TooManyInputsText());
     return false;
   }
   // The road goes on whether or not these two saves succeed: each reports

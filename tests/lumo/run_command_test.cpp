@@ -1,16 +1,22 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
 #include <sstream>
+#include <thread>
 
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
+#include "pattern/pattern_errors.h"
 #include "schematic/draw.h"
 #include "schematic/draw_errors.h"
+#include "schematic/pattern_setup.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "tests/lumo/lumo_test_util.h"
+#include "tests/support/file_size_limit.h"
+#include "workflow/run_lock.h"
 
 namespace lumo::cli {
 namespace {
@@ -42,13 +48,15 @@ class LumoRun : public CommandTest {
     }
     ASSERT_EQ(draw.Save(Path("gate.ldr")), DrawSaveResult::kSaved);
   }
+  DrawEnvironment environment() {
+    return {symbols_, user_symbols_, host_, errors_, errors_, errors_};
+  }
   int Run(Arguments extra) {
     Arguments args = {"run", Path("gate.ldr"), "--sys", SystemData()};
     args.insert(args.end(), extra.begin(), extra.end());
     return Call(args);
   }
 
- private:
   ErrorTable errors_;
   RecordingMessageHost host_;
   SymbolList symbols_, user_symbols_;
@@ -109,6 +117,111 @@ TEST_F(LumoRun, AHiddenFileKeepsItsNameAndABlankInAPinNameStopsTheRun) {
   EXPECT_EQ(Run({}), kFailed);
   EXPECT_NE(err_.str().find("入出力端子の名前「Y Z」に空白があります。"), std::string::npos)
       << err_.str();
+}
+
+// Files that must not be saved over, and files that are not files.
+TEST_F(LumoRun, ADamagedPatternStopsTheRunAndIsLeftAsItWas) {
+  const std::string damaged = "a A 2 0 0 1O 1\na B 1 0 1\ne\n";
+  Write("gate[0].lpt", damaged);
+  const std::string schematic = Read("gate.ldr");
+  EXPECT_EQ(Run({}), kFailed);
+  EXPECT_EQ(Read("gate[0].lpt"), damaged);
+  EXPECT_FALSE(fs::exists(Path("gate[0].lpt.bak")));
+  EXPECT_EQ(Read("gate.ldr"), schematic);
+  EXPECT_FALSE(fs::exists(Path("LumoOut.tmp")));
+  EXPECT_NE(err_.str().find(std::string(kDamagedPatternText)), std::string::npos) << err_.str();
+  EXPECT_NE(err_.str().find("lumo run: " + Path("gate[0].lpt") +
+                            " did not read whole; it is left as it was\n"),
+            std::string::npos)
+      << err_.str();
+}
+
+TEST_F(LumoRun, MoreInputsThanPatternRowsAreRefusedBeforeAnythingIsSaved) {
+  Draw draw(environment());
+  for (int i = 0; i <= kPatRows; ++i)
+    draw.PlaceElement(*symbols_.Find("_in"), 0, 16 * i, 0, 'p').set_name("I" + std::to_string(i));
+  ASSERT_EQ(draw.Save(Path("wide.ldr")), DrawSaveResult::kSaved);
+  std::string pattern;
+  for (int i = 0; i <= kPatRows; ++i)
+    pattern += "a  I" + std::to_string(i) + "  1\n   0 1  \n";
+  Write("wide[0].lpt", pattern + "e\n");
+  const std::string schematic = Read("wide.ldr");
+
+  EXPECT_EQ(Call({"run", Path("wide.ldr"), "--sys", SystemData()}), kFailed);
+  EXPECT_EQ(err_.str(), TooManyInputsText() + "\n");
+  EXPECT_EQ(Read("wide[0].lpt"), pattern + "e\n");
+  EXPECT_EQ(Read("wide.ldr"), schematic);
+}
+
+TEST_F(LumoRun, OnlyRegularFilesAreReadOrReplacedAsPatternsOrSymbols) {
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0666), 0);
+  fs::create_symlink(Path("fifo"), Path("to_fifo.lpt"));
+  for (const char* name : {"fifo", "to_fifo.lpt"}) {
+    EXPECT_EQ(Run({Path(name)}), kFailed) << name;
+    EXPECT_NE(err_.str().find("入力パターンファイルが読めません。"), std::string::npos) << name;
+  }
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(Path("fifo"))));
+  EXPECT_TRUE(fs::is_symlink(Path("to_fifo.lpt")));
+
+  // A FIFO among the user symbols is passed over, not waited on.
+  fs::rename(Path("fifo"), Path("user.lsy"));
+  EXPECT_EQ(Run({}), kOk) << err_.str();
+}
+
+TEST_F(LumoRun, LinksAmongTheRunsFilesAreReplacedAndALinkedSchematicIsSavedThroughIt) {
+  Write("victim", "victim\n");
+  for (const char* name :
+       {"LumoOut.tmp", "LumoSta.tmp", "LumoExp.tmp", "LumoDraw.tmp", "LumoCir.tmp", "gate.lcr"})
+    fs::create_symlink(Path("victim"), Path(name));
+  fs::create_directory(Path("real"));
+  fs::rename(Path("gate.ldr"), Path("real/gate.ldr"));
+  fs::create_symlink(Path("real/gate.ldr"), Path("gate.ldr"));
+  ASSERT_EQ(Run({}), kOk) << err_.str();
+  EXPECT_EQ(Read("victim"), "victim\n");
+  for (const char* name :
+       {"LumoOut.tmp", "LumoSta.tmp", "LumoExp.tmp", "LumoDraw.tmp", "LumoCir.tmp", "gate.lcr"})
+    EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(Path(name)))) << name;
+  EXPECT_TRUE(fs::is_symlink(Path("gate.ldr")));
+  EXPECT_FALSE(fs::exists(Path("real/gate[0].lpt")));
+  EXPECT_NE(out_.str().find("  gate.Y  -2:0\n"), std::string::npos) << out_.str();
+}
+
+// One run at a time in a working folder.
+TEST_F(LumoRun, ARunWaitsForTheFoldersLockOrIsRefusedWithNoWait) {
+  const std::string folder = fs::path(Path("gate.ldr")).parent_path().string();
+  auto other = std::make_unique<RunLock>(folder);
+  ASSERT_EQ(other->TryTake(), RunLock::State::kHeld);
+  EXPECT_EQ(Run({"--no-wait"}), kFailed);
+  EXPECT_EQ(err_.str(), "lumo run: another run is using " + folder + " (--no-wait)\n");
+  EXPECT_FALSE(fs::exists(Path("LumoOut.tmp")));
+
+  std::thread release([&other] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(1500));
+    other.reset();
+  });
+  EXPECT_EQ(Run({}), kOk) << err_.str();
+  release.join();
+  EXPECT_EQ(err_.str().find("lumo run: waiting for another run in " + folder + " to finish\n"), 0u)
+      << err_.str();
+  EXPECT_TRUE(fs::exists(Path("LumoOut.tmp")));
+}
+
+TEST_F(LumoRun, AFullDiskFailsTheRunNamingTheOutputFile) {
+  std::string changes = "a A 2000";
+  for (int i = 0; i < 2000; ++i)
+    changes += " " + std::to_string(i * 10) + " " + std::to_string(i % 2);
+  Write("gate[0].lpt", changes + "\na B 1 0 1\ne\n");
+  {
+    // Room for the schematic, the pattern and the circuits, not for the
+    // outputs.
+    lumo::testing::FileSizeLimit limit(30000);
+    EXPECT_EQ(Run({}), kFailed);
+  }
+  EXPECT_NE(err_.str().find("出力パターンファイル " + Path("LumoOut.tmp") + " に書き込めません。"),
+            std::string::npos)
+      << err_.str();
+  EXPECT_FALSE(fs::exists(Path("LumoOut.tmp")));
+  EXPECT_NE(out_.str().find("outputs (time:value)\n  (none)\n"), std::string::npos);
 }
 
 TEST_F(LumoRun, BadUsageAndMissingFiles) {

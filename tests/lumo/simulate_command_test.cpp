@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -49,6 +50,26 @@ TEST_F(LumoSimulate, AFailedRunReportsAndKeepsWhatWasWritten) {
   Write("d.dly", "((_mem (a 0 0)");
   EXPECT_EQ(Simulate(), kFailed);
   EXPECT_NE(err_.str().find("読むべきデータがありません。"), std::string::npos);
+}
+
+TEST_F(LumoSimulate, TheOutputReplacesOnlyAFileOrALinkNeverADeviceOrFifo) {
+  ASSERT_EQ(::mkfifo(Path("fifo").c_str(), 0666), 0);
+  fs::create_symlink(Path("fifo"), Path("to_fifo"));
+  for (const char* name : {"fifo", "to_fifo"}) {
+    EXPECT_EQ(Call({"simulate", "--delays", Path("d.dly"), "--circuit", Path("c.lcr"), "--pattern",
+                    Path("p.lpt"), "--out", Path(name)}),
+              kFailed);
+    EXPECT_EQ(err_.str(), "lumo simulate: " + Path(name) + " is not a regular file\n");
+  }
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(Path("fifo"))));
+  EXPECT_TRUE(fs::is_symlink(Path("to_fifo")));
+
+  // A link to a file is replaced by the output, the file left as it was.
+  Write("victim", "victim\n");
+  fs::create_symlink(Path("victim"), Path("out.tmp"));
+  ASSERT_EQ(Simulate(), kOk) << err_.str();
+  EXPECT_FALSE(fs::is_symlink(Path("out.tmp")));
+  EXPECT_EQ(Read("victim"), "victim\n");
 }
 
 TEST_F(LumoSimulate, BadUsage) {

@@ -1,4 +1,5 @@
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <string>
 
@@ -177,6 +178,29 @@ TEST_F(DrawFile, AFileThatCanNeitherBeReadNorMadeIsReported) {
   EXPECT_EQ(draw.Read(unreadable), DrawReadResult::kNotCreated);
   EXPECT_FALSE(fs::exists(unreadable));
   EXPECT_EQ(host.Messages().size(), 1u);
+}
+
+TEST_F(DrawFile, OnlyARegularFileIsReadOrSavedAsASchematic) {
+  // Reading a FIFO would wait for a writer for ever; saving would replace it.
+  const std::string fifo = folder / "top.ldr";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0666), 0);
+  EXPECT_EQ(draw.Read(fifo), DrawReadResult::kNotCreated);
+  EXPECT_EQ(host.Messages().size(), 1u);
+  draw.AddLine(0, 0, 8, 0);
+  EXPECT_EQ(draw.Save(fifo), DrawSaveResult::kNotWritten);
+  EXPECT_TRUE(fs::is_fifo(fs::symlink_status(fifo)));
+
+  // A link to a schematic is saved through to it.
+  fs::create_directory(folder / "real");
+  fs::create_symlink(folder / "real/adder.ldr", folder / "adder.ldr");
+  WriteText(folder / "real/adder.ldr", "(adder)()()()\n");
+  Draw linked(environment);
+  ASSERT_EQ(linked.Read(folder / "adder.ldr"), DrawReadResult::kRead);
+  linked.AddLine(0, 0, 8, 0);
+  EXPECT_EQ(linked.Save(linked.path()), DrawSaveResult::kSaved);
+  EXPECT_TRUE(fs::is_symlink(folder / "adder.ldr"));
+  EXPECT_EQ(FileText(folder / "real/adder.ldr"), FileText(folder / "adder.ldr"));
+  EXPECT_NE(FileText(folder / "real/adder.ldr").find("(0 0 8 0 "), std::string::npos);
 }
 
 TEST_F(DrawFile, ReadingErrorsNameTheSectionAndClearAfterElementsOrLines) {

@@ -64,9 +64,18 @@ TEST_F(PatternSetup, InputRowsComeFromInAndIoElementsSortedByName) {
 }
 
 TEST_F(PatternSetup, RowsStopAtTheTableSize) {
-  for (int i = 0; i < kPatRows + 20; ++i)
-    Place("_in", "i" + std::to_string(i));
-  SetupInputs(pat, draw);
+  for (int i = 0; i < kPatRows; ++i)
+    Place(i % 2 == 0 ? "_in" : "_io", "i" + std::to_string(i));
+  EXPECT_TRUE(SetupInputs(pat, draw));
+  EXPECT_EQ(InputPinCount(draw), kPatRows);
+  Place("_io", "more");
+  for (int i = 0; i < 19; ++i)
+    Place("_in", "j" + std::to_string(i));
+  // The schematic's inputs do not all fit: the caller must refuse.
+  EXPECT_FALSE(SetupInputs(pat, draw));
+  EXPECT_EQ(InputPinCount(draw), kPatRows + 20);
+  EXPECT_EQ(TooManyInputsText(),
+            "入力端子が多すぎます。\n入力パターンに入る入力端子は 500 個までです。");
   EXPECT_EQ(pat.count(), kPatRows);
   DefaultEvents(pat, draw);
   EXPECT_FALSE(pat.IsEmpty());

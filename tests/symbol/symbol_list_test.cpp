@@ -1,6 +1,7 @@
 #include "symbol/symbol_list.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <filesystem>
 #include <fstream>
@@ -142,6 +143,22 @@ TEST_F(SymbolListTest, AFolderReadReportsDamagedFilesAndKeepsTheOthers) {
   // Files are read in byte order of their names: broken, then empty.
   EXPECT_NE(host_.Messages()[0].text.find((folder_ / "broken.lsy").string()), std::string::npos);
   EXPECT_NE(host_.Messages()[1].text.find((folder_ / "empty.lsy").string()), std::string::npos);
+}
+
+TEST_F(SymbolListTest, OnlyRegularFilesAreReadAsSymbols) {
+  Put("real.lsy", Minimal("real"));
+  fs::create_symlink(folder_ / "real.lsy", folder_ / "linked.lsy");
+  ASSERT_EQ(::mkfifo((folder_ / "fifo.lsy").c_str(), 0666), 0);
+  fs::create_symlink(folder_ / "fifo.lsy", folder_ / "to_fifo.lsy");
+  // Reading the FIFO would wait for a writer for ever; it is passed over.
+  SymbolList list;
+  EXPECT_TRUE(list.ReadFolder(folder_.string(), messages_));
+  EXPECT_EQ(Names(list), (std::vector<std::string>{"real", "real"}));
+  EXPECT_TRUE(host_.Messages().empty());
+
+  // A library in a FIFO's place is reported like a missing one.
+  EXPECT_FALSE(list.Read((folder_ / "fifo.lsy").string(), messages_));
+  EXPECT_EQ(host_.Messages().size(), 1u);
 }
 
 TEST_F(SymbolListTest, AFolderWithoutSymbolsOrNoFolderAtAllGivesAnEmptyList) {

@@ -8,6 +8,7 @@
 #include "editing/edit_modes.h"
 #include "tests/ui/ui_test_util.h"
 #include "ui/frame_placement.h"
+#include "workflow/run_lock.h"
 
 namespace lumo::testing {
 namespace {
@@ -300,6 +301,19 @@ TEST_F(FrameTest, CircuitChecksPassTheHalfAdder) {
   EXPECT_EQ(host.Messages()[0].caption, "回路の各種検査");
   EXPECT_TRUE(fs::exists(work.path() / "half_adder.lcr"));
   EXPECT_TRUE(fs::exists(work.path() / "LumoExp.tmp"));
+}
+
+TEST_F(FrameTest, CircuitChecksWaitForNoOtherRunInTheWorkingFolder) {
+  OpenHalfAdder();
+  auto other = std::make_unique<RunLock>(app->work_folder());
+  ASSERT_EQ(other->TryTake(), RunLock::State::kHeld);
+  Checks();
+  EXPECT_EQ(Texts(), std::vector<std::string>{kRunFolderBusyText});
+  EXPECT_FALSE(fs::exists(work.path() / "LumoExp.tmp"));
+  other.reset();
+  Checks();
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "回路の各種検査が終了しました。異常な箇所は見つかりませんでした。"});
 }
 
 TEST_F(FrameTest, CircuitChecksFindPinsWithoutNameOrLine) {

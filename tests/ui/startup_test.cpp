@@ -90,6 +90,16 @@ TEST_F(StartupTest, WithoutAStoredWorkingFolderTheCurrentOneServes) {
   EXPECT_TRUE(fs::exists(work.path() / "LumoSta.tmp"));
 }
 
+TEST_F(StartupTest, TheStatisticsFileReplacesALinkInItsPlace) {
+  WriteText(work.path() / "victim", "victim\n");
+  fs::create_symlink(work.path() / "victim", work.path() / "LumoSta.tmp");
+  ASSERT_TRUE(Run());
+  app->statistics() << "line\n" << std::flush;
+  EXPECT_EQ(FileText(work.path() / "victim"), "victim\n");
+  EXPECT_FALSE(fs::is_symlink(work.path() / "LumoSta.tmp"));
+  EXPECT_EQ(FileText(work.path() / "LumoSta.tmp"), "line\n");
+}
+
 TEST_F(StartupTest, OpensOnlyTheLastArgumentUnlessItIsAFlag) {
   const std::string first = work / "one.ldr";
   const std::string second = work / "two.ldr";

@@ -15,6 +15,7 @@
 #include "pattern/pattern_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw_errors.h"
+#include "schematic/pattern_setup.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
 
@@ -77,6 +78,29 @@ TEST_F(SimulatePipeline, RefusesEmptyAndUnnamedSchematicsBeforeSavingAnything) {
   Inverter(draw, "A", "Y");
   EXPECT_FALSE(Simulate(draw, pattern));
   EXPECT_EQ(host_.OnlyText(), "回路図に名前が付けられていません。");
+  EXPECT_TRUE(fs::is_empty(folder_.path()));
+}
+
+TEST_F(SimulatePipeline, RefusesMoreInputsThanPatternRowsBeforeSavingAnything) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Inverter(draw, "A", "Y");
+  for (int i = 1; i < kPatRows; ++i)
+    draw.PlaceElement(*symbols_.Find("_in"), 0, 16 * i, 0, 'p').set_name("I" + std::to_string(i));
+  draw.SetPath(Path("wide.ldr"));
+  Pat pattern(host_, errors_);
+  pattern.SetPath(Path("wide[0].lpt"));
+  // 500 inputs fit: the road is taken (the unconnected pins then fail it).
+  Simulate(draw, pattern);
+  EXPECT_TRUE(fs::exists(Path("wide.ldr")));
+  for (const Message& message : host_.Messages())
+    EXPECT_NE(message.text, TooManyInputsText());
+
+  fs::remove_all(folder_.path());
+  fs::create_directories(folder_.path());
+  host_.Clear();
+  draw.PlaceElement(*symbols_.Find("_io"), 0, -16, 0, 'p').set_name("X");
+  EXPECT_FALSE(Simulate(draw, pattern));
+  EXPECT_EQ(host_.OnlyText(), TooManyInputsText());
   EXPECT_TRUE(fs::is_empty(folder_.path()));
 }
 

@@ -26,7 +26,7 @@ const std::map<std::string, Subcommand>& Subcommands() {
       {"run",
        {RunCommand,
         "run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
-        "           simulate a schematic and print its waveforms"}},
+        "           [--no-wait]  simulate a schematic and print its waveforms"}},
       {"simulate",
        {SimulateCommand,
         "simulate --delays F --circuit F --pattern F [--commands F] --out F [--reglog F]\n"

@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <fstream>
 #include <memory>
+#include <sstream>
 #include <vector>
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
+#include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "pattern/vcd_writer.h"
@@ -16,6 +18,7 @@
 #include "tools/lumo/commands.h"
 #include "tools/lumo/waveform_chart.h"
 #include "tools/lumo/workbench.h"
+#include "workflow/run_lock.h"
 #include "workflow/simulate_pipeline.h"
 
 namespace lumo::cli {
@@ -24,10 +27,12 @@ namespace {
 
 constexpr const char* kUsageText =
     "usage: lumo run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
-    "                [--sys DIR]\n"
+    "                [--sys DIR] [--no-wait]\n"
     "  simulates the schematic with its input pattern (default: <circuit>[0].lpt\n"
     "  beside the schematic) and prints the input and output waveforms; the\n"
-    "  intermediate files go to the working folder (default: the schematic's)\n";
+    "  intermediate files go to the working folder (default: the schematic's),\n"
+    "  one run at a time: another run's end is waited for, or with --no-wait\n"
+    "  the run is refused\n";
 
 struct Options {
   std::string schematic;
@@ -36,6 +41,7 @@ struct Options {
   std::string vcd;
   std::string register_log;
   std::string system_folder;
+  bool no_wait = false;
 };
 
 bool Parse(const Arguments& args, Options& options) {
@@ -46,7 +52,9 @@ bool Parse(const Arguments& args, Options& options) {
                          : args[i] == "--reglog" ? &options.register_log
                          : args[i] == "--sys"    ? &options.system_folder
                                                  : nullptr;
-    if (value != nullptr) {
+    if (args[i] == "--no-wait") {
+      options.no_wait = true;
+    } else if (value != nullptr) {
       if (i + 1 >= args.size() || !value->empty()) return false;
       *value = args[++i];
     } else if (args[i].starts_with("--")) {
@@ -71,11 +79,46 @@ class FileLog : public RegisterTransferSink {
  public:
   explicit FileLog(const std::string& path) : out_(path, std::ios::binary) {}
   bool ok() const { return static_cast<bool>(out_); }
+  // False when some line could not be written.
+  bool Close() {
+    out_.close();
+    return static_cast<bool>(out_);
+  }
   void Line(const std::string& line) override { out_ << line << '\n'; }
 
  private:
   std::ofstream out_;
 };
+
+// Takes the working folder's lock for the whole run; false after a message
+// when another run holds it and --no-wait was given, or when it cannot be
+// had.
+bool LockWorkFolder(RunLock& lock, const Options& options, std::ostream& err) {
+  const RunLock::State state =
+      options.no_wait ? lock.TryTake() : lock.Take(std::chrono::seconds(1), [&] {
+        err << "lumo run: waiting for another run in " << options.work_folder << " to finish\n";
+      });
+  if (state == RunLock::State::kBusy)
+    err << "lumo run: another run is using " << options.work_folder << " (--no-wait)\n";
+  if (state == RunLock::State::kFailed) err << "lumo run: cannot lock " << lock.path() << "\n";
+  return state == RunLock::State::kHeld;
+}
+
+// Reads the pattern file when there is one. False after a message when it
+// cannot be read, or did not read whole: then it is left as it was, for
+// saving would replace the waveforms that could not be read.
+bool ReadPattern(Pat& pattern, const std::string& path, std::ostream& err) {
+  std::error_code error;
+  if (std::filesystem::symlink_status(path, error).type() ==
+      std::filesystem::file_type::not_found) {
+    pattern.SetPath(path);
+    return true;
+  }
+  if (!pattern.ReadInputPat(path)) return false;
+  if (pattern.damaged_file().empty()) return true;
+  err << "lumo run: " << path << " did not read whole; it is left as it was\n";
+  return false;
+}
 
 }  // namespace
 
@@ -85,6 +128,8 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << kUsageText;
     return kUsage;
   }
+  RunLock lock(options.work_folder);
+  if (!LockWorkFolder(lock, options, err)) return kFailed;
   Workbench bench(err, options.system_folder);
   Draw draw(bench.environment());
   if (!bench.ReadSchematic(options.schematic, draw)) return kFailed;
@@ -93,16 +138,15 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   // memories, then the file when there is one, and 0 at time 0 for every
   // input without a change.
   Pat pattern(bench.host(), bench.errors());
-  SetupInputs(pattern, draw);
+  if (!SetupInputs(pattern, draw)) {
+    bench.host().Warn(TooManyInputsText());
+    return kFailed;
+  }
   SetupMemories(pattern.mem(), draw);
   const std::string pattern_path = options.pattern.empty()
                                        ? JoinPath(draw.folder(), draw.circuit_name() + "[0].lpt")
                                        : options.pattern;
-  std::error_code error;
-  if (std::filesystem::is_regular_file(pattern_path, error))
-    pattern.ReadInputPat(pattern_path);
-  else
-    pattern.SetPath(pattern_path);
+  if (!ReadPattern(pattern, pattern_path, err)) return kFailed;
   DefaultEvents(pattern, draw);
 
   std::unique_ptr<FileLog> log;
@@ -114,7 +158,8 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     }
   }
   const RunFolders folders{options.system_folder, options.work_folder};
-  std::ofstream statistics(folders.Statistics(), std::ios::binary);
+  // Written whole after the run, as the run's other files are.
+  std::ostringstream statistics;
   CircuitStore store;
   BusSignalCounter bus_signals;
   const RunSetup setup{.messages = bench.host(),
@@ -124,13 +169,25 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
                        .folders = folders,
                        .statistics = statistics,
                        .register_log = log.get()};
-  const bool simulated = Simulate(setup, draw, pattern);
+  bool simulated = Simulate(setup, draw, pattern);
+  if (!WriteFileAtomically(
+          folders.Statistics(),
+          [&statistics](std::ostream& file) { return static_cast<bool>(file << statistics.str()); },
+          LinkHandling::kReplaceEntry)) {
+    err << "lumo run: cannot write " << folders.Statistics() << "\n";
+    simulated = false;
+  }
+  if (log && !log->Close()) {
+    err << "lumo run: cannot write " << options.register_log << "\n";
+    simulated = false;
+  }
 
   out << "circuit " << draw.circuit_name() << ", pattern " << pattern.path() << "\n";
   PrintWaveformChart(pattern, out);
   if (!options.vcd.empty()) {
     std::ofstream vcd(options.vcd, std::ios::binary);
     WriteVcd(pattern, draw.circuit_name(), vcd);
+    vcd.close();
     if (!vcd) {
       err << "lumo run: cannot write " << options.vcd << "\n";
       return kFailed;

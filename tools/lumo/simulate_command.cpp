@@ -1,6 +1,7 @@
 // lumo simulate: one simulation run from files, without a window.
 
 #include <algorithm>
+#include <filesystem>
 #include <fstream>
 #include <map>
 #include <memory>
@@ -50,6 +51,15 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
       err << kSimulateUsage;
       return kUsage;
     }
+  }
+
+  // The output replaces a file of that name; a device or a FIFO in its
+  // place, met directly or through a link, is never replaced.
+  std::error_code error;
+  const std::filesystem::file_status out_status = std::filesystem::status(options["--out"], error);
+  if (std::filesystem::exists(out_status) && !std::filesystem::is_regular_file(out_status)) {
+    err << "lumo simulate: " << options["--out"] << " is not a regular file\n";
+    return kFailed;
   }
 
   std::unique_ptr<std::ofstream> reglog, stats;
