@@ -47,10 +47,24 @@ void Draw::Clear() {
   path_.clear();
   folder_.clear();
   circuit_name_.clear();
+  Changed();
+  MarkSaved();
 }
 
 bool Draw::IsEmpty() const {
   return elements_.empty() && terminals_.empty() && lines_.empty() && junctions_.empty();
+}
+
+void Draw::Rename(DrawElement& element, std::string name) {
+  if (element.name_ == name) return;
+  element.name_ = std::move(name);
+  Changed();
+}
+
+void Draw::Rename(DrawLine& line, std::string name) {
+  if (line.name_ == name) return;
+  line.name_ = std::move(name);
+  Changed();
 }
 
 DrawElement& Draw::NewElement(std::string name, std::string symbol_name, std::int32_t x,
@@ -145,6 +159,7 @@ void Draw::DetachEnd(DrawLine& line, LineEnd end) {
 
 DrawElement& Draw::PlaceElement(const Symbol& symbol, std::int32_t x, std::int32_t y,
                                 std::int32_t orientation, char polarity) {
+  Changed();
   DrawSymbolFinder symbols(environment_.system_symbols, environment_.user_symbols);
   DrawElement& element =
       NewElement("?", symbol.name, x, y, orientation, polarity, symbols.Find(symbol.name));
@@ -158,6 +173,7 @@ DrawElement& Draw::PlaceElement(const Symbol& symbol, std::int32_t x, std::int32
 }
 
 DrawLine& Draw::AddLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
+  Changed();
   DrawLine& line = NewLine(x1, y1, x2, y2);
   for (LineEnd end : {LineEnd::kStart, LineEnd::kEnd}) {
     DrawTerminal* terminal = FindTerminalAt(line.x(end), line.y(end));
@@ -173,6 +189,7 @@ DrawLine& Draw::AddLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::
 }
 
 void Draw::DeleteElement(DrawElement& element) {
+  Changed();
   for (DrawTerminal* terminal = element.first_terminal_; terminal != nullptr;) {
     if (terminal->HasLineEnds()) {
       DrawJunction& junction = NewJunction(terminal->x_, terminal->y_);
@@ -196,18 +213,21 @@ void Draw::DeleteElement(DrawElement& element) {
 }
 
 void Draw::DeleteLine(DrawLine& line) {
+  Changed();
   DetachEnd(line, LineEnd::kStart);
   DetachEnd(line, LineEnd::kEnd);
   lines_.Unlink(line);
 }
 
 void Draw::FlipPolarity(DrawElement& element) {
+  Changed();
   element.polarity_ = Toggled(element.polarity_);
   for (DrawTerminal& terminal : element.terminals())
     terminal.polarity_ = Toggled(terminal.polarity_);
 }
 
 void Draw::MoveElement(DrawElement& element, std::int32_t x, std::int32_t y) {
+  Changed();
   const std::int64_t dx = static_cast<std::int64_t>(x) - element.x_;
   const std::int64_t dy = static_cast<std::int64_t>(y) - element.y_;
   element_index_.Remove(element);
@@ -231,6 +251,7 @@ void Draw::MoveElement(DrawElement& element, std::int32_t x, std::int32_t y) {
 }
 
 void Draw::MoveJunction(DrawJunction& junction, std::int32_t x, std::int32_t y) {
+  Changed();
   const std::uint64_t serial = junction_index_.SerialOf(junction);
   junction_index_.Remove(junction);
   junction.x_ = x;
@@ -246,6 +267,7 @@ void Draw::MoveJunction(DrawJunction& junction, std::int32_t x, std::int32_t y) 
 }
 
 void Draw::MoveLine(DrawLine& line, std::int32_t dx, std::int32_t dy) {
+  Changed();
   DrawJunction* moved = nullptr;
   for (LineEnd end : {LineEnd::kStart, LineEnd::kEnd}) {
     DrawLine::End& own = line.ends_[DrawLine::Index(end)];
@@ -261,6 +283,7 @@ void Draw::MoveLine(DrawLine& line, std::int32_t dx, std::int32_t dy) {
 }
 
 void Draw::BringToFront(DrawElement& element) {
+  Changed();
   std::vector<DrawTerminal*> chain;
   for (DrawTerminal& terminal : element.terminals())
     chain.push_back(&terminal);
@@ -275,16 +298,19 @@ void Draw::BringToFront(DrawElement& element) {
 }
 
 void Draw::BringToFront(DrawLine& line) {
+  Changed();
   lines_.PushFront(lines_.Unlink(line));
 }
 
 void Draw::BringToFront(DrawJunction& junction) {
+  Changed();
   junction_index_.Remove(junction);
   junctions_.PushFront(junctions_.Unlink(junction));
   junction_index_.Add(junction, next_serial_++);
 }
 
 void Draw::AttachToTerminal(DrawLine& line, LineEnd end, DrawTerminal& terminal) {
+  Changed();
   DetachEnd(line, end);
   DrawLine::End& own = line.ends_[DrawLine::Index(end)];
   own.x = terminal.x_;

@@ -84,9 +84,21 @@ class Draw {
   // Sets the path, its folder and, as the circuit name, its file title.
   void SetPath(std::string_view path);
 
-  // Deletes every record; path, folder and circuit name become empty.
+  // Deletes every record; path, folder and circuit name become empty. The
+  // empty schematic counts as saved: there is nothing of it to lose.
   void Clear();
   bool IsEmpty() const;
+
+  // Every change of the records counts one generation up, and a save or a
+  // read records the generation it left. The window marks the schematic as
+  // changed exactly while the two differ, so a later step that restores a
+  // saved generation (an undo) also clears the mark.
+  std::uint64_t generation() const { return generation_; }
+  bool Modified() const { return generation_ != saved_generation_; }
+
+  // Names an element or a line; a counted change only when the name differs.
+  void Rename(DrawElement& element, std::string name);
+  void Rename(DrawLine& line, std::string name);
 
   // Places an element of `symbol`, named "?", at (x, y) with orientation
   // code 0..7 and polarity 'p' or 'n'. Its terminals are made from the
@@ -199,6 +211,10 @@ class Draw {
   DrawLine& NewLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2);
   DrawJunction& NewJunction(std::int32_t x, std::int32_t y);
   void RemoveJunction(DrawJunction& junction);
+  // One change of the records: the next generation.
+  void Changed() { ++generation_; }
+  // The records are now what the file holds.
+  void MarkSaved() { saved_generation_ = generation_; }
 
   void AttachEnd(DrawLine& line, LineEnd end, DrawTerminal& terminal);
   void AttachEnd(DrawLine& line, LineEnd end, DrawJunction& junction);
@@ -208,6 +224,7 @@ class Draw {
   static void LinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
   static void UnlinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
 
+  DrawReadResult ReadFile(const std::string& path);
   void ReadElement(ListPosition expression, DrawSymbolFinder& symbols);
   void ReadLine(ListPosition expression);
   void ReadUserSymbolsFor(const std::string& folder);
@@ -229,6 +246,8 @@ class Draw {
   PointIndex<DrawJunction> junction_index_;
   // Serials given to new records; a new record outranks every older one.
   std::uint64_t next_serial_ = 1;
+  std::uint64_t generation_ = 0;
+  std::uint64_t saved_generation_ = 0;
 };
 
 }  // namespace lumo

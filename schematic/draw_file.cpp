@@ -116,6 +116,13 @@ void Draw::ReportListError(const ListError& error, const List& expression, const
 }
 
 DrawReadResult Draw::Read(const std::string& path) {
+  // Whatever the read leaves is what the window starts from: unchanged.
+  const DrawReadResult result = ReadFile(path);
+  MarkSaved();
+  return result;
+}
+
+DrawReadResult Draw::ReadFile(const std::string& path) {
   namespace fs = std::filesystem;
   const std::string folder = FileFolder(path);
   if (folder != environment_.user_symbols.folder()) ReadUserSymbolsFor(folder);
@@ -157,6 +164,7 @@ DrawReadResult Draw::Read(const std::string& path) {
 }
 
 DrawReadResult Draw::ReadSections(std::istream& in) {
+  Changed();
   List expression;
   try {
     expression.Read(in);
@@ -334,6 +342,7 @@ DrawSaveResult Draw::Save(const std::string& path) {
     return DrawSaveResult::kNotWritten;
   }
   rollback.Keep();
+  MarkSaved();
   return DrawSaveResult::kSaved;
 }
 
