@@ -6,6 +6,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QShortcut>
 #include <QWheelEvent>
 #include <algorithm>
 
@@ -37,6 +38,11 @@ DrawChild::DrawChild(Application& app, DrawFrame& frame, Draw& draw, QWidget* pa
     : QAbstractScrollArea(parent), app_(app), frame_(frame), draw_(draw) {
   set_symbol_to_place(FirstSymbolToPlace(app_.system_symbols()));
   viewport()->setMouseTracking(true);
+  // Window shortcuts: the keys work wherever the focus is in the window.
+  connect(new QShortcut(QKeySequence::Delete, this), &QShortcut::activated, this,
+          &DrawChild::DeleteKey);
+  connect(new QShortcut(QKeySequence(Qt::Key_Escape), this), &QShortcut::activated, this,
+          &DrawChild::EscapeKey);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);

@@ -59,6 +59,12 @@ class DrawChild : public QAbstractScrollArea {
   void ZoomIn();
   void ZoomOut();
 
+  // The keys of the canvas. Delete deletes the item selected in the delete
+  // mode; Esc drops the segment being drawn or the item being dragged, as
+  // the right button does.
+  void DeleteKey();
+  void EscapeKey();
+
   // Elements to draw with red names at the next paint (circuit checks).
   void Mark(const DrawElement* first, const DrawElement* second);
 

@@ -143,6 +143,30 @@ void DrawChild::RightDown() {
   Render();
 }
 
+void DrawChild::DeleteKey() {
+  if (mode_ != kModeDeleteSelected) return;
+  DeleteSelection();
+  ChangeMode(kModeDeletePick);
+  Render();
+}
+
+void DrawChild::EscapeKey() {
+  switch (mode_) {
+    case kModeLineEnd:
+    case kModeLinePending:
+      ChangeMode(kModeLineStart);
+      break;
+    case kModeMoveElement:
+    case kModeMoveLine:
+    case kModeMoveJunction:
+      RightDown();  // the drag ends where it began
+      return;
+    default:
+      return;
+  }
+  Render();
+}
+
 void DrawChild::Leave() {
   if (!inside_) return;
   TakeOffFeedback();
@@ -241,9 +265,9 @@ void DrawChild::NameAt(LogicalPoint at) {
   if (typed) {
     std::string name = NameFromEntry(*typed);
     if (pick.element != nullptr)
-      pick.element->set_name(std::move(name));
+      draw_.Rename(*pick.element, std::move(name));
     else
-      pick.line->set_name(std::move(name));
+      draw_.Rename(*pick.line, std::move(name));
   }
   naming_ = {};
   Render();

@@ -28,7 +28,11 @@ enum Menu { kFile, kWindow, kEdit, kView, kCheck, kHelp };
 // Save and the modes the canvas enters directly leave the activated flag
 // alone; the other commands set it.
 const CommandRow<DrawFrame> kCommands[] = {
-    {.id = kCmdOpen, .caption = "回路図を開く", .menu = kFile, .run = Call<&DrawFrame::Open>},
+    {.id = kCmdOpen,
+     .caption = "回路図を開く",
+     .menu = kFile,
+     .shortcut = "Ctrl+O",
+     .run = Call<&DrawFrame::Open>},
     {.id = kCmdCloseAndOpen,
      .caption = "回路図を閉じて開く",
      .menu = kFile,
@@ -36,11 +40,13 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdSave,
      .caption = "回路図を上書き保存する",
      .menu = kFile,
+     .shortcut = "Ctrl+S",
      .run = Call<&DrawFrame::Save>,
      .activates = false},
     {.id = kCmdSaveAs,
      .caption = "回路図に名前を付けて，保存する",
      .menu = kFile,
+     .shortcut = "Ctrl+Shift+S",
      .run = Call<&DrawFrame::SaveAs>},
     {.id = kCmdDeleteFile,
      .caption = "回路図ファイルを削除する",
@@ -51,6 +57,7 @@ const CommandRow<DrawFrame> kCommands[] = {
      .caption = "回路図を印刷する",
      .menu = kFile,
      .separator = true,
+     .shortcut = "Ctrl+P",
      .run = Call<&DrawFrame::Print>},
     {.id = kCmdSaveAndClose,
      .caption = "回路図を保存し，ウィンドウを閉じる",
@@ -64,6 +71,7 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdNewWindow,
      .caption = "回路図編集ウィンドウを開く",
      .menu = kWindow,
+     .shortcut = "Ctrl+N",
      .run = Call<&DrawFrame::NewWindow>},
     {.id = kCmdWaveformEditor,
      .caption = "波形編集ウィンドウを開く",
@@ -103,9 +111,21 @@ const CommandRow<DrawFrame> kCommands[] = {
      .menu = kEdit,
      .mode = kModeFlip,
      .activates = false},
-    {.id = kCmdRedraw, .caption = "再描画する", .menu = kView, .run = Call<&DrawFrame::Redraw>},
-    {.id = kCmdZoomIn, .caption = "拡大する", .menu = kView, .run = Call<&DrawFrame::ZoomIn>},
-    {.id = kCmdZoomOut, .caption = "縮小する", .menu = kView, .run = Call<&DrawFrame::ZoomOut>},
+    {.id = kCmdRedraw,
+     .caption = "再描画する",
+     .menu = kView,
+     .shortcut = "F5",
+     .run = Call<&DrawFrame::Redraw>},
+    {.id = kCmdZoomIn,
+     .caption = "拡大する",
+     .menu = kView,
+     .shortcut = "Ctrl++",
+     .run = Call<&DrawFrame::ZoomIn>},
+    {.id = kCmdZoomOut,
+     .caption = "縮小する",
+     .menu = kView,
+     .shortcut = "Ctrl+-",
+     .run = Call<&DrawFrame::ZoomOut>},
     {.id = kCmdConnectionCheck,
      .caption = "信号の接続検査",
      .menu = kCheck,
@@ -118,6 +138,7 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdHelp,
      .caption = "回路図エディターの説明",
      .menu = kHelp,
+     .shortcut = "F1",
      .run = Call<&DrawFrame::Help>},
     {.id = kCmdAbout, .caption = "バージョン情報", .menu = kHelp, .run = Call<&DrawFrame::About>},
 };
@@ -174,8 +195,12 @@ void DrawFrame::UpdateTitles() {
   const std::string& path = draw_.path();
   const bool named = !path.empty() && path != "?";
   const QString shown = QString::fromUtf8(path.c_str());
-  setWindowTitle(QString::fromUtf8(kFrameTitle) +
-                 (named ? QStringLiteral(" - [") + shown + QStringLiteral("]") : QString()));
+  QString title = QString::fromUtf8(kFrameTitle);
+  if (named) title += QStringLiteral(" - [") + shown + QStringLiteral("]");
+  // Unsaved changes: the mark follows the file name, or the title while
+  // there is none.
+  if (draw_.Modified()) title += named ? QStringLiteral("*") : QStringLiteral(" *");
+  setWindowTitle(title);
   canvas_->setWindowTitle(shown);
 }
 

@@ -88,8 +88,10 @@ bool DrawFrame::SaveAsDialog() {
 
 bool DrawFrame::Save() {
   if (draw_.IsEmpty()) return true;
-  if (draw_.HasCircuitName()) return draw_.Save(draw_.path()) == DrawSaveResult::kSaved;
-  return SaveAsDialog();
+  if (!draw_.HasCircuitName()) return SaveAsDialog();
+  const bool saved = draw_.Save(draw_.path()) == DrawSaveResult::kSaved;
+  UpdateTitles();
+  return saved;
 }
 
 bool DrawFrame::SaveAs() {

@@ -23,6 +23,9 @@ QAction* AddAction(QMenu& menu, const CommandLook& look, bool icon) {
   action->setToolTip(tip);
   action->setStatusTip(tip);
   if (icon) action->setIcon(CommandIcon(look.id));
+  if (look.shortcut != nullptr)
+    action->setShortcut(
+        QKeySequence(QString::fromLatin1(look.shortcut), QKeySequence::PortableText));
   action->setCheckable(look.mode);
   action->setEnabled(!look.later);
   return action;

@@ -30,6 +30,7 @@ struct CommandRow {
   const char* caption = "";
   int menu = 0;                       // index into the table's menu titles
   bool separator = false;             // a menu separator goes before the entry
+  const char* shortcut = nullptr;     // its key, as "Ctrl+S"; shown in the menu
   const char* prompt = nullptr;       // tool tip and status tip; the caption when null
   int mode = kNoMode;                 // the mode the command selects
   const char* mode_status = nullptr;  // status text while the mode is on, if the frame shows one
@@ -80,6 +81,7 @@ struct CommandLook {
   const char* caption;
   int menu;
   bool separator;
+  const char* shortcut;
   const char* prompt;
   bool mode;
   bool later;
@@ -89,8 +91,8 @@ template <class Frame>
 std::vector<CommandLook> LooksOf(std::span<const CommandRow<Frame>> rows) {
   std::vector<CommandLook> looks;
   for (const CommandRow<Frame>& row : rows)
-    looks.push_back(
-        {row.id, row.caption, row.menu, row.separator, row.prompt, row.mode != kNoMode, row.later});
+    looks.push_back({row.id, row.caption, row.menu, row.separator, row.shortcut, row.prompt,
+                     row.mode != kNoMode, row.later});
   return looks;
 }
 
