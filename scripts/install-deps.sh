@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   build-essential cmake
   qt6-base-dev libgl-dev
+  qt6-translations-l10n
   libgtest-dev libgmock-dev
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang libclang-rt-14-dev

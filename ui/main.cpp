@@ -8,11 +8,13 @@
 
 #include "common/system_folder.h"
 #include "ui/application.h"
+#include "ui/qt_catalogue.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_message_host.h"
 
 int main(int argc, char** argv) {
   QApplication qt(argc, argv);
+  lumo::LoadQtJapanese(qt);  // without it Qt's own dialogs speak English
   QSettings settings(QStringLiteral("Orvane"), QStringLiteral("LumoCAD"));
   lumo::QtMessageHost host;
   const std::string system_folder = lumo::SystemFolder();
