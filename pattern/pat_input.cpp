@@ -132,7 +132,9 @@ bool Pat::KeepDamagedOriginal(const std::string& path) {
   const std::string backup = path + ".bak";
   const bool kept = CopyFileAtomically(path, backup);
   const std::string text = kept ? kDamagedOriginalKeptText : kDamagedOriginalNotKeptText;
-  host_->Show({text + backup, {}, kept ? MessageIcon::kInformation : MessageIcon::kWarning,
+  host_->Show({text + backup,
+               {},
+               kept ? MessageIcon::kInformation : MessageIcon::kWarning,
                MessageButtons::kOk});
   if (kept) damaged_file_.clear();
   return kept;

@@ -13,16 +13,16 @@
 
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
-#include "schematic/draw.h"
 #include "common/message_host.h"
 #include "display/display_lib.h"
+#include "editing/view_transform.h"
 #include "lists/error_table.h"
+#include "schematic/draw.h"
 #include "symbol/symbol_list.h"
 #include "ui/app_settings.h"
 #include "ui/frame_placement.h"
 #include "ui/frame_registry.h"
 #include "ui/user_dialogs.h"
-#include "editing/view_transform.h"
 
 namespace lumo {
 

@@ -10,9 +10,9 @@
 #include <QWheelEvent>
 #include <algorithm>
 
+#include "editing/edit_modes.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
-#include "editing/edit_modes.h"
 
 namespace lumo {
 

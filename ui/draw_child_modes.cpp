@@ -4,14 +4,14 @@
 #include <algorithm>
 #include <climits>
 
-#include "ui/application.h"
 #include "editing/connection_set.h"
 #include "editing/dangling_ends.h"
-#include "ui/draw_child.h"
-#include "ui/draw_frame.h"
 #include "editing/edit_modes.h"
 #include "editing/line_rules.h"
 #include "editing/name_entry.h"
+#include "ui/application.h"
+#include "ui/draw_child.h"
+#include "ui/draw_frame.h"
 
 namespace lumo {
 

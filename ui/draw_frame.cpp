@@ -6,10 +6,10 @@
 #include <QLabel>
 #include <QStatusBar>
 
-#include "ui/application.h"
 #include "editing/command_ids.h"
-#include "ui/draw_child.h"
 #include "editing/edit_modes.h"
+#include "ui/application.h"
+#include "ui/draw_child.h"
 #include "ui/frame_commands.h"
 #include "ui/list_frame.h"
 

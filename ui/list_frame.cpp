@@ -7,10 +7,10 @@
 #include <filesystem>
 
 #include "common/file_path.h"
-#include "symbol/name_text.h"
-#include "ui/application.h"
 #include "editing/chooser_modes.h"
 #include "editing/command_ids.h"
+#include "symbol/name_text.h"
+#include "ui/application.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/frame_commands.h"

@@ -9,9 +9,9 @@
 #include <unordered_map>
 #include <unordered_set>
 
-#include "schematic/draw.h"
 #include "display/display_lib.h"
 #include "editing/view_transform.h"
+#include "schematic/draw.h"
 
 namespace lumo {
 

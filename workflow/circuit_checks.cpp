@@ -103,7 +103,7 @@ bool CheckInputs(const RunSetup& context) {
             !IsRequiredInput(element.function_name(), terminal.name()))
           continue;
         context.messages.Warn("素子 " + element.name() + "(" + element.function_name() +
-                                  ") の入力端子 " + terminal.name() + " が信号に接続していません。");
+                              ") の入力端子 " + terminal.name() + " が信号に接続していません。");
         passed = false;
         break;
       }
@@ -136,8 +136,8 @@ CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& context) {
   if (!CheckDuplicates(draw, context, result)) return result;
   if (!SaveConvertAndExpand(draw, context)) return result;
   if (!CheckInputs(context)) return result;
-  context.messages.Show(Message{kAllPassed, kChecksCaption, MessageIcon::kInformation,
-                                MessageButtons::kOk});
+  context.messages.Show(
+      Message{kAllPassed, kChecksCaption, MessageIcon::kInformation, MessageButtons::kOk});
   result.passed = true;
   return result;
 }

@@ -9,12 +9,12 @@
 #include <string>
 
 #include "circuit/circuit_file.h"
-#include "schematic/draw.h"
-#include "schematic/draw_errors.h"
 #include "common/recording_message_host.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
 #include "lists/list_errors.h"
+#include "schematic/draw.h"
+#include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 
 namespace {

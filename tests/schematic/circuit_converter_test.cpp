@@ -2,8 +2,8 @@
 
 #include <string>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_store.h"
+#include "schematic/circuit_converter.h"
 #include "schematic_test_util.h"
 
 namespace lumo::testing {

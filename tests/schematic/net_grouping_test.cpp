@@ -9,9 +9,9 @@
 #include <string>
 #include <vector>
 
-#include "schematic/circuit_converter.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
+#include "schematic/circuit_converter.h"
 #include "schematic/net_grouping.h"
 #include "schematic_test_util.h"
 

@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "schematic/pattern_setup.h"
 #include "pattern/pattern_errors.h"
+#include "schematic/pattern_setup.h"
 #include "schematic_test_util.h"
 
 namespace lumo::testing {

@@ -3,9 +3,9 @@
 #include <ostream>
 #include <string>
 
-#include "schematic/draw.h"
 #include "common/stream_message_host.h"
 #include "lists/error_table.h"
+#include "schematic/draw.h"
 #include "symbol/symbol_list.h"
 
 namespace lumo::cli {
