@@ -113,7 +113,8 @@ class Kernel {
   // every pin and constant.
   bool InitialSimulation();
   // Delivers every event up to the stop time, writing the recorded changes
-  // to `out`; counts the events popped.
+  // to `out`; counts the events popped. A run past its budget stops with a
+  // message like one past its stop time.
   bool RunEvents(std::ostream& out, std::uint64_t& count);
   bool ReportUnknowns();
 
