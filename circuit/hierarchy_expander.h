@@ -62,7 +62,8 @@ class HierarchyExpander {
   void set_terminal_limit(std::size_t limit) { terminal_limit_ = limit; }
   void set_signal_limit(std::size_t limit) { signal_limit_ = limit; }
 
-  // Ten million terminals or signals take about a gigabyte and a half each.
+  // Two million gates with six million terminals take 1.7 GB to expand;
+  // ten million terminals or signals stay within a few gigabytes.
   static constexpr std::size_t kDefaultTerminalLimit = 10'000'000;
   static constexpr std::size_t kDefaultSignalLimit = 10'000'000;
 
