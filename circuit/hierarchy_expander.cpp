@@ -124,6 +124,8 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
   WriteStatistics(statistics_, *top);
 
   SubCircuitFiles files(parts_folder, work_folder);
+  if (!FitsLimits(*top, [&files](const std::string& function) { return files.PathOf(function); }))
+    return false;
   InstanceReplacer replacer(store_, *top, host_, [&files](const FunctionRecord& function) {
     return !files.PathOf(function.name()).empty();
   });
@@ -169,6 +171,39 @@ std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub
 
 std::size_t HierarchyExpander::MergeBusLines(Circuit& circuit) {
   return lumo::MergeBusLines(circuit, bus_signals_);
+}
+
+// Adds up what the top's instances become, first in list order first as
+// they are expanded, and names the instance that takes the total past a
+// limit.
+bool HierarchyExpander::FitsLimits(const Circuit& top, FlatSizeCounter::PathOf path_of) {
+  FlatSizeCounter counter(std::move(path_of));
+  FlatSize total{top.element_count(), 0, top.signal_count()};
+  for (const Element& element : top.elements())
+    total.terminals += element.terminal_count();
+  const Element* pins = top.IoPseudoElement();
+  for (const Element& element : top.elements()) {
+    if (&element == pins) continue;
+    // The instance goes, its inside comes.
+    total.elements -= 1;
+    total.terminals -= element.terminal_count();
+    total.Add(counter.SizeOf(element));
+    const struct {
+      const char* what;
+      std::uint64_t count;
+      std::size_t limit;
+    } limits[] = {{"素子数", total.elements, element_limit_},
+                  {"端子数", total.terminals, terminal_limit_},
+                  {"信号数", total.signals, signal_limit_}};
+    for (const auto& limit : limits) {
+      if (limit.count <= limit.limit) continue;
+      host_.Warn(std::string("展開した回路の") + limit.what + "が " + std::to_string(limit.limit) +
+                 " を超えるため、素子 " + element.name() + "(" + element.function_name() +
+                 ") を展開できません。");
+      return false;
+    }
+  }
+  return true;
 }
 
 Circuit* HierarchyExpander::ReadTop(const std::string& path) {

@@ -10,6 +10,7 @@
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
+#include "circuit/flat_size.h"
 #include "circuit/instance_replacer.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
@@ -54,13 +55,23 @@ class HierarchyExpander {
 
   // For tests: a clock other than the system's.
   void set_clock(Clock clock) { clock_ = std::move(clock); }
-  // The most elements an expanded circuit may have (see InstanceReplacer).
+  // The most elements, terminals and signals an expanded circuit may have.
+  // The flat size is counted from the files before anything is copied, so
+  // a hierarchy past a limit is refused at once.
   void set_element_limit(std::size_t limit) { element_limit_ = limit; }
+  void set_terminal_limit(std::size_t limit) { terminal_limit_ = limit; }
+  void set_signal_limit(std::size_t limit) { signal_limit_ = limit; }
+
+  // Two million gates with six million terminals take 1.7 GB to expand;
+  // ten million terminals or signals stay within a few gigabytes.
+  static constexpr std::size_t kDefaultTerminalLimit = 10'000'000;
+  static constexpr std::size_t kDefaultSignalLimit = 10'000'000;
 
  private:
   Circuit* ReadTop(const std::string& path);
   Circuit* ReadFrom(const std::string& path, std::istream& in);
   bool WriteResult(const Circuit& circuit, const std::string& path);
+  bool FitsLimits(const Circuit& top, FlatSizeCounter::PathOf path_of);
 
   CircuitStore& store_;
   MessageHost& host_;
@@ -69,6 +80,8 @@ class HierarchyExpander {
   BusSignalCounter& bus_signals_;
   Clock clock_;
   std::size_t element_limit_ = InstanceReplacer::kDefaultElementLimit;
+  std::size_t terminal_limit_ = kDefaultTerminalLimit;
+  std::size_t signal_limit_ = kDefaultSignalLimit;
 };
 
 }  // namespace lumo

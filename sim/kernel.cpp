@@ -132,15 +132,34 @@ bool Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
       Warn(text);
       return false;
     }
+    if (count > budget_.events)
+      return Stop("イベント数が上限 %llu に達したため，時間 %ld で強制終了しました。\n",
+                  budget_.events, event.time, lines, out);
     if (Propagate(event, lines) == 0) {
       lines.Flush();
       out.flush();
       return false;
     }
+    if (lines.size() > budget_.output_bytes)
+      return Stop("出力パターンが上限 %llu バイトを超えたため，時間 %ld で強制終了しました。\n",
+                  budget_.output_bytes, event.time, lines, out);
   }
   lines.Flush();
   out.flush();
   return true;
+}
+
+// Ends a run that has spent its budget: `format` names the limit and the
+// time reached.
+bool Kernel::Stop(const char* format, std::uint64_t limit, std::int32_t time, LineBuffer& lines,
+                  std::ostream& out) {
+  char text[256];
+  std::snprintf(text, sizeof text, format, static_cast<unsigned long long>(limit),
+                static_cast<long>(time));
+  lines.Flush();
+  out.flush();
+  Warn(std::string(text) + "回路が発振している可能性があります。\n");
+  return false;
 }
 
 bool Kernel::Propagate(const Event& event, LineBuffer& out) {

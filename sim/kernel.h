@@ -17,6 +17,14 @@ namespace lumo {
 
 class LineBuffer;
 
+// What one run may spend before it is stopped like a run that passes its
+// stop time: an oscillating circuit otherwise fills the disk. A teaching
+// circuit never comes near either default.
+struct RunBudget {
+  std::uint64_t events = 1'000'000'000;
+  std::uint64_t output_bytes = std::uint64_t{1} << 30;
+};
+
 // One entry of a memory element's contents.
 struct MemoryEntry {
   std::string address;  // bit 0 first, as first written
@@ -51,6 +59,7 @@ class Kernel {
   bool initial_phase() const { return initial_phase_; }
   std::int32_t stop_time() const { return stop_time_; }
   void set_stop_time(std::int32_t time) { stop_time_ = time; }
+  RunBudget& budget() { return budget_; }
 
   ValueId Value(std::uint32_t terminal) const { return netlist_.terminal_values[terminal]; }
   const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
@@ -104,7 +113,8 @@ class Kernel {
   // every pin and constant.
   bool InitialSimulation();
   // Delivers every event up to the stop time, writing the recorded changes
-  // to `out`; counts the events popped.
+  // to `out`; counts the events popped. A run past its budget stops with a
+  // message like one past its stop time.
   bool RunEvents(std::ostream& out, std::uint64_t& count);
   bool ReportUnknowns();
 
@@ -118,6 +128,8 @@ class Kernel {
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
   bool Propagate(const Event& event, LineBuffer& out);
+  bool Stop(const char* format, std::uint64_t limit, std::int32_t time, LineBuffer& lines,
+            std::ostream& out);
   // An output pattern line: the name (with its blank), the time, the value.
   void AppendLine(const std::string& name, std::int32_t time, ValueId value, LineBuffer& out);
   const std::string& SignalLineName(std::int32_t signal);
@@ -135,6 +147,7 @@ class Kernel {
   std::vector<std::string> terminal_line_names_;
   bool initial_phase_ = false;
   std::int32_t stop_time_ = 100;
+  RunBudget budget_;
   std::int32_t last_log_time_ = -100;
 };
 

@@ -22,6 +22,7 @@ class LineBuffer {
     if (text.size() > kMaxLine / 4) {
       Flush();
       out_.write(text.data(), static_cast<std::streamsize>(text.size()));
+      written_ += text.size();
       return;
     }
     std::memcpy(bytes_.data() + used_, text.data(), text.size());
@@ -39,8 +40,11 @@ class LineBuffer {
   }
   void Flush() {
     out_.write(bytes_.data(), static_cast<std::streamsize>(used_));
+    written_ += used_;
     used_ = 0;
   }
+  // Every byte appended so far, written out or not.
+  std::uint64_t size() const { return written_ + used_; }
 
  private:
   static constexpr std::size_t kBlock = 1 << 16;
@@ -51,6 +55,7 @@ class LineBuffer {
   std::ostream& out_;
   std::vector<char> bytes_;
   std::size_t used_ = 0;
+  std::uint64_t written_ = 0;
 };
 
 }  // namespace lumo

@@ -1,5 +1,6 @@
 #include "sim/simulator.h"
 
+#include <climits>
 #include <ctime>
 #include <fstream>
 #include <optional>
@@ -29,6 +30,15 @@ bool ReadInt(std::istream& in, std::int32_t& value) {
 std::string BitsOfHex(const std::string& hex) {
   std::string bits = HexToBits(hex);
   return std::string(bits.rbegin(), bits.rend());
+}
+
+// How long a run goes on after its latest input event.
+constexpr std::int32_t kRunOn = 100;
+
+// A delay is negated while the circuit settles: the most negative 32-bit
+// number has no negation.
+bool DelayInRange(std::int32_t delay) {
+  return delay != INT32_MIN;
 }
 
 std::string Replace(std::string text, const std::string& with) {
@@ -81,8 +91,14 @@ bool Simulator::LoadDelays(const std::string& path) {
     FunctionRecord& record = setup_.store.Function(name);
     for (ListPosition item = entry.Cxr("ad"); !item.Nil(); item = item.Cdr()) {
       const ListPosition terminal = item.Car();
-      record.AddDelay(
-          {terminal.Cxr("a").String(), terminal.Cxr("da").Long(), terminal.Cxr("dda").Long()});
+      DelayRecord delay{terminal.Cxr("a").String(), terminal.Cxr("da").Long(),
+                        terminal.Cxr("dda").Long()};
+      if (!DelayInRange(delay.to0) || !DelayInRange(delay.to1)) {
+        kernel_.Warn("遅延ファイル " + path + " において，機能 " + name + " の端子 " +
+                     delay.terminal + " の遅延が範囲外です。");
+        return false;
+      }
+      record.AddDelay(std::move(delay));
     }
   }
   return true;
@@ -170,7 +186,7 @@ bool Simulator::ApplyInputPattern(const std::string& path) {
     if (word == "a" && !ReadWaveform(in)) return false;
     if (word == "m" && !LoadMemoryData(in)) return false;
   }
-  kernel_.set_stop_time(latest_input_time_ + 100);
+  kernel_.set_stop_time(latest_input_time_ + kRunOn);
   return true;
 }
 
@@ -192,6 +208,8 @@ bool Simulator::ReadWaveform(std::istream& in) {
     if (!ReadInt(in, time) || !ReadWord(in, value)) return PatternDamaged();
     if (value != "0" && value != "1" && value != "x" && value != "z") value = BitsOfHex(value);
     if (value.empty()) return PatternDamaged();
+    // The run goes on 100 past the latest input, which must stay a time.
+    if (time > INT32_MAX - kRunOn) return PatternDamaged();
     const ValueId id = kernel_.values().Intern(value);
     kernel_.Enqueue(time, terminal, id);
     kernel_.SetValue(terminal, id);
@@ -276,6 +294,10 @@ bool Simulator::ReadCommands(const std::string& path) {
       }
     } else if (word == "stop" && ReadInt(in, count)) {
       kernel_.set_stop_time(count);
+    } else if (word == "event_limit" && ReadInt(in, count) && count > 0) {
+      kernel_.budget().events = static_cast<std::uint64_t>(count);
+    } else if (word == "output_limit" && ReadInt(in, count) && count > 0) {
+      kernel_.budget().output_bytes = static_cast<std::uint64_t>(count);
     } else {
       kernel_.Warn(Replace("コマンド %s が誤っています。", word));
       return false;

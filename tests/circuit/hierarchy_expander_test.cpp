@@ -1,8 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <sstream>
 #include <string>
 #include <vector>
 
+#include "circuit/circuit_file.h"
+#include "circuit/flat_size.h"
 #include "tests/circuit/expansion_fixture.h"
 
 namespace lumo {
@@ -298,6 +302,93 @@ TEST_F(Expansion, AHierarchyGrowingPastTheElementLimitStops) {
   EXPECT_FALSE(Expand("top", top));
   EXPECT_EQ(Shown(),
             Texts{"展開した回路の素子数が 4 を超えるため、素子 U1(half) を展開できません。"});
+}
+
+// Three mids of three leaves of two inverters: 18 gates and the top's pins
+// (19 elements, 38 terminals); 43 signals before pins are joined.
+class ExpansionLimits : public Expansion {
+ protected:
+  void SetUp() override {
+    Part("leaf",
+         "(leaf)\n  (leaf leaf) (n1 _not) (n2 _not) ()\n  (i) (m) (o) ()\n"
+         "  (leaf i i) (leaf o o) (n1 a i) (n1 y m) (n2 a m) (n2 y o) ()\n");
+    Part("mid",
+         "(mid)\n  (mid mid) (L1 leaf) (L2 leaf) (L3 leaf) ()\n  (i) (p) (q) (o) ()\n"
+         "  (mid i i) (mid o o) (L1 i i) (L1 o p) (L2 i p) (L2 o q) (L3 i q) (L3 o o) ()\n");
+  }
+  bool ExpandTop() {
+    return Expand("top",
+                  "(top)\n  (top top) (M1 mid) (M2 mid) (M3 mid) ()\n  (x) (p) (q) (z) ()\n"
+                  "  (top x x) (top z z) (M1 i x) (M1 o p) (M2 i p) (M2 o q) (M3 i q) (M3 o z)"
+                  " ()\n");
+  }
+  // Refused before anything was copied: only the top was read, as it was.
+  void ExpectRefusedUntouched(const std::string& message) {
+    EXPECT_FALSE(ExpandTop());
+    EXPECT_EQ(Shown(), Texts{message});
+    EXPECT_EQ(store_.circuit_count(), 1u);
+    ASSERT_NE(store_.first_circuit(), nullptr);
+    EXPECT_EQ(store_.first_circuit()->element_count(), 4u);
+    EXPECT_FALSE(std::filesystem::exists(OutputPath()));
+  }
+};
+
+TEST_F(ExpansionLimits, EachLimitIsCheckedOnTheFlatSizeBeforeCopying) {
+  // M3 and M2 come first in list order; M1 takes the total past the limit.
+  expander_.set_element_limit(18);
+  ExpectRefusedUntouched("展開した回路の素子数が 18 を超えるため、素子 M1(mid) を展開できません。");
+  expander_.set_element_limit(19);
+
+  host_.Clear();
+  store_.Clear();
+  expander_.set_terminal_limit(37);
+  ExpectRefusedUntouched("展開した回路の端子数が 37 を超えるため、素子 M1(mid) を展開できません。");
+  expander_.set_terminal_limit(38);
+
+  host_.Clear();
+  store_.Clear();
+  expander_.set_signal_limit(42);
+  ExpectRefusedUntouched("展開した回路の信号数が 42 を超えるため、素子 M1(mid) を展開できません。");
+  expander_.set_signal_limit(43);
+
+  host_.Clear();
+  store_.Clear();
+  ASSERT_TRUE(ExpandTop());
+  EXPECT_EQ(Shown(), Texts{});
+  // The statistics leave out the pin element; the pins joined 24 signals.
+  EXPECT_NE(statistics_.str().find("展開後  素子数 = 18  信号数 = 19  端子数 = 36"),
+            std::string::npos);
+}
+
+TEST_F(ExpansionLimits, SizesOfDeepHierarchiesStopAtTheLargestCount) {
+  // Forty levels of ten instances: far past any count, yet read at once.
+  std::string inner = "leaf";
+  for (int level = 0; level < 40; ++level) {
+    const std::string name = "w" + std::to_string(level);
+    std::string text = "(" + name + ")\n  (" + name + " " + name + ")";
+    for (int i = 0; i < 10; ++i)
+      text += " (U" + std::to_string(i) + " " + inner + ")";
+    Part(name, text + " ()\n  ()\n  ()\n");
+    inner = name;
+  }
+  FlatSizeCounter counter([this](const std::string& function) {
+    const std::filesystem::path path = parts_ / (function + ".lcr");
+    return std::filesystem::exists(path) ? path.string() : std::string();
+  });
+  std::istringstream text("(top)\n  (top top) (U " + inner + ") (g _not) ()\n  ()\n  ()\n");
+  const Circuit* top = ReadCircuit(store_, text);
+  ASSERT_NE(top, nullptr);
+  for (const Element& element : top->elements()) {
+    if (&element == top->IoPseudoElement()) continue;
+    const FlatSize size = counter.SizeOf(element);
+    const bool sub = element.name() == "U";
+    EXPECT_EQ(size.elements, sub ? UINT64_MAX : 1u) << element.name();
+    EXPECT_EQ(size.terminals, sub ? UINT64_MAX : 0u) << element.name();
+    EXPECT_EQ(size.signals, sub ? UINT64_MAX : 0u) << element.name();
+  }
+  EXPECT_FALSE(Expand("big", "(big)\n  (big big) (U " + inner + ") ()\n  ()\n  ()\n"));
+  EXPECT_EQ(Shown().back(), "展開した回路の素子数が 10000000 を超えるため、素子 U(" + inner +
+                                ") を展開できません。");
 }
 
 TEST_F(Expansion, ExpandInstancesReplacesEveryInstanceAndCatchesSelfContainment) {

@@ -46,6 +46,41 @@ TEST_F(KernelTest, AnOscillatingLoopIsStoppedAtTheStopTime) {
   EXPECT_EQ(messages.OnlyText().rfind("時間 7 で", 0), 0u);
 }
 
+TEST_F(KernelTest, AnOscillatingLoopIsStoppedByItsEventAndOutputBudgets) {
+  const std::string circuit =
+      CircuitText("c", {"A"}, {{"g", "_nand2", {{"a", "A"}, {"b", "N"}, {"y", "N"}}}});
+  const auto last_time = [this] {
+    const std::string last = OutputLines().back();
+    return last.substr(last.find(' ') + 1, last.rfind(' ') - last.find(' ') - 1);
+  };
+  commands = "save_all stop 2000000000 event_limit 50 end";
+  EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n"));
+  // The 51st event, at time 48, is not delivered.
+  EXPECT_EQ(messages.OnlyText(),
+            "イベント数が上限 50 に達したため，時間 48 で強制終了しました。\n"
+            "回路が発振している可能性があります。\n");
+  EXPECT_EQ(simulator_->event_count(), 51u);
+  EXPECT_EQ(last_time(), "47");
+
+  messages.Clear();
+  commands = "save_all stop 2000000000 output_limit 300 end";
+  EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n"));
+  EXPECT_EQ(messages.OnlyText(),
+            "出力パターンが上限 300 バイトを超えたため，時間 " + last_time() +
+                " で強制終了しました。\n回路が発振している可能性があります。\n");
+  const auto size = std::filesystem::file_size(Path("out.tmp"));
+  EXPECT_GT(size, 300u);
+  EXPECT_LT(size, 320u);  // stopped at the line that passed the limit
+
+  // A budget must be a positive count.
+  for (const char* bad : {"event_limit 0 end", "output_limit -5 end", "event_limit end"}) {
+    messages.Clear();
+    commands = bad;
+    EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n")) << bad;
+    EXPECT_EQ(messages.OnlyText().rfind("コマンド ", 0), 0u) << messages.OnlyText();
+  }
+}
+
 TEST_F(KernelTest, TwoOutputsOnOneSignalCollide) {
   const std::string circuit = CircuitText(
       "c", {"A"},

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 #include "lists/error_message.h"
 #include "tests/sim/sim_test_util.h"
 
@@ -125,6 +127,33 @@ TEST_F(LoadingTest, PatternWordsAndStopTime) {
   simulator.LoadCircuit(Path("circuit.lcr"));
   EXPECT_FALSE(simulator.ApplyInputPattern(Path("missing.lpt")));
   EXPECT_EQ(messages.OnlyText(), "コマンドファイル " + Path("missing.lpt") + " がありません。");
+}
+
+TEST_F(LoadingTest, TimesThatWouldPassTheEndOfTheTimeRangeAreDamage) {
+  // The run goes on 100 past the latest input: later inputs have no stop time.
+  for (const char* time : {"2147483548", "2147483647"}) {
+    messages.Clear();
+    EXPECT_FALSE(Run(Inverter(), std::string("a A 2 0 0 ") + time + " 1\ne\n")) << time;
+    EXPECT_EQ(messages.OnlyText(),
+              "パターンデータの入力中にエラーが起こりました。\n"
+              "パターンファイルの一部が壊れているため，パターンデータの全てを読むことができませ"
+              "んでした。")
+        << time;
+  }
+  messages.Clear();
+  EXPECT_TRUE(Run(Inverter(), "a A 2 0 0 2147483547 1\ne\n")) << messages.OnlyText();
+  EXPECT_EQ(simulator_->kernel().stop_time(), INT32_MAX);
+  EXPECT_EQ(OutputLines().back(), "c.Y 2147483548 0");
+
+  // Settling negates every delay; the most negative number has no negation.
+  messages.Clear();
+  delays = "((_not (a 0 0) (y 1 -2147483648)))";
+  EXPECT_FALSE(Run(Inverter(), "a A 1 0 0\ne\n"));
+  EXPECT_EQ(messages.OnlyText(), "遅延ファイル " + Path("delays.dly") +
+                                     " において，機能 _not の端子 y の遅延が範囲外です。");
+  Write("delays.dly", "((_not (a 0 0) (y 1 -2147483647)))");
+  CircuitStore fresh;
+  EXPECT_TRUE(Simulator({messages, fresh, nullptr, nullptr, {}}).LoadDelays(Path("delays.dly")));
 }
 
 TEST_F(LoadingTest, CommandsChooseWhatIsRecorded) {
