@@ -44,6 +44,6 @@ class RunLock {
 
 // Shown when a run is refused because another run holds the folder.
 inline constexpr const char* kRunFolderBusyText =
-    "作業フォルダーを他の模擬が使っています。\n終わってからやり直してください。";
+    "作業フォルダーを他のシミュレーションが使っています。\n終わってからやり直してください。";
 
 }  // namespace lumo
