@@ -64,4 +64,8 @@ void CommandActions::PressModeButton(int id) {
     action->setChecked(action->data().toInt() == id);
 }
 
+std::string OutOfMemoryText(const char* caption) {
+  return std::string("メモリが足りません。\n「") + caption + "」を中止しました。";
+}
+
 }  // namespace lumo
