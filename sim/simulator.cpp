@@ -8,7 +8,9 @@
 #include "circuit/circuit_file.h"
 #include "common/atomic_file.h"
 #include "common/decimal.h"
+#include "common/input_file.h"
 #include "common/read_word.h"
+#include "lists/error_message.h"
 #include "lists/list.h"
 #include "pattern/hex.h"
 #include "sim/storage_models.h"
@@ -68,11 +70,20 @@ bool Simulator::Run(const std::string& delay_path, const std::string& circuit_pa
 
 bool Simulator::LoadDelays(const std::string& path) {
   delay_path_ = path;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) {
     kernel_.Warn(Replace("遅延ファイル %s がありません。", path));
     return false;
   }
+  try {
+    ReadDelays(in);
+  } catch (const ListError& error) {
+    throw InFile(error, path);
+  }
+  return true;
+}
+
+void Simulator::ReadDelays(std::istream& in) {
   List list;
   list.Read(in);
   for (ListPosition entry = list.Top(); !entry.Nil(); entry = entry.Cdr()) {
@@ -85,12 +96,15 @@ bool Simulator::LoadDelays(const std::string& path) {
           {terminal.Cxr("a").String(), terminal.Cxr("da").Long(), terminal.Cxr("dda").Long()});
     }
   }
-  return true;
 }
 
 bool Simulator::LoadCircuit(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (in) circuit_ = ReadCircuit(setup_.store, in);
+  std::ifstream in = OpenInputFile(path);
+  try {
+    if (in) circuit_ = ReadCircuit(setup_.store, in);
+  } catch (const ListError& error) {
+    throw InFile(error, path);
+  }
   io_ = circuit_ != nullptr ? circuit_->IoPseudoElement() : nullptr;
   // A file without a circuit or without its pins cannot be run either.
   if (io_ == nullptr) {
@@ -158,7 +172,7 @@ bool Simulator::PatternDamaged() {
 
 bool Simulator::ApplyInputPattern(const std::string& path) {
   if (setup_.clear_pattern) setup_.clear_pattern();
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) {
     kernel_.Warn(Replace("コマンドファイル %s がありません。", path));
     return false;
@@ -239,7 +253,7 @@ void Simulator::SaveSignal(const Signal& signal) {
 }
 
 bool Simulator::ReadCommands(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (path.empty() || !in) return true;  // no command file: no commands
   std::string word;
   ReadWord(in, word);
