@@ -12,6 +12,7 @@
 #include "circuit/global_signals.h"
 #include "circuit/instance_replacer.h"
 #include "common/file_path.h"
+#include "common/input_file.h"
 #include "lists/error_message.h"
 
 namespace lumo {
@@ -134,7 +135,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
   while (Element* candidate = replacer.NextCandidate()) {
     const std::string function = candidate->function_name();
     const std::string& path = files.PathOf(function);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in = OpenInputFile(path);
     if (!in) {
       // Gone since it was first looked for: a primitive after all.
       replacer.SkipCandidate();

@@ -4,7 +4,6 @@
 #include <QFontMetrics>
 #include <QFontMetricsF>
 #include <QImage>
-#include <QStringDecoder>
 #include <algorithm>
 #include <cmath>
 #include <utility>
@@ -47,15 +46,6 @@ void RegisterDisplayErrors(ErrorTable& table) {
                 "システムフォントがありません。");
   RegisterError(table, kDisplayLibrary, "Store", "displayLib.Store(dc)",
                 "小フォントが初期化されていません。");
-}
-
-QString DisplayText(std::string_view bytes) {
-  if (IsValidUtf8(bytes))
-    return QString::fromUtf8(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  QStringDecoder decoder("CP932");
-  if (!decoder.isValid())
-    return QString::fromLatin1(bytes.data(), static_cast<qsizetype>(bytes.size()));
-  return decoder(QByteArrayView(bytes.data(), static_cast<qsizetype>(bytes.size())));
 }
 
 DisplayLib::DisplayLib(MessageHost& host, ErrorTable& errors, QString family)

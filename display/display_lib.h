@@ -152,7 +152,9 @@ class DisplayLib {
 // range (0 for NaN).
 int NearestInt(double value);
 
-// A text's bytes as Qt text: UTF-8 when valid, else Shift-JIS.
+// A text's bytes as Qt text: every UTF-8 character as it is, and each run
+// of other bytes (a name or file text from an older file) as Shift_JIS, or
+// as \xNN escapes when it is not Shift_JIS either (display_text.cpp).
 QString DisplayText(std::string_view bytes);
 
 }  // namespace lumo

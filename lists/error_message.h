@@ -23,4 +23,12 @@ class ListError {
   std::string detail_;
 };
 
+// The same error with the file it came from named on the last line of its
+// detail, so that a message says which file is damaged.
+inline ListError InFile(const ListError& error, const std::string& path) {
+  std::string detail = error.detail();
+  if (!detail.empty() && detail.back() != '\n') detail += '\n';
+  return ListError(error.tag(), detail + path);
+}
+
 }  // namespace lumo

@@ -33,6 +33,7 @@ void RegisterListErrors(ErrorTable& table) {
       {"List::Read dd", "list.Read(ifstream inFile)", "ドットの次に再びドットが現れました。"},
       {"List::Read quote", "list.Read(ifstream inFile)", "後ろのダブルクオートがありません。"},
       {"List::Read size", "list.Read(ifstream inFile)", "文字列が長すぎます。"},
+      {"List::Read io", "list.Read(ifstream inFile)", "ファイルを読めません。"},
   };
   for (const Entry& entry : kEntries)
     RegisterError(table, kListLibrary, entry.tag, entry.call, entry.message);

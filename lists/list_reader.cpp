@@ -1,6 +1,7 @@
 // List::Read: turns the next expression of a stream into cells, with an
 // explicit stack so that nesting depth is bounded only by memory.
 
+#include <ios>
 #include <string>
 #include <vector>
 
@@ -16,6 +17,8 @@ namespace {
 constexpr int kEndOfInput = -1;
 // A token holds at most 99 bytes.
 constexpr std::size_t kMaxToken = 99;
+// A damaged expression is shown in its message up to this many bytes.
+constexpr std::size_t kEchoLimit = 200;
 
 // Every stream keeps its own one-byte lookahead in an iword slot, so that
 // repeated Reads on one stream continue where the last stopped whatever was
@@ -47,6 +50,10 @@ class Reader {
       Advance();
     return lookahead_;
   }
+
+  // What this reader took from the stream, runs of blanks as one blank, cut
+  // after kEchoLimit bytes: the faulty text a read error shows.
+  const std::string& echo() const { return echo_; }
 
   // The next token; an atom token leaves its cell in `atom`.
   Token Next(ListCell*& atom) {
@@ -99,14 +106,41 @@ class Reader {
  private:
   void Advance() {
     if (lookahead_ == kEndOfInput && in_.eof()) return;
-    std::streambuf* buffer = in_.rdbuf();
-    const int c = buffer == nullptr ? std::char_traits<char>::eof() : buffer->sbumpc();
+    Echo(lookahead_);
+    const int c = NextByte();
     if (c == std::char_traits<char>::eof()) {
       in_.setstate(std::ios::eofbit | std::ios::failbit);
       lookahead_ = kEndOfInput;
     } else {
       lookahead_ = static_cast<unsigned char>(c);
     }
+  }
+
+  // The stream's buffer is read directly, so its own failures (a folder
+  // opened as a file, a read error of the disk) arrive as exceptions, which
+  // become the reader's error.
+  int NextByte() {
+    std::streambuf* buffer = in_.rdbuf();
+    if (buffer == nullptr) return std::char_traits<char>::eof();
+    try {
+      return buffer->sbumpc();
+    } catch (const std::ios_base::failure&) {
+      lookahead_ = kEndOfInput;
+      in_.setstate(std::ios::eofbit | std::ios::failbit);
+      throw ListError("List::Read io");
+    }
+  }
+
+  void Echo(int c) {
+    if (c == kEndOfInput || echo_.size() > kEchoLimit) return;
+    if (IsWhiteSpace(c)) {
+      blank_pending_ = !echo_.empty();
+      return;
+    }
+    if (blank_pending_) echo_ += ' ';
+    blank_pending_ = false;
+    echo_ += static_cast<char>(c);
+    if (echo_.size() > kEchoLimit) echo_ += " ...";
   }
 
   void Collect() {
@@ -119,6 +153,8 @@ class Reader {
   long& slot_;  // no other slot of in_ is made while a Reader lives
   int lookahead_;
   std::string word_;
+  std::string echo_;
+  bool blank_pending_ = false;
 };
 
 bool IsAtomToken(Token token) {
@@ -229,9 +265,11 @@ void List::Read(std::istream& in) {
         root_ = atom;
         break;
     }
-  } catch (const ListError&) {
+  } catch (const ListError& error) {
     MakeNull();
-    throw;
+    // The reader's own errors carry no detail: they show what was read.
+    if (!error.detail().empty() || reader.echo().empty()) throw;
+    throw ListError(error.tag(), reader.echo());
   }
 }
 

@@ -3,6 +3,7 @@
 #include <fstream>
 
 #include "common/decimal.h"
+#include "common/input_file.h"
 #include "common/read_word.h"
 #include "pattern/pat.h"
 #include "pattern/pattern_words.h"
@@ -11,7 +12,7 @@
 namespace lumo {
 
 bool Pat::ReadOutputPat(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) return false;
   return ReadOutputPat(in);
 }

@@ -15,6 +15,7 @@
 #include "circuit/circuit_file.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
+#include "common/input_file.h"
 #include "common/read_word.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
@@ -56,7 +57,7 @@ std::string GeneratedNameMessage(const char* kind, const std::string& name) {
 // position at every expression, which is free there). False when it cannot
 // be opened.
 bool ReadWholeFile(const std::string& path, std::string& text) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) return false;
   text.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   return true;
@@ -96,12 +97,18 @@ bool CircuitConverter::Convert(const std::string& schematic_path, const std::str
   counts_ = {};
   const std::string flat_path = JoinPath(work_folder_, kFlatSchematicFile);
   const std::string circuit_tmp_path = JoinPath(work_folder_, kConvertedCircuitFile);
+  const std::string* reading = &schematic_path;
   try {
-    return Flatten(schematic_path, flat_path) && Build(flat_path, circuit_tmp_path) &&
-           Prune(circuit_tmp_path, circuit_path);
+    if (!Flatten(schematic_path, flat_path)) return false;
+    reading = &flat_path;
+    if (!Build(flat_path, circuit_tmp_path)) return false;
+    reading = &circuit_tmp_path;
+    return Prune(circuit_tmp_path, circuit_path);
   } catch (const ListError& error) {
-    // A list or circuit error of one of the files: shown with its own entry.
-    ShowError(host_, errors_, error.tag(), error.detail());
+    // A list or circuit error of one of the files: shown with its own entry
+    // and the file of the step.
+    const ListError named = error.tag() == kWriteCircuitName ? error : InFile(error, *reading);
+    ShowError(host_, errors_, named.tag(), named.detail());
     return false;
   }
 }

@@ -110,8 +110,13 @@ void Draw::ReadUserSymbolsFor(const std::string& folder) {
   RebindSymbols();
 }
 
+// A read error leaves no expression; its detail holds the text read. The
+// file is named when the schematic has one.
 void Draw::ReportListError(const ListError& error, const List& expression, const char* sentence) {
-  const std::string detail = error.detail() + "\n\n" + expression.Top().Text() + "\n\n" + sentence;
+  std::string detail = error.detail() + "\n\n";
+  if (!expression.IsNil()) detail += expression.Top().Text() + "\n\n";
+  detail += sentence;
+  if (!path_.empty() && path_ != "?") detail += "\n" + path_;
   ShowError(environment_.host, environment_.list_errors, error.tag(), detail);
 }
 

@@ -9,7 +9,9 @@
 #include "circuit/circuit_file.h"
 #include "common/atomic_file.h"
 #include "common/decimal.h"
+#include "common/input_file.h"
 #include "common/read_word.h"
+#include "lists/error_message.h"
 #include "lists/list.h"
 #include "pattern/hex.h"
 #include "sim/storage_models.h"
@@ -78,11 +80,19 @@ bool Simulator::Run(const std::string& delay_path, const std::string& circuit_pa
 
 bool Simulator::LoadDelays(const std::string& path) {
   delay_path_ = path;
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) {
     kernel_.Warn(Replace("遅延ファイル %s がありません。", path));
     return false;
   }
+  try {
+    return ReadDelays(in);
+  } catch (const ListError& error) {
+    throw InFile(error, path);
+  }
+}
+
+bool Simulator::ReadDelays(std::istream& in) {
   List list;
   list.Read(in);
   for (ListPosition entry = list.Top(); !entry.Nil(); entry = entry.Cdr()) {
@@ -94,7 +104,7 @@ bool Simulator::LoadDelays(const std::string& path) {
       DelayRecord delay{terminal.Cxr("a").String(), terminal.Cxr("da").Long(),
                         terminal.Cxr("dda").Long()};
       if (!DelayInRange(delay.to0) || !DelayInRange(delay.to1)) {
-        kernel_.Warn("遅延ファイル " + path + " において，機能 " + name + " の端子 " +
+        kernel_.Warn("遅延ファイル " + delay_path_ + " において，機能 " + name + " の端子 " +
                      delay.terminal + " の遅延が範囲外です。");
         return false;
       }
@@ -105,8 +115,12 @@ bool Simulator::LoadDelays(const std::string& path) {
 }
 
 bool Simulator::LoadCircuit(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  if (in) circuit_ = ReadCircuit(setup_.store, in);
+  std::ifstream in = OpenInputFile(path);
+  try {
+    if (in) circuit_ = ReadCircuit(setup_.store, in);
+  } catch (const ListError& error) {
+    throw InFile(error, path);
+  }
   io_ = circuit_ != nullptr ? circuit_->IoPseudoElement() : nullptr;
   // A file without a circuit or without its pins cannot be run either.
   if (io_ == nullptr) {
@@ -174,7 +188,7 @@ bool Simulator::PatternDamaged() {
 
 bool Simulator::ApplyInputPattern(const std::string& path) {
   if (setup_.clear_pattern) setup_.clear_pattern();
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (!in) {
     kernel_.Warn(Replace("コマンドファイル %s がありません。", path));
     return false;
@@ -257,7 +271,7 @@ void Simulator::SaveSignal(const Signal& signal) {
 }
 
 bool Simulator::ReadCommands(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   if (path.empty() || !in) return true;  // no command file: no commands
   std::string word;
   ReadWord(in, word);

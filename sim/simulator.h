@@ -41,6 +41,7 @@ class Simulator {
            const std::string& output_path);
 
   bool LoadDelays(const std::string& path);
+  bool ReadDelays(std::istream& in);
   bool LoadCircuit(const std::string& path);
   bool ApplyInputPattern(const std::string& path);
   bool ReadCommands(const std::string& path);

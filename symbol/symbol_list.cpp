@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/file_path.h"
+#include "common/input_file.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
 #include "symbol/name_text.h"
@@ -112,7 +113,7 @@ bool SymbolList::ReadFolder(const std::string& folder, const SymbolMessages& mes
   bool all_read = true;
   for (const std::string& name : SymbolFileNames(folder)) {
     const std::string path = JoinPath(folder, name);
-    std::ifstream in(path, std::ios::binary);
+    std::ifstream in = OpenInputFile(path);
     if (!in) {
       ReportMissing(path, messages);
       all_read = false;

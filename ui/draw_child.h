@@ -19,6 +19,9 @@ class DrawFrame;
 // What the symbol chooser keeps per schematic window between openings.
 struct ChooserState {
   int mode = 0;
+  // The display mode the delete mode was entered from, which a right click
+  // returns to.
+  int mode_before_delete = 0;
   int scroll_x[2] = {0, 0};
   int scroll_y[2] = {0, 0};
 };

@@ -67,4 +67,8 @@ void CommandActions::PressModeButton(int id) {
     action->setChecked(action->data().toInt() == id);
 }
 
+std::string OutOfMemoryText(const char* caption) {
+  return std::string("メモリが足りません。\n「") + caption + "」を中止しました。";
+}
+
 }  // namespace lumo

@@ -3,7 +3,9 @@
 #include <QAction>
 #include <QMainWindow>
 #include <map>
+#include <new>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "ui/application.h"
@@ -124,17 +126,26 @@ class CommandActions {
   QActionGroup* modes_;
 };
 
+// The message of a command that ran out of memory and was given up.
+std::string OutOfMemoryText(const char* caption);
+
 // Runs the command of an id as its menu entry does; an id the table does
-// not hold does nothing.
+// not hold does nothing. A command that runs out of memory is given up with
+// a message over its window, and the program goes on (an exception must not
+// reach Qt's event loop, which would end the program).
 template <class Frame>
 void RunCommandRow(Frame& frame, const CommandTable<Frame>& table, Application& app, int id) {
   const CommandRow<Frame>* row = table.Find(id);
   if (row == nullptr) return;
   if (row->activates) app.SetActivated();
-  if (row->run != nullptr)
-    row->run(frame);
-  else if (row->mode != kNoMode)
-    frame.EnterMode(row->mode);
+  try {
+    if (row->run != nullptr)
+      row->run(frame);
+    else if (row->mode != kNoMode)
+      frame.EnterMode(row->mode);
+  } catch (const std::bad_alloc&) {
+    app.MakeWindowHost(frame)->Warn(OutOfMemoryText(row->caption));
+  }
 }
 
 }  // namespace lumo

@@ -129,6 +129,7 @@ void ListChild::wheelEvent(QWheelEvent* event) {
 }
 
 void ListChild::mousePressEvent(QMouseEvent* event) {
+  if (event->button() == Qt::RightButton) frame_.RightClickedPane();
   if (event->button() != Qt::LeftButton) return;
   frame_.ClickedPane(*this, event->position().toPoint());
 }

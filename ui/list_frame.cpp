@@ -186,7 +186,9 @@ void ListFrame::RunCommand(int id) {
 }
 
 void ListFrame::EnterMode(int mode) {
-  opener_.chooser_state().mode = mode;
+  ChooserState& state = opener_.chooser_state();
+  if (mode == kDeleteSymbols && state.mode != kDeleteSymbols) state.mode_before_delete = state.mode;
+  state.mode = mode;
   if (mode != kDeleteSymbols) {
     ApplyChooserMode(app_.system_symbols(), mode);
     ApplyChooserMode(app_.user_symbols(), mode);
@@ -204,6 +206,15 @@ void ListFrame::ClickedPane(ListChild& pane, QPoint at) {
     return;
   }
   if (symbol != nullptr) Choose(*symbol);
+}
+
+// The symbols already show the earlier mode, so it is restored without
+// turning them again (a mirror applied twice would undo itself).
+void ListFrame::RightClickedPane() {
+  ChooserState& state = opener_.chooser_state();
+  if (state.mode != kDeleteSymbols) return;
+  state.mode = state.mode_before_delete;
+  ShowModeStatus();
 }
 
 void ListFrame::Choose(const Symbol& symbol) {

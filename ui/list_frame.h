@@ -43,6 +43,8 @@ class ListFrame : public QMainWindow {
   void ShowModeStatus();
   // A left click in a pane.
   void ClickedPane(ListChild& pane, QPoint at);
+  // A right click in a pane: cancels the delete mode.
+  void RightClickedPane();
 
  protected:
   void changeEvent(QEvent* event) override;

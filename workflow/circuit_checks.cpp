@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "circuit/circuit_file.h"
+#include "common/input_file.h"
 #include "lists/error_message.h"
 #include "primitives/primitive_table.h"
 #include "schematic/circuit_converter.h"
@@ -21,6 +22,8 @@ constexpr const char* kUnnamedPin =
     "名前の付いていない入出力素子があります。\n名前を付けてください。";
 constexpr const char* kUnconnectedPin = "信号に接続していない入出力素子があります。";
 constexpr const char* kDuplicateNames = "同じ名前の素子があります。\n名前を変えてください。";
+constexpr const char* kMissingCircuits =
+    "回路ファイルが部品フォルダーにも作業フォルダーにもない素子があります。";
 constexpr const char* kAllPassed =
     "回路の各種検査が終了しました。異常な箇所は見つかりませんでした。";
 constexpr const char* kChecksCaption = "回路の各種検査";
@@ -82,11 +85,38 @@ bool SaveConvertAndExpand(Draw& draw, const RunSetup& context) {
          ExpandCircuit(context, circuit_path);
 }
 
-// Reads the expanded circuit back and reports the first primitive input
-// without a signal.
+// Every element the expansion left standing is a primitive; one that is not
+// had no circuit file in the parts or working folder, and would stop the
+// simulation. All of them are named in one message.
+bool CheckFunctionsFound(const Circuit& circuit, const RunSetup& context) {
+  std::string missing;
+  for (const Element& element : circuit.elements())
+    if (&element != circuit.IoPseudoElement() && FindPrimitive(element.function_name()) == nullptr)
+      missing += "\n  " + element.name() + "(" + element.function_name() + ")";
+  if (missing.empty()) return true;
+  context.messages.Warn(kMissingCircuits + missing);
+  return false;
+}
+
+// The first primitive input without a signal.
+bool CheckRequiredInputs(const Circuit& circuit, const RunSetup& context) {
+  for (const Element& element : circuit.elements()) {
+    for (const Terminal& terminal : element.terminals()) {
+      if (terminal.signal() != nullptr ||
+          !IsRequiredInput(element.function_name(), terminal.name()))
+        continue;
+      context.messages.Warn("素子 " + element.name() + "(" + element.function_name() +
+                            ") の入力端子 " + terminal.name() + " が信号に接続していません。");
+      return false;
+    }
+  }
+  return true;
+}
+
+// Reads the expanded circuit back and checks its elements.
 bool CheckInputs(const RunSetup& context) {
   const std::string path = context.folders.Expanded();
-  std::ifstream in(path, std::ios::binary);
+  std::ifstream in = OpenInputFile(path);
   const Circuit* circuit = nullptr;
   try {
     circuit = ReadCircuit(context.store, in);
@@ -95,21 +125,8 @@ bool CheckInputs(const RunSetup& context) {
     ShowError(context.messages, context.errors, error.tag(), error.detail() + '\n' + path);
     return false;
   }
-  bool passed = true;
-  if (circuit != nullptr) {
-    for (const Element& element : circuit->elements()) {
-      for (const Terminal& terminal : element.terminals()) {
-        if (terminal.signal() != nullptr ||
-            !IsRequiredInput(element.function_name(), terminal.name()))
-          continue;
-        context.messages.Warn("素子 " + element.name() + "(" + element.function_name() +
-                              ") の入力端子 " + terminal.name() + " が信号に接続していません。");
-        passed = false;
-        break;
-      }
-      if (!passed) break;
-    }
-  }
+  const bool passed = circuit == nullptr || (CheckFunctionsFound(*circuit, context) &&
+                                             CheckRequiredInputs(*circuit, context));
   context.store.Clear();
   return passed;
 }

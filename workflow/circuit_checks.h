@@ -18,8 +18,10 @@ struct CircuitCheckResult {
 // its message: an empty schematic, a missing circuit name, an input/output
 // pin without name or line, two elements of one name; then the schematic is
 // saved, converted into <work>/<name>.lcr and expanded into
-// <work>/LumoExp.tmp, and every primitive input left without a signal is
-// reported. When nothing is found the checks say so.
+// <work>/LumoExp.tmp; every element left in it that is no primitive (its
+// circuit file was in neither the parts nor the working folder) is named,
+// else the first primitive input left without a signal is reported. When
+// nothing is found the checks say so.
 CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& setup);
 
 // True when the terminal is an input of a primitive that must be connected.

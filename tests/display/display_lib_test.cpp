@@ -293,6 +293,14 @@ TEST_F(DisplayLibTest, StraightLinesCoverTheSamePixelsInEveryMode) {
 TEST_F(DisplayLibTest, NamesThatAreNotUtf8AreShownAsShiftJis) {
   EXPECT_EQ(DisplayText("\x91\x53\x89\xc1\x8e\x5a\x8a\xed"), QString::fromUtf8("全加算器"));
   EXPECT_EQ(DisplayText("全加算器"), QString::fromUtf8("全加算器"));
+  // A Shift_JIS name inside the program's UTF-8 text: each decoded its own way.
+  EXPECT_EQ(DisplayText("素子 \x91\x53\x89\xc1\x8e\x5a\x8a\xed がありません。"),
+            QString::fromUtf8("素子 全加算器 がありません。"));
+  EXPECT_EQ(DisplayText("回路\n(\x83\x5c)\n"),
+            QString::fromUtf8("回路\n(ソ)\n"));  // an ASCII trail byte
+  // Bytes that are neither are shown escaped, the rest as it is.
+  EXPECT_EQ(DisplayText("名前 \xff\xfe です"), QString::fromUtf8("名前 \\xFF\\xFE です"));
+  EXPECT_EQ(DisplayText("末尾\x91"), QString::fromUtf8("末尾\\x91"));
   EXPECT_EQ(NearestInt(2.5), 3);
   EXPECT_EQ(NearestInt(-2.5), -3);
   EXPECT_EQ(NearestInt(1e20), 2147483647);

@@ -2,7 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <clocale>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <sstream>
 
 #include "lists/list.h"
@@ -14,6 +18,14 @@ namespace {
 
 using testing::FileForm;
 using testing::ReadOne;
+
+// `value` with six significant digits in exponent form, as the C library
+// rounds it.
+std::string FormatSixDigits(double value) {
+  char text[40];
+  std::snprintf(text, sizeof text, "%.5e", value);
+  return text;
+}
 
 std::string MessageText(const std::string& text) {
   return ReadOne(text).Top().Text();
@@ -48,6 +60,43 @@ TEST(ListPrinter, AtomFormsDifferBetweenFileAndMessage) {
   EXPECT_EQ(MessageText("-7"), "-7");
   // Message form quotes only for white space and parentheses.
   EXPECT_EQ(MessageText("(\"12\" \"a b\" x)"), "(12 \"a b\" x)");
+}
+
+// The file form of a real near a power of ten: six significant digits and a
+// point, in exponent form when the rounded exponent is below -4 or above 5,
+// and it reads back as the value rounded to six digits.
+void ExpectSixDigitForm(double value) {
+  const std::string text = FileFormOfDouble(value);
+  const std::string rounded = FormatSixDigits(value);
+  const int exponent = std::atoi(rounded.c_str() + rounded.find('e') + 1);
+  const std::size_t e = text.find('e');
+  EXPECT_EQ(e != std::string::npos, exponent < -4 || exponent >= 6) << text;
+  EXPECT_NE(text.find('.'), std::string::npos) << text;
+  std::string digits;
+  bool leading = true;
+  for (char c : text.substr(0, e)) {
+    if (c >= '1' && c <= '9') leading = false;
+    if (std::isdigit(static_cast<unsigned char>(c)) && !leading) digits += c;
+  }
+  EXPECT_EQ(digits.size(), 6u) << text;
+  EXPECT_EQ(std::strtod(text.c_str(), nullptr), std::strtod(rounded.c_str(), nullptr)) << text;
+}
+
+TEST(ListPrinter, RealsRoundAcrossEveryDecadeBoundary) {
+  for (int exponent = -7; exponent <= 9; ++exponent) {
+    const double decade = std::pow(10.0, exponent);
+    for (double factor : {0.9999994, 0.9999995, 0.99999951, 0.9999996, 1.0, 1.0000004, 1.000005}) {
+      ExpectSixDigitForm(decade * factor);
+      ExpectSixDigitForm(-decade * factor);
+    }
+  }
+  EXPECT_EQ(FileFormOfDouble(999999.5), "1.00000e+06");
+  EXPECT_EQ(FileFormOfDouble(9.999995), "10.0000");
+  EXPECT_EQ(FileFormOfDouble(99999.95), "99999.9");  // just below the half in binary
+  EXPECT_EQ(FileFormOfDouble(0.0000999999), "9.99999e-05");
+  EXPECT_EQ(FileFormOfDouble(0.00009999995), "0.000100000");
+  EXPECT_EQ(FileFormOfDouble(99999.96), "100000.");
+  EXPECT_EQ(FileFormOfDouble(0.0009999996), "0.00100000");
 }
 
 TEST(ListPrinter, RealsUseAPointWhateverTheLocale) {

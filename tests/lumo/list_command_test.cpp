@@ -29,15 +29,28 @@ TEST(LumoList, PrintsEachTopLevelExpressionInFileForm) {
   EXPECT_EQ(ListText("").out, "");
 }
 
+// The message shows the text read of the faulty expression and names the file.
 TEST(LumoList, AReadErrorPrintsTheErrorTextAndFails) {
-  const Outcome outcome = ListText("(a . b . c)");
+  const TestFolder folder;
+  folder.Write("test.lst", "(a)\n(a .  b\n . c)");
+  const Outcome outcome = RunTool({"list", folder.Path("test.lst")});
   EXPECT_EQ(outcome.code, kFailed);
-  EXPECT_EQ(outcome.out, "");
+  EXPECT_EQ(outcome.out, "(a)\n");
   EXPECT_EQ(outcome.err,
             "リストライブラリー内でエラーが発生しました。\n\n"
             "関数 : list.Read(ifstream inFile)\n"
             "内容 : ドット対の右かっこがありません。\n"
-            "\n処理を中断します。\n");
+            "(a . b .\n" +
+                folder.Path("test.lst") +
+                "\n"
+                "\n処理を中断します。\n");
+  // A long expression is cut after 200 bytes.
+  std::string expression = "(";
+  for (int i = 0; i < 100; ++i)
+    expression += "ab ";
+  const std::string text = ListText(expression + ". y z)").err;
+  const std::string shown = "(" + expression.substr(1, 200) + " ...\n";
+  EXPECT_NE(text.find("\n" + shown), std::string::npos) << text;
   // What was read before the error is printed.
   EXPECT_EQ(ListText("(a) (b").out, "(a)\n");
 }

@@ -47,9 +47,17 @@ TEST_F(LumoSimulate, AFailedRunReportsAndKeepsWhatWasWritten) {
   EXPECT_NE(err_.str().find("時間 10 で強制終了しました。"), std::string::npos);
   EXPECT_NE(Read("out.tmp").find("c.A 0 1\n"), std::string::npos);
 
+  // A damaged file is named, with the text read of its faulty expression.
   Write("d.dly", "((_mem (a 0 0)");
   EXPECT_EQ(Simulate(), kFailed);
-  EXPECT_NE(err_.str().find("読むべきデータがありません。"), std::string::npos);
+  EXPECT_NE(
+      err_.str().find("読むべきデータがありません。\n((_mem (a 0 0)\n" + Path("d.dly") + "\n"),
+      std::string::npos)
+      << err_.str();
+  Write("d.dly", "((_mem (a 0 0)))");
+  Write("c.lcr", "(c)\n  (c c) (m) ()\n");
+  EXPECT_EQ(Simulate(), kFailed);
+  EXPECT_NE(err_.str().find("(m)\n" + Path("c.lcr") + "\n"), std::string::npos) << err_.str();
 }
 
 TEST_F(LumoSimulate, TheOutputReplacesOnlyAFileOrALinkNeverADeviceOrFifo) {

@@ -256,7 +256,9 @@ TEST_F(Converter, FilesThatCannotBeReadOrWritten) {
   host.Clear();
   Convert("(top)\n(0 0 U1 _not 0 p ((x 0 a 0 p)))\n()\n()\n()\n");
   EXPECT_FALSE(converted);
-  EXPECT_EQ(host.OnlyText(), ErrorText(errors, "ListPosition::Long", "p = x\n"));
+  // Read errors name the file of the step.
+  EXPECT_EQ(host.OnlyText(), ErrorText(errors, "ListPosition::Long",
+                                       "p = x\n" + (folder.path() / "LumoDraw.tmp").string()));
 
   // A name no writer could give back never reaches LumoDraw.tmp.
   host.Clear();
@@ -267,7 +269,9 @@ TEST_F(Converter, FilesThatCannotBeReadOrWritten) {
 
   host.Clear();
   Convert("(top)\n(0 0 U1 _not 0 p (");
-  EXPECT_EQ(host.OnlyText(), ErrorText(errors, "List::Read f"));
+  EXPECT_EQ(host.OnlyText(),
+            ErrorText(errors, "List::Read f",
+                      "(0 0 U1 _not 0 p (\n" + (folder.path() / "in.ldr").string()));
 }
 
 }  // namespace

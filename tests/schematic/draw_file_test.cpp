@@ -210,8 +210,8 @@ TEST_F(DrawFile, ReadingErrorsNameTheSectionAndClearAfterElementsOrLines) {
   draw.AddLine(0, 0, 8, 0);
   EXPECT_EQ(ReadText("(x)\n(1 2 U1 _and2 zero p ())\n()\n()\n()\n"), DrawReadResult::kDamaged);
   EXPECT_EQ(host.OnlyText(),
-            ListErrorText("ListPosition::Long",
-                          "p = zero\n\n\n(1 2 U1 _and2 zero p nil)\n\n" + sentence_elements));
+            ListErrorText("ListPosition::Long", "p = zero\n\n\n(1 2 U1 _and2 zero p nil)\n\n" +
+                                                    sentence_elements + "\n/w/old.ldr"));
   EXPECT_TRUE(draw.IsEmpty());
   EXPECT_EQ(draw.path(), "");
   EXPECT_EQ(draw.circuit_name(), "");
@@ -221,20 +221,23 @@ TEST_F(DrawFile, ReadingErrorsNameTheSectionAndClearAfterElementsOrLines) {
   draw.SetPath("/w/old.ldr");
   draw.AddLine(0, 0, 8, 0);
   EXPECT_EQ(ReadText("(12)\n()\n()\n()\n"), DrawReadResult::kDamaged);
-  EXPECT_EQ(host.OnlyText(),
-            ListErrorText("ListPosition::String",
-                          "p = 12\n\n\n(12)\n\n"
-                          "このエラーは回路図ファイルの中の回路名の入力中に起こりました。"));
+  EXPECT_EQ(
+      host.OnlyText(),
+      ListErrorText("ListPosition::String",
+                    "p = 12\n\n\n(12)\n\n"
+                    "このエラーは回路図ファイルの中の回路名の入力中に起こりました。\n/w/old.ldr"));
   EXPECT_EQ(draw.line_count(), 1u);
   EXPECT_EQ(draw.path(), "/w/old.ldr");
 
-  // A file ending inside the line section.
+  // A file ending inside the line section: the text read stands for the
+  // expression, which is gone.
   host.Clear();
   EXPECT_EQ(ReadText("(x)\n()\n(0 0 8 8 c c ? )\n(1 2"), DrawReadResult::kDamaged);
   EXPECT_EQ(host.OnlyText(),
             ListErrorText("List::Read f",
-                          "\n\n()\n\n"
-                          "このエラーは回路図ファイルの中の信号線データの入力中に起こりました。"));
+                          "(1 2\n\n"
+                          "このエラーは回路図ファイルの中の信号線データの入力中に起こりました。\n"
+                          "/w/old.ldr"));
   EXPECT_TRUE(draw.IsEmpty());
 }
 

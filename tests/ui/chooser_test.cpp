@@ -59,10 +59,10 @@ class ChooserTest : public UiTest {
     const QPointF at = SymbolGridPoint(pane(which).layout(), index, 0, pane(which).scroll_y());
     return at.toPoint();
   }
-  void ClickPane(int which, QPoint at) {
+  void ClickPane(int which, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
     QWidget* viewport = pane(which).viewport();
     QMouseEvent press(QEvent::MouseButtonPress, QPointF(at), viewport->mapToGlobal(QPointF(at)),
-                      Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+                      button, button, Qt::NoModifier);
     QCoreApplication::sendEvent(viewport, &press);
   }
 };
@@ -171,6 +171,22 @@ TEST_F(ChooserTest, DeletingAUserSymbolAsksThenRemovesItsFile) {
   EXPECT_FALSE(fs::exists(work.path() / "Blinker.LSY"));
   EXPECT_TRUE(app->user_symbols().Empty());
   EXPECT_NE(frame().chooser(), nullptr);  // the mode stays
+}
+
+TEST_F(ChooserTest, ARightClickLeavesTheDeleteModeForTheModeBefore) {
+  Command(kCmdMirrorLeftRight);
+  Command(kCmdDeleteSymbol);
+  ClickPane(1, CellCentre(1, 1), Qt::RightButton);
+  EXPECT_EQ(chooser().mode(), kMirrorLeftRight);
+  EXPECT_EQ(chooser().status_text(), "左右の鏡像を表示しています。");
+  EXPECT_TRUE(chooser().action(kCmdMirrorLeftRight)->isChecked());
+  ExpectAll(4, 'p');  // shown as before, not mirrored back
+  // Out of the delete mode a left click chooses again, and deletes nothing.
+  ClickPane(1, CellCentre(1, 1));
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(host.Messages().empty());
+  EXPECT_TRUE(fs::exists(work.path() / "adder.lsy"));
+  EXPECT_EQ(frame().chooser(), nullptr);
 }
 
 TEST_F(ChooserTest, DeletingTheUserSymbolBeingPlacedFallsBackToAnotherAndRebindsSchematics) {

@@ -356,6 +356,27 @@ TEST_F(FrameTest, CircuitChecksReportAnUnconnectedGateInput) {
             std::vector<std::string>{"素子 g1(_and2) の入力端子 b が信号に接続していません。"});
 }
 
+TEST_F(FrameTest, CircuitChecksNameEveryElementWhoseCircuitFileIsMissing) {
+  // parity4 without nandxor.lcr beside it.
+  const std::string path = work / "parity4.ldr";
+  fs::copy_file(SourceFolder() / "data" / "sample" / "parity4.ldr", path);
+  frame().OpenAtStart(path);
+  Ready();
+  Checks();
+  ASSERT_EQ(Texts().size(), 1u);
+  const std::string text = Texts()[0];
+  EXPECT_EQ(
+      text.rfind("回路ファイルが部品フォルダーにも作業フォルダーにもない素子があります。\n", 0), 0u)
+      << text;
+  for (const char* element : {"X1(nandxor)", "X2(nandxor)", "X3(nandxor)"})
+    EXPECT_NE(text.find(element), std::string::npos) << text;
+  // With its circuit file the check passes.
+  fs::copy_file(SourceFolder() / "data" / "sample" / "nandxor.lcr", work / "nandxor.lcr");
+  Checks();
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "回路の各種検査が終了しました。異常な箇所は見つかりませんでした。"});
+}
+
 TEST_F(FrameTest, PrintsToThePrinterAndShowsTheNotice) {
   OpenHalfAdder();
   dialogs.pdf = work / "page.pdf";

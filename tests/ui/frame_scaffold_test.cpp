@@ -30,6 +30,8 @@ class TableFrame : public QMainWindow {
     log.push_back("store");
     return true;
   }
+  // What a command meets when memory runs out.
+  void Exhaust() { throw std::bad_alloc(); }
   CommandActions& commands() { return commands_; }
 
   std::vector<std::string> log;
@@ -63,6 +65,12 @@ const CommandRow<TableFrame> kRows[] = {
 };
 const int kTools[] = {kDraw, kPick, kToolSeparator, kLoad};
 const CommandTable<TableFrame> kTable{kMenus, kRows, "bar", kTools};
+
+enum { kGrow = 1 };
+const CommandRow<TableFrame> kHungryRows[] = {
+    {.id = kGrow, .caption = "Grow", .menu = 0, .run = Call<&TableFrame::Exhaust>},
+};
+const CommandTable<TableFrame> kHungryTable{kMenus, kHungryRows, "bar", {}};
 
 // "title: Caption Caption | Caption" for each menu; "-" for a separator.
 std::vector<std::string> MenuTexts(QMainWindow& window) {
@@ -143,6 +151,16 @@ TEST_F(FrameScaffoldTest, TriggeringRunsTheHandlerOrEntersTheModeAndSetsTheFlagW
   window->RunCommand(99);
   EXPECT_FALSE(app->activated());
   EXPECT_EQ(window->log.size(), 1u);
+}
+
+TEST_F(FrameScaffoldTest, ACommandOutOfMemoryIsGivenUpWithAMessageAndTheWindowGoesOn) {
+  TableFrame hungry(*app, kHungryTable);
+  hungry.commands().action(kGrow)->trigger();  // as a menu click: through Qt's event loop
+  EXPECT_EQ(window_texts[&hungry],
+            std::vector<std::string>{"メモリが足りません。\n「Grow」を中止しました。"});
+  EXPECT_TRUE(window_texts[window.get()].empty());
+  window->RunCommand(kLoad);
+  EXPECT_THAT(window->log, ::testing::ElementsAre("load"));
 }
 
 TEST(FrameRegistryTest, KeepsClosedWindowsOwnedUntilTheyAreDestroyed) {

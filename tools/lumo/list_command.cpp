@@ -3,6 +3,7 @@
 
 #include <fstream>
 
+#include "common/input_file.h"
 #include "lists/error_message.h"
 #include "lists/list.h"
 #include "lists/list_errors.h"
@@ -15,7 +16,7 @@ int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << "usage: lumo list FILE\n";
     return kUsage;
   }
-  std::ifstream in(args[0], std::ios::binary);
+  std::ifstream in = OpenInputFile(args[0]);
   if (!in) {
     err << "lumo list: cannot open " << args[0] << "\n";
     return kFailed;
@@ -30,7 +31,8 @@ int ListCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   } catch (const ListError& error) {
     ErrorTable table;
     RegisterListErrors(table);
-    err << ErrorText(table, error.tag(), error.detail());
+    const ListError named = InFile(error, args[0]);
+    err << ErrorText(table, named.tag(), named.detail());
     return kFailed;
   }
   return kOk;

@@ -1,5 +1,7 @@
 #include <functional>
+#include <ios>
 #include <map>
+#include <new>
 
 #include "tools/lumo/commands.h"
 
@@ -51,6 +53,19 @@ void PrintHelp(std::ostream& out) {
 
 }  // namespace
 
+int RunGuarded(const std::string& name, const std::function<int()>& run, std::ostream& err) {
+  try {
+    return run();
+  } catch (const std::bad_alloc&) {
+    err << "lumo " << name << ": out of memory (メモリが足りません); " << name << " stopped\n";
+    return kFailed;
+  } catch (const std::ios_base::failure& failure) {
+    // Files are opened through OpenInputFile; this is the last line only.
+    err << "lumo " << name << ": read error (" << failure.what() << ")\n";
+    return kFailed;
+  }
+}
+
 int Main(const Arguments& args, std::ostream& out, std::ostream& err) {
   if (args.empty()) {
     PrintHelp(err);
@@ -66,7 +81,9 @@ int Main(const Arguments& args, std::ostream& out, std::ostream& err) {
     PrintHelp(err);
     return kUsage;
   }
-  return found->second.run(Arguments(args.begin() + 1, args.end()), out, err);
+  const Arguments rest(args.begin() + 1, args.end());
+  return RunGuarded(
+      args[0], [&] { return found->second.run(rest, out, err); }, err);
 }
 
 }  // namespace lumo::cli
