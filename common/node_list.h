@@ -45,7 +45,9 @@ class NodeRange {
     T& operator*() const { return *node_; }
     T* operator->() const { return node_; }
     Iterator& operator++() {
-      if constexpr (Next == nullptr)
+      // Decided by the type, not by comparing the pointer: the sanitizers'
+      // builds do not take a member pointer's comparison as a constant.
+      if constexpr (std::is_same_v<decltype(Next), std::nullptr_t>)
         node_ = node_->next();
       else
         node_ = (node_->*Next)();
