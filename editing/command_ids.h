@@ -44,4 +44,14 @@ enum ChooserCommand {
   kCmdDeleteSymbol = 32912,
 };
 
+// The register-transfer viewer's commands (menu 133); its about box is
+// kCmdAbout.
+enum RegCommand {
+  kCmdRegPrint = 32897,
+  kCmdRegSaveAndClose = 32898,
+  kCmdRegClose = 32899,
+  kCmdRegQuit = 32900,
+  kCmdRegHelp = 32902,
+};
+
 }  // namespace lumo
