@@ -22,6 +22,7 @@ namespace {
 constexpr const char* kTitle = "メモリ データ";
 // A data text ends where this one would when started at its column's left.
 constexpr const char* kDataWidth = "123456789";
+constexpr const char* kPrintNotice = "印刷が終了したら，再描画ボタン（日の出）を押してください。";
 const QColor kHeaderGrey(192, 192, 192);
 
 // The edit modes this pane acts in (the frame's numbering).
@@ -69,6 +70,7 @@ int MemChild::RowCountForLayout() const {
 }
 
 void MemChild::Repaint() {
+  notice_shown_ = false;
   Render();
   viewport()->update();
   host_.SetMode(host_.mode());
@@ -129,8 +131,24 @@ void MemChild::Render() {
     if (top >= kMemHeaderHeight && (caret_.in_name || caret_.column >= view_.first_column()))
       dc.fillRect(QRect(x, top + 4, 2, 15), Qt::black);
   }
+  if (notice_shown_) DrawPrintNotice(dc);
   lib.Restore(dc);
   SyncScrollBars();
+}
+
+void MemChild::ShowPrintNotice() {
+  notice_shown_ = true;
+  Render();
+  viewport()->update();
+}
+
+void MemChild::DrawPrintNotice(QPainter& dc) {
+  DisplayLib& lib = host_.application().display();
+  lib.SetBrushColor(dc, Qt::white);
+  lib.SetPen(dc, Qt::black, 2);
+  lib.PutBox(dc, 100, 10, lib.TextWidth(kPrintNotice) + 120, 34);
+  lib.SetTextColor(dc, Qt::black);
+  lib.TextOut(dc, 110, 14, kPrintNotice);
 }
 
 void MemChild::SyncScrollBars() {

@@ -7,6 +7,8 @@
 #include "editing/mem_edits.h"
 #include "editing/mem_grid.h"
 
+class QPainter;
+
 namespace lumo {
 
 class Mem;
@@ -24,6 +26,10 @@ class MemChild : public QAbstractScrollArea {
 
   // Draws the pane again now and shows the mode's prompt.
   void Repaint();
+  // Draws the notice that printing has finished, framed, at (110, 14); it
+  // stays until the next Repaint().
+  void ShowPrintNotice();
+  bool print_notice_shown() const { return notice_shown_; }
   // The rows the frame's layout makes room for: the memory count.
   int RowCountForLayout() const;
 
@@ -49,6 +55,7 @@ class MemChild : public QAbstractScrollArea {
 
  private:
   void Render();
+  void DrawPrintNotice(QPainter& dc);
   void SyncScrollBars();
   // Hands a change to the history; true when there was one.
   bool Record(std::unique_ptr<EditStep> step);
@@ -66,6 +73,7 @@ class MemChild : public QAbstractScrollArea {
   bool caret_placed_ = false;
   std::shared_ptr<MemDeleteSlot> slot_ = std::make_shared<MemDeleteSlot>();
   int move_from_ = -1;
+  bool notice_shown_ = false;
   QImage image_;
 };
 

@@ -140,6 +140,12 @@ TEST_F(MemChildTest, ScrollBarsMoveByColumnsAndRowsAndTheColumnRangeGrows) {
       ink += image.pixelColor(x, y) == QColor(Qt::black) ? 1 : 0;
   EXPECT_GT(ink, 10);
 
+  // The notice after printing covers the header until the next redraw.
+  pane->ShowPrintNotice();
+  EXPECT_EQ(pane->image().pixelColor(104, 14), QColor(Qt::white));
+  pane->Repaint();
+  EXPECT_EQ(pane->image().pixelColor(104, 14), QColor(192, 192, 192));
+
   pane->verticalScrollBar()->triggerAction(QAbstractSlider::SliderPageStepAdd);
   EXPECT_EQ(pane->view().first_row(), 4);
   pane->verticalScrollBar()->triggerAction(QAbstractSlider::SliderSingleStepSub);
