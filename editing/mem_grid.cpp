@@ -39,11 +39,8 @@ int MemGridView::RowTop(int row) const {
 }
 
 int MemGridView::RowAt(int y) const {
-  // Floor division, so that the header band counts as the row above.
-  const int offset = y - kMemHeaderHeight;
-  const int rows =
-      offset >= 0 ? offset / kMemRowHeight : -((-offset + kMemRowHeight - 1) / kMemRowHeight);
-  return std::clamp(first_row_ + rows, 0, kMemLastRow);
+  // A click on the header band counts as the first visible row.
+  return std::clamp(first_row_ + (y - kMemHeaderHeight) / kMemRowHeight, 0, kMemLastRow);
 }
 
 std::optional<std::int64_t> MemGridView::ColumnAt(int x) const {

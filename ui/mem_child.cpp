@@ -65,6 +65,15 @@ MemChild::MemChild(PatPaneHost& host, Mem& mem, QWidget* parent)
   connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &MemChild::ScrollRows);
 }
 
+void MemChild::Reset() {
+  // Steps still in a history keep the old slot; this pane starts a new one.
+  slot_ = std::make_shared<MemDeleteSlot>();
+  move_from_ = -1;
+  caret_ = MemCaret{};
+  caret_placed_ = false;
+  Repaint();
+}
+
 int MemChild::RowCountForLayout() const {
   return mem_.count();
 }

@@ -39,6 +39,10 @@ class MemChild : public QAbstractScrollArea {
   bool caret_placed() const { return caret_placed_; }
   const QImage& image() const { return image_; }
 
+  // The memories were read or set up anew: the deleted row, the row to move
+  // and the caret belong to the old ones and are forgotten.
+  void Reset();
+
   // A scroll bar's action (QAbstractSlider::SliderAction).
   void ScrollColumns(int action);
   void ScrollRows(int action);

@@ -167,6 +167,14 @@ TEST_F(MemChildTest, RowsAreDeletedRestoredAndMovedByTheMouseInTheirModes) {
   EXPECT_EQ(mem.FindWord(0, 1)->data_text, "bb");
   ClickName(7);  // beyond the table: nothing to delete
   EXPECT_EQ(mem.count(), 2);
+  // A row deleted before the memories were read anew is not brought back.
+  ClickName(1);
+  pane->Reset();
+  Mouse(10, 10, Qt::RightButton);
+  EXPECT_EQ(mem.count(), 1);
+  pane_host->history().Undo();
+  EXPECT_EQ(mem.count(), 2);
+  EXPECT_EQ(mem.memory(1).name, "c");
 
   pane_host->SetMode(7);
   ClickName(0);
