@@ -3,8 +3,10 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QFile>
+#include <QIcon>
 #include <QKeyEvent>
 #include <QPainter>
+#include <QPixmap>
 #include <QSettings>
 
 namespace install {
@@ -51,6 +53,23 @@ void Button(QPainter& painter, const Box& box, int label_x, const QString& label
   PutText(painter, label_x, box.top + 5, label);
 }
 
+// The program's icon: the title's colour with a gate in white.
+QIcon ProgramIcon() {
+  QPixmap pixmap(32, 32);
+  pixmap.fill(kTitleColour);
+  QPainter painter(&pixmap);
+  painter.setRenderHint(QPainter::Antialiasing);
+  painter.setPen(QPen(Qt::white, 2));
+  painter.drawLine(4, 11, 10, 11);
+  painter.drawLine(4, 21, 10, 21);
+  painter.drawLine(10, 7, 16, 7);
+  painter.drawLine(10, 25, 16, 25);
+  painter.drawLine(10, 7, 10, 25);
+  painter.drawArc(7, 7, 18, 18, -90 * 16, 180 * 16);
+  painter.drawLine(25, 16, 29, 16);
+  return QIcon(pixmap);
+}
+
 }  // namespace
 
 InstallWindow::InstallWindow(InstallList list, std::string medium, SettingsWriter& settings,
@@ -61,6 +80,7 @@ InstallWindow::InstallWindow(InstallList list, std::string medium, SettingsWrite
       warn_(std::move(warn)),
       folder_(DefaultDestination()) {
   setWindowTitle(QStringLiteral("ルモＣＡＤインストールプログラム"));
+  setWindowIcon(ProgramIcon());
   setFixedSize(kWindowWidth, kWindowHeight);
   setFocusPolicy(Qt::StrongFocus);
   setAttribute(Qt::WA_OpaquePaintEvent);
