@@ -40,7 +40,7 @@ command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null || {
   exit 77
 }
 cd /
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
   '$dest/Sys/LumoCAD' '$dest/Sample/fulladd.ldr' & program=\$!
   for i in 1 2 3 4 5 6 7 8 9 10; do
     sleep 1

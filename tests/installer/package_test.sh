@@ -43,7 +43,7 @@ command -v xvfb-run >/dev/null && command -v xwininfo >/dev/null || { echo "no x
 export HOME="$tmp/home" XDG_CONFIG_HOME="$tmp/home/config"
 mkdir -p "$HOME"
 cd "$HOME"
-xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
+env -u QT_QPA_PLATFORM xvfb-run -a -s "-screen 0 1024x768x24" sh -c "
   '$usr/bin/lumocad' & program=\$!
   for i in 1 2 3 4 5 6 7 8 9 10; do
     sleep 1
