@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QClipboard>
 #include <QTest>
 
 #include "installer/install_window.h"
@@ -58,12 +59,17 @@ TEST(InstallWindow, TypedFolderIsWhereItInstalls) {
   QTest::keyClicks(f.window.get(), "/A b");
   QTest::keyClick(f.window.get(), Qt::Key_Return);  // not a character of the folder
   EXPECT_EQ(f.window->folder(), typed + "/A b");
+  // A pasted folder may hold any character; typing takes ASCII only.
+  QApplication::clipboard()->setText(QStringLiteral("/学生"));
+  QTest::keyClick(f.window.get(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(f.window->folder(), typed + "/A b/学生");
   f.Click(200, 315);
   EXPECT_EQ(f.window->screen(), Screen::kFinished);
-  EXPECT_TRUE(std::filesystem::exists(typed + "/A b/Sample/a.ldr"));
+  EXPECT_TRUE(std::filesystem::exists(typed + "/A b/学生/Sample/a.ldr"));
+  EXPECT_EQ(f.settings.work, typed + "/A b/学生/Sample");
   // The finished screen takes no more typing.
   QTest::keyClicks(f.window.get(), "zz");
-  EXPECT_EQ(f.window->folder(), typed + "/A b");
+  EXPECT_EQ(f.window->folder(), typed + "/A b/学生");
 }
 
 TEST(InstallWindow, FailuresAreShownAndTheQuestionStays) {
