@@ -269,6 +269,11 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
+  // A symbol whose save failed keeps its editor, and the schematic with it.
+  if (!CloseSymbolEditor()) {
+    event->ignore();
+    return;
+  }
   if (!draw_.IsEmpty() && !skip_question_) {
     const MessageAnswer answer = host_->Show(
         Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});

@@ -76,6 +76,7 @@ void SymChild::resizeEvent(QResizeEvent* event) {
 }
 
 void SymChild::Render() {
+  if (frame_.closed()) return;  // the symbol may have left the user symbols
   const QSize client = size().expandedTo(QSize(1, 1));
   if (store_.size() != client) store_ = QImage(client, QImage::Format_RGB32);
   views_ = LayOutSymbolViews(client.width(), client.height());

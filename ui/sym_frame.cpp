@@ -414,6 +414,7 @@ void SymFrame::Quit() {
 }
 
 void SymFrame::UserSymbolsReread() {
+  if (closed_) return;  // its symbol may be gone; it is about to be deleted
   // The records the history and the editor pointed to were destroyed with
   // the old symbols.
   editor_.reset();

@@ -217,6 +217,13 @@ TEST_F(SymbolEditorTest, AFailedSaveNamesTheFileAndKeepsTheEditorOpen) {
   ASSERT_EQ(window_texts[editor].size(), 1u);
   EXPECT_NE(window_texts[editor][0].find((work / "halfadd.lsy")), std::string::npos);
   EXPECT_TRUE(editor->windowTitle().endsWith('*'));
+  // Closing the schematic asks for the symbol; its save fails again, so
+  // both windows stay.
+  DrawFrame& schematic = frame();
+  host.QueueAnswer(MessageAnswer::kYes);
+  EXPECT_FALSE(schematic.close());
+  EXPECT_EQ(schematic.symbol_editor(), editor);
+  EXPECT_EQ(window_texts[editor].back(), window_texts[editor][0]);
   fs::remove(work / "halfadd.lsy");
   editor->RunCommand(kCmdSymSaveAndClose);
   QCoreApplication::processEvents();
@@ -263,6 +270,12 @@ TEST_F(SymbolEditorTest, HelpFollowsTheModeAndTheUserSymbolsReadAgainAreFollowed
   editor->RunCommand(kCmdSymDelete);
   editor->RunCommand(kCmdSymHelp);
   EXPECT_EQ(dialogs.help_topics, (std::vector<int>{1902, 1904, 1908}));
+  for (int mode = 0; mode <= kSymDeleted; ++mode) {
+    const int topic = SymModeHelpContext(mode);
+    EXPECT_TRUE(
+        fs::exists(fs::path(app->system_folder()) / "help" / (std::to_string(topic) + ".html")))
+        << topic;
+  }
   editor->RunCommand(kCmdSymAbout);
   EXPECT_EQ(dialogs.about_shown, 1);
 
