@@ -47,9 +47,10 @@ NameDialog::NameDialog(QWidget* parent, const QString& current, Entry entry) : Q
   auto* layout = new QVBoxLayout(this);
   layout->addWidget(new QLabel(
       entry == kTerminalWithLabel
-          ? QStringLiteral("端子名を入力してください。空白で区切って２語目を書くと，端子の横に"
-                           "添える文字になります。\n各語 99 バイトまでで，\" は使えず，* で始める"
-                           "こともできません。\n空にすると名前のない端子（?）になります。")
+          ? QStringLiteral(
+                "端子名を入力してください。\n空白で区切って２語目を書くと，\n"
+                "端子の横に添える文字になります。\n各語 99 バイトまでで，\" は使えず，\n"
+                "* で始めることもできません。\n空にすると名前のない端子（?）になります。")
           : QStringLiteral("名前を入力してください。\n99 バイトまでで，空白と \" は使えず，* で始"
                            "めることもできません。\n空にすると名前のない状態（?）に戻ります。")));
   field_ = new QLineEdit(this);

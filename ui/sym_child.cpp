@@ -111,9 +111,10 @@ void SymChild::PaintGrid(QPainter& dc, int left, int top, int right, int bottom,
   DisplayLib& lib = app_.display();
   lib.SetPenColor(dc, kLightGrey);
   const int dot = 4 * scale, line = 12 * scale;
+  // Single pixels: the library's lines always have a length.
   for (int x = left; x <= right; x += dot)
     for (int y = top; y <= bottom; y += dot)
-      lib.PutLine(dc, x, y, x, y);
+      dc.drawPoint(x, y);
   for (int x = left; x <= right; x += line)
     lib.PutLine(dc, x, top, x, bottom);
   for (int y = top; y <= bottom; y += line)
@@ -165,15 +166,16 @@ void SymChild::PaintFresh(QPainter& dc) {
 }
 
 // A terminal whose name is none of the schematic's external terminals
-// could not be connected when the symbol is used: a red ring in the large
+// could not be connected when the symbol is used: a red square in the large
 // view says so.
 void SymChild::PaintUnmatchedTerminals(QPainter& dc) {
   DisplayLib& lib = app_.display();
   lib.SetPen(dc, kRed, 2);
   for (const SymbolTerminal& terminal : frame_.symbol().terminals) {
     if (frame_.MatchesExternalTerminal(terminal.name)) continue;
+    // A square, which no terminal drawing has.
     const QPoint at = LargePoint({terminal.x, terminal.y});
-    lib.PutCircle(dc, at.x(), at.y(), 10);
+    lib.PutOutline(dc, at.x() - 9, at.y() - 9, at.x() + 9, at.y() + 9);
   }
   lib.SetPen(dc, Qt::black, 1);
 }

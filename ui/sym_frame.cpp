@@ -273,6 +273,10 @@ std::optional<std::string> SymFrame::AskTerminalName(QPoint at) {
   return app_.dialogs().AskTerminalName(this, at);
 }
 
+bool SymFrame::active() const {
+  return active_ && app_.active_frame() == nullptr;
+}
+
 void SymFrame::Activate() {
   active_ = true;
   app_.set_active_frame(nullptr);
@@ -283,10 +287,9 @@ void SymFrame::Activate() {
 void SymFrame::changeEvent(QEvent* event) {
   QMainWindow::changeEvent(event);
   if (event->type() != QEvent::ActivationChange) return;
-  if (isActiveWindow())
-    Activate();
-  else
-    active_ = false;
+  // Losing the focus to no window of the program leaves it active, as a
+  // schematic window stays; another window's activation takes it over.
+  if (isActiveWindow()) Activate();
 }
 
 void SymFrame::RunCommand(int id) {

@@ -41,8 +41,9 @@ class SymFrame : public QMainWindow {
   QString status_text() const;
   // True once the window has closed (it is deleted a little later).
   bool closed() const { return closed_; }
-  // True while this window is the active one.
-  bool active() const { return active_; }
+  // True while this window is the active one: it was activated, and no
+  // schematic window was activated since.
+  bool active() const;
   // The window became the active one: the schematic canvases stop taking
   // the mouse, and this canvas takes it after its next paint.
   void Activate();

@@ -164,8 +164,8 @@ TEST_F(SymbolEditorTest, TerminalsFromTheDialogAndTheMarkOfUnknownNames) {
   const auto red_near = [&](UnitPoint p) {
     const QPoint at = editor->canvas().LargePoint(p);
     for (int dy = -12; dy <= 12; ++dy)
-      if (store.pixelColor(at + QPoint(12, dy)) == QColor(255, 0, 0) ||
-          store.pixelColor(at + QPoint(10, dy)) == QColor(255, 0, 0))
+      if (store.pixelColor(at + QPoint(9, dy)) == QColor(255, 0, 0) ||
+          store.pixelColor(at + QPoint(-9, dy)) == QColor(255, 0, 0))
         return true;
     return false;
   };
