@@ -45,6 +45,16 @@ void DrawFrame::OpenSymbolEditor() {
     return;
   }
   Symbol& symbol = UserSymbolFor(app_.user_symbols(), draw_.circuit_name());
+  // Another window's editor of the same symbol is brought forward instead:
+  // two histories relinking the records of one symbol would corrupt its
+  // lists.
+  for (QMainWindow* window : app_.registry().Open(FrameKind::kSymbol)) {
+    auto* other = static_cast<SymFrame*>(window);
+    if (other->closed() || &other->symbol() != &symbol) continue;
+    other->raise();
+    other->activateWindow();
+    return;
+  }
   auto* editor = new SymFrame(app_, *this, symbol);
   editor->move(pos());
   editor->resize(size() + QSize(1, 1));

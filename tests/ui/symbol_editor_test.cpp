@@ -101,9 +101,15 @@ TEST_F(SymbolEditorTest, OpensOnTheSymbolOfTheSchematicFoundIgnoringCase) {
   for (const ExternalTerminal& terminal : editor->external_terminals())
     names.push_back(terminal.name);
   EXPECT_EQ(names, (std::vector<std::string>{"c", "s", "b", "a"}));
-  // Opening again brings the same window.
+  // Opening again brings the same window, also from another window of the
+  // same schematic: one symbol never has two editors.
   frame().RunCommand(kCmdSymbolEditor);
   EXPECT_EQ(frame().symbol_editor(), editor);
+  DrawFrame* twin = frame().NewWindow();
+  ASSERT_EQ(app->ReadSchematic(twin->draw(), work / "halfadd.ldr"), DrawReadResult::kRead);
+  twin->RunCommand(kCmdSymbolEditor);
+  EXPECT_EQ(twin->symbol_editor(), nullptr);
+  EXPECT_EQ(app->registry().Open(FrameKind::kSymbol).size(), 1u);
 }
 
 TEST_F(SymbolEditorTest, MouseDrawsLinesThatUndoAndRedoWithTheTitleMark) {
