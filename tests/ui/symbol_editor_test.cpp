@@ -129,6 +129,14 @@ TEST_F(SymbolEditorTest, MouseDrawsLinesThatUndoAndRedoWithTheTitleMark) {
   const QPoint middle = editor->canvas().LargePoint({8, 4});
   EXPECT_EQ(editor->canvas().backing_store().pixelColor(middle), QColor(255, 0, 0));
 
+  // Leaving the canvas commits it: black, and the tool idle again.
+  QEvent leave(QEvent::Leave);
+  QCoreApplication::sendEvent(&editor->canvas(), &leave);
+  EXPECT_EQ(editor->editor().mode(), kSymLineIdle);
+  EXPECT_EQ(editor->canvas().backing_store().pixelColor(middle), QColor(0, 0, 0));
+
+  EXPECT_EQ(editor->action(kCmdSymUndo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Z")));
+  EXPECT_EQ(editor->action(kCmdSymRedo)->shortcut(), QKeySequence(QStringLiteral("Ctrl+Shift+Z")));
   editor->RunCommand(kCmdSymUndo);
   EXPECT_TRUE(symbol.positive->lines.empty());
   EXPECT_FALSE(editor->windowTitle().endsWith('*'));
