@@ -13,6 +13,7 @@
 #include "ui/command_line.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "ui/sym_frame.h"
 #include "workflow/run_files.h"
 
 namespace lumo {
@@ -145,6 +146,9 @@ DrawReadResult Application::ReadSchematic(Draw& draw, const std::string& path) {
 }
 
 void Application::UserSymbolsChanged() {
+  // An open symbol editor's symbol went with the old list.
+  for (QMainWindow* editor : registry_.Open(FrameKind::kSymbol))
+    static_cast<SymFrame*>(editor)->UserSymbolsReread();
   for (DrawFrame* frame : frames()) {
     frame->draw().RebindSymbols();
     frame->canvas().SymbolsChanged();

@@ -80,7 +80,7 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdSymbolEditor,
      .caption = "シンボル編集ウィンドウを開く",
      .menu = kWindow,
-     .later = true},
+     .run = Call<&DrawFrame::OpenSymbolEditor>},
     {.id = kCmdPlace,
      .caption = "素子を配置する",
      .menu = kEdit,
@@ -269,6 +269,11 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
+  // A symbol whose save failed keeps its editor, and the schematic with it.
+  if (!CloseSymbolEditor()) {
+    event->ignore();
+    return;
+  }
   if (!draw_.IsEmpty() && !skip_question_) {
     const MessageAnswer answer = host_->Show(
         Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});

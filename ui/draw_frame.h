@@ -17,6 +17,7 @@ namespace lumo {
 
 class Application;
 class DrawChild;
+class SymFrame;
 
 // The window of one schematic: menu 129, its tool bar and one-pane status
 // bar, and the canvas. It owns the schematic and carries out the menu's
@@ -57,6 +58,12 @@ class DrawFrame : public QMainWindow {
   void SaveAndClose();
   void CloseWithoutAsking();
   void OpenChooser();
+  // Opens the symbol editor on the schematic's symbol (draw_frame_symbol.cpp).
+  void OpenSymbolEditor();
+  // Asks an open symbol editor to close; false when it stays open.
+  bool CloseSymbolEditor();
+  // The symbol editor of this window while it is open, or null.
+  SymFrame* symbol_editor() const;
   // Puts the canvas into an edit mode.
   void EnterMode(int mode);
   void Redraw();

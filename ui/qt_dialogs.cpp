@@ -67,6 +67,14 @@ std::optional<std::string> QtDialogs::AskName(QWidget* parent, const std::string
   return dialog.text().toStdString();
 }
 
+std::optional<std::string> QtDialogs::AskTerminalName(QWidget* parent, QPoint at) {
+  NameDialog dialog(parent, QString(), NameDialog::kTerminalWithLabel);
+  dialog.adjustSize();
+  dialog.move(at + QPoint(16, 16));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.text().toStdString();
+}
+
 bool QtDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {
   QPrintDialog dialog(&printer, parent);
   dialog.setOption(QAbstractPrintDialog::PrintSelection, false);

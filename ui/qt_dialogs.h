@@ -21,6 +21,7 @@ class QtDialogs : public UserDialogs {
   std::optional<std::string> SchematicToDelete(QWidget* parent, const std::string& folder) override;
   std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                      QPoint at) override;
+  std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) override;
   bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
   void ShowAbout(QWidget* parent) override;
   void ShowHelp(QWidget* parent, int context) override;

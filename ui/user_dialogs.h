@@ -29,6 +29,13 @@ class UserDialogs {
   virtual std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                              QPoint at) = 0;
 
+  // The symbol editor's terminal dialog near `at`: a terminal name and an
+  // optional second word, its extra label; nothing when cancelled. By
+  // default the name dialog.
+  virtual std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) {
+    return AskName(parent, "?", at);
+  }
+
   // The print dialog on `printer`; false when cancelled.
   virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 
