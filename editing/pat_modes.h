@@ -37,6 +37,10 @@ enum PatCommand {
   kPatCmdZoomOut = 32836,
   kPatCmdHelp = 32841,
   kPatCmdAbout = 32818,
+  // Undo, redo and the value change dump.
+  kPatCmdUndo = 32960,
+  kPatCmdRedo = 32961,
+  kPatCmdExportVcd = 32962,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.
