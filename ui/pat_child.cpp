@@ -45,7 +45,7 @@ TimeAxis PatChild::Axis() const {
 }
 
 PatPaintView PatChild::View() const {
-  return PatPaintView{&pat_, Axis(), first_row_, viewport()->size(), caret_row_};
+  return PatPaintView{&pat_, Axis(), first_row_, viewport()->size(), caret_row_, &bus_rows_};
 }
 
 int PatChild::XOf(std::int64_t time) const {
@@ -66,6 +66,7 @@ bool PatChild::Listening() const {
 
 void PatChild::Invalidate() {
   render_pending_ = true;
+  bus_rows_.clear();
   viewport()->update();
 }
 
@@ -115,6 +116,7 @@ void PatChild::PaintPage(QPainter& dc, QSize client) const {
   PatPaintView view = View();
   view.size = client;
   view.caret_row = -1;
+  view.bus_rows = nullptr;
   PaintPatCanvas(dc, view, QRect(QPoint(0, 0), client));
 }
 
@@ -165,9 +167,8 @@ void PatChild::Shift(int dx, int dy) {
 void PatChild::ToggleCross() {
   QPainter dc(&store_);
   dc.setCompositionMode(QPainter::RasterOp_NotSourceXorDestination);
-  // Not-xor with the complement of blue: blue on white, and drawn twice
-  // the pixels come back.
-  dc.setPen(QColor(255 - kCrossBlue.red(), 255 - kCrossBlue.green(), 255 - kCrossBlue.blue()));
+  // Not-xor: blue on white, and drawn twice the pixels come back.
+  dc.setPen(kCrossBlue);
   dc.drawLine(cross_.x(), 0, cross_.x(), store_.height() - 1);
   dc.drawLine(kPatNameColumn, cross_.y(), cross_.x() - 1, cross_.y());
   dc.drawLine(cross_.x() + 1, cross_.y(), store_.width() - 1, cross_.y());

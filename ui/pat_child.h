@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <vector>
 
 #include "editing/pat_edits.h"
 #include "editing/time_axis.h"
@@ -118,6 +119,9 @@ class PatChild : public QAbstractScrollArea {
   int caret_row_ = 0;
   QImage store_;
   bool render_pending_ = true;
+  // Which rows are bus rows, found out as they are painted; forgotten at
+  // every change of the pattern and every full paint.
+  mutable std::vector<signed char> bus_rows_;
   QRect last_rendered_;
 
   bool inside_ = false;

@@ -15,6 +15,7 @@ namespace lumo {
 
 void PatChild::Record(std::unique_ptr<EditStep> step, int first, int last, int count_before) {
   if (!step) return;
+  bus_rows_.clear();
   host_.history().Done(std::move(step));
   if (pat_.count() != count_before)
     host_.Relayout();
@@ -30,6 +31,7 @@ void PatChild::ModeEntered() {
 }
 
 void PatChild::ForgetEdits() {
+  bus_rows_.clear();
   moving_ = EventMove{};
   deleted_.reset();
   deleted_row_ = -1;
@@ -192,6 +194,7 @@ void PatChild::Drag(QPoint at) {
   if (!moving_.recorder) return;
   EventList& events = pat_.row(moving_.row).events;
   moving_.event = events.Move(moving_.event, EventTime(Axis().TimeAt(at.x())));
+  bus_rows_.clear();
   Realternate(events);
   RenderRows(moving_.row, moving_.row);
 }

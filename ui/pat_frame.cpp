@@ -16,6 +16,7 @@
 #include "ui/application.h"
 #include "ui/draw_frame.h"
 #include "ui/pat_child.h"
+#include "ui/pat_icons.h"
 
 namespace lumo {
 
@@ -175,6 +176,8 @@ PatFrame::PatFrame(Application& app, DrawFrame& schematic, double& scale)
   panes_->addWidget(memory_pane_);
   panes_->addWidget(canvas_);
   setCentralWidget(panes_);
+  for (int id : kToolOrder)
+    if (id != kToolSeparator) commands_.action(id)->setIcon(PatCommandIcon(id));
   // Ctrl+Y redoes too.
   commands_.action(kPatCmdRedo)
       ->setShortcuts(

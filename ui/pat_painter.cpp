@@ -38,6 +38,15 @@ EventList::iterator FirstFrom(const EventList& events, std::int64_t time) {
   return event;
 }
 
+bool IsBus(const PatPaintView& view, int index) {
+  const PatRow& row = view.pat->row(index);
+  if (view.bus_rows == nullptr) return IsBusRow(row);
+  std::vector<signed char>& known = *view.bus_rows;
+  if (known.size() < static_cast<std::size_t>(kPatRows)) known.assign(kPatRows, -1);
+  if (known[index] < 0) known[index] = IsBusRow(row) ? 1 : 0;
+  return known[index] == 1;
+}
+
 int RowTop(int index, int first_row) {
   return kPatHeader + (index - first_row) * kPatRowHeight;
 }
@@ -82,15 +91,23 @@ void PaintNameBox(QPainter& dc, const PatRow& row, int top, bool caret) {
 }
 
 void PaintDots(QPainter& dc, const TimeAxis& axis, int y, int x0, int x1) {
-  dc.setPen(kDotGrey);
   if (1.0 / axis.scale > 2) {
+    dc.setPen(kDotGrey);
     std::int64_t t = std::max<std::int64_t>(axis.TimeAt(x0) - 1, 0);
     for (int x = static_cast<int>(axis.X(t)); x <= x1; x = static_cast<int>(axis.X(++t)))
       if (x >= x0) dc.drawPoint(x, y);
-  } else {
-    for (int x = x0 + (x0 & 1); x <= x1; x += 2)
-      dc.drawPoint(x, y);
+    return;
   }
+  // Every second pixel, on even columns: a two-pixel texture anchored at
+  // the image's origin keeps the dots in place across strips.
+  static const QBrush kDots = [] {
+    QImage dots(2, 1, QImage::Format_RGB32);
+    dots.setPixel(0, 0, kDotGrey.rgb());
+    dots.setPixel(1, 0, QColor(Qt::white).rgb());
+    return QBrush(dots);
+  }();
+  dc.setBrushOrigin(0, 0);
+  dc.fillRect(QRect(x0, y, x1 - x0 + 1, 1), kDots);
 }
 
 // One value of a one-bit row from x0 to x1; `rise` and `fall` say whether
@@ -116,6 +133,9 @@ void PaintBitRow(QPainter& dc, const PatPaintView& view, const PatRow& row, int 
                  std::int64_t t0, std::int64_t t1, int right) {
   const TimeAxis& axis = view.axis;
   const EventList& events = row.events;
+  // Values that begin and end in one pixel column are drawn once, as a
+  // mark of the whole band: zoomed far out a column may hold many.
+  int crowded = -1;
   for (auto event = FirstFrom(events, t0); event != events.end() && event->time <= t1; ++event) {
     const auto next = std::next(event);
     const bool last = next == events.end();
@@ -125,6 +145,14 @@ void PaintBitRow(QPainter& dc, const PatPaintView& view, const PatRow& row, int 
     if (end_x < kPatNameColumn) continue;
     const int x0 = static_cast<int>(std::max<double>(start_x, kPatNameColumn));
     const int x1 = static_cast<int>(std::min<double>(end_x, right));
+    if (x0 == x1 && !last && start_x >= kPatNameColumn) {
+      if (x0 != crowded) {
+        dc.setPen(Qt::black);
+        dc.drawLine(x0, top + 4, x0, top + 19);
+        crowded = x0;
+      }
+      continue;
+    }
     const bool unknown = !(event->value == "0" || event->value == "1");
     // Edges only where the value changes, and only where they are in view
     // (not at the edge a stretch is cut at).
@@ -142,14 +170,21 @@ void PaintBusRow(QPainter& dc, const PatPaintView& view, const PatRow& row, int 
   if (start <= right) dc.fillRect(QRect(start, top + 4, right - start + 1, 16), kBusColor);
   const int ascent = dc.fontMetrics().ascent();
   const std::int64_t from = t0 - static_cast<std::int64_t>(kTextReach * axis.scale);
+  // One edge per pixel column, and a value only where the one before it
+  // has ended: zoomed far out, values would be drawn over each other.
+  int edge = -1, text_end = -1;
   for (auto event = FirstFrom(row.events, from); event != row.events.end() && event->time <= t1;
        ++event) {
     const int x = static_cast<int>(std::floor(axis.X(event->time)));
-    if (x < kPatNameColumn) continue;
+    if (x < kPatNameColumn || x == edge) continue;
     dc.setPen(kBusEdge);
     dc.drawLine(x, top + 4, x, top + 19);
+    edge = x;
+    if (x + 3 < text_end) continue;
+    const QString text = Text(event->value);
     dc.setPen(Qt::white);
-    dc.drawText(QPoint(x + 3, top + 3 + ascent), Text(event->value));
+    dc.drawText(QPoint(x + 3, top + 3 + ascent), text);
+    text_end = x + 3 + dc.fontMetrics().horizontalAdvance(text) + 2;
   }
 }
 
@@ -192,7 +227,7 @@ void PaintPatCanvas(QPainter& dc, const PatPaintView& view, QRect clip) {
     if (waveforms) {
       dc.setClipRect(clip & QRect(kPatNameColumn, std::max(top, kPatHeader), width - kPatNameColumn,
                                   kPatRowHeight));
-      if (IsBusRow(row)) {
+      if (IsBus(view, index)) {
         PaintBusRow(dc, view, row, top, t0, t1, right);
       } else {
         PaintDots(dc, axis, top + 20, std::max(clip.left(), kPatNameColumn), clip.right());

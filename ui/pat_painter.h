@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QRect>
 #include <QSize>
+#include <vector>
 
 #include "editing/time_axis.h"
 #include "pattern/pat.h"
@@ -26,6 +27,10 @@ struct PatPaintView {
   int first_row = 0;
   QSize size;
   int caret_row = -1;
+  // Whether each row is a bus row (1), not (0) or not yet known (-1),
+  // kept between paints by the canvas: finding out walks the whole row.
+  // Null: found out anew for every row painted.
+  std::vector<signed char>* bus_rows = nullptr;
 };
 
 // Paints the part of the canvas inside `clip` (device pixels of the
