@@ -240,6 +240,14 @@ void MoveRow(Pat& pat, int from, int to) {
     pat.set_count(pat.count() - 1);
 }
 
+bool NothingToSave(const Pat& pat) {
+  if (!pat.IsEmpty()) return false;
+  const Mem& mem = pat.mem();
+  for (int i = 0; i < mem.count(); ++i)
+    if (!mem.memory(i).name.empty() && !mem.memory(i).words.empty()) return false;
+  return true;
+}
+
 bool AppendToName(Pat& pat, int row, int key) {
   if (key < 33 || key > 126 || row < 0 || row >= kPatRows) return false;
   pat.row(row).name.push_back(static_cast<char>(key));

@@ -83,6 +83,11 @@ bool RestoreDeletedRow(Pat& pat, int row, const SavedRow& saved);
 // Mode 8: moves row `from` to `to`, then drops trailing empty rows.
 void MoveRow(Pat& pat, int from, int to);
 
+// True when writing the pattern file would keep nothing: no named row has
+// an event and no named memory has a word. (A pattern of memory data alone
+// is still worth saving.)
+bool NothingToSave(const Pat& pat);
+
 // Typing into a row's name: a byte from 33 to 126 is appended; Backspace
 // takes the last one off. True when the name changed.
 bool AppendToName(Pat& pat, int row, int key);

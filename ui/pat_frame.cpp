@@ -10,6 +10,7 @@
 #include <QToolBar>
 #include <filesystem>
 
+#include "editing/pat_edits.h"
 #include "editing/pat_layout.h"
 #include "editing/pat_modes.h"
 #include "schematic/pattern_setup.h"
@@ -200,6 +201,8 @@ QWidget* PatFrame::CreateMemoryPane() {
   QPalette palette = pane->palette();
   palette.setColor(QPalette::Window, Qt::white);
   pane->setPalette(palette);
+  auto* title = new QLabel(pane->windowTitle(), pane);
+  title->move(22, 5);
   return pane;
 }
 
@@ -334,7 +337,7 @@ void PatFrame::Redo() {
 // ---- Closing ----
 
 void PatFrame::closeEvent(QCloseEvent* event) {
-  if (!no_prompt_ && !pat_->IsEmpty()) {
+  if (!no_prompt_ && !NothingToSave(*pat_)) {
     const MessageAnswer answer = host_->Show(
         Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});
     // A pattern that could not be written keeps its window.
@@ -348,7 +351,7 @@ void PatFrame::closeEvent(QCloseEvent* event) {
 }
 
 void PatFrame::SaveAndClose() {
-  if (!pat_->IsEmpty() && !Save()) return;
+  if (!NothingToSave(*pat_) && !Save()) return;
   no_prompt_ = true;
   close();
 }

@@ -8,6 +8,7 @@
 
 #include "common/atomic_file.h"
 #include "common/file_path.h"
+#include "editing/pat_edits.h"
 #include "lists/error_table.h"
 #include "pattern/vcd_writer.h"
 #include "schematic/pattern_setup.h"
@@ -52,7 +53,7 @@ bool PatFrame::SaveAsDialog() {
 }
 
 bool PatFrame::Save() {
-  if (pat_->IsEmpty()) return true;
+  if (NothingToSave(*pat_)) return true;
   const bool saved = pat_->HasFile()
                          ? WritePattern(*pat_, *host_, app_.errors(), history_, pat_->path())
                          : SaveAsDialog();
@@ -62,14 +63,14 @@ bool PatFrame::Save() {
 }
 
 bool PatFrame::SaveAs() {
-  if (pat_->IsEmpty()) return true;
+  if (NothingToSave(*pat_)) return true;
   const bool saved = SaveAsDialog();
   canvas_->PaintNow();
   return saved;
 }
 
 void PatFrame::CloseAndOpen() {
-  if (!pat_->IsEmpty() &&
+  if (!NothingToSave(*pat_) &&
       !(pat_->HasFile() ? WritePattern(*pat_, *host_, app_.errors(), history_, pat_->path())
                         : SaveAsDialog()))
     return;

@@ -111,6 +111,14 @@ TEST_F(PatEditsTest, RowDeleteKeepsOneRowAndMovesDropTrailingEmptyRows) {
   EXPECT_EQ(Values(1), "0:1 ");
 }
 
+TEST_F(PatEditsTest, MemoryDataAloneIsWorthSaving) {
+  Read("a A 0\ne\n");
+  EXPECT_TRUE(NothingToSave(pat));
+  Read("m RAM 0 12 z\ne\n");
+  EXPECT_TRUE(pat.IsEmpty());
+  EXPECT_FALSE(NothingToSave(pat));
+}
+
 TEST_F(PatEditsTest, TypingTakesPrintableBytesOnly) {
   Read("a A 1 0 0\ne\n");
   EXPECT_TRUE(AppendToName(pat, 0, '2'));

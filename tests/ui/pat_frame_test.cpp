@@ -11,6 +11,7 @@
 #include "tests/ui/ui_test_util.h"
 #include "ui/pat_child.h"
 #include "ui/pat_frame.h"
+#include "workflow/run_lock.h"
 
 namespace lumo::testing {
 namespace {
@@ -267,6 +268,21 @@ TEST_F(PatFrameTest, ScrollingPaintsOnlyTheStripThatCameIn) {
   wave().ScrollRows(-10);
   EXPECT_EQ(wave().first_row(), 0);
   EXPECT_EQ(wave().verticalScrollBar()->value(), 0);
+  // The scroll bar's page and line steps, and the thumb in percent of the
+  // range.
+  QScrollBar* bar = wave().horizontalScrollBar();
+  bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  bar->triggerAction(QAbstractSlider::SliderSingleStepAdd);
+  EXPECT_EQ(wave().first_time(), 500);
+  bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+  bar->triggerAction(QAbstractSlider::SliderPageStepSub);
+  EXPECT_EQ(wave().first_time(), 0);
+  editor().RunCommand(kPatCmdZoomOut);  // 200 a line
+  for (int i = 0; i < 13; ++i)
+    bar->triggerAction(QAbstractSlider::SliderPageStepAdd);
+  EXPECT_EQ(wave().first_time(), 10400);
+  EXPECT_EQ(wave().time_range(), 10500);
+  EXPECT_EQ(bar->value(), 99);
 }
 
 TEST_F(PatFrameTest, ClosingAsksOnceAndTheSchematicsCloseRulesCloseTheEditorFirst) {
@@ -282,6 +298,29 @@ TEST_F(PatFrameTest, ClosingAsksOnceAndTheSchematicsCloseRulesCloseTheEditorFirs
   // Not saved: the file is the sample's.
   EXPECT_EQ(FileText(work / "fulladd[0].lpt"),
             FileText(SourceFolder() / "data" / "sample" / "fulladd[0].lpt"));
+}
+
+TEST_F(PatFrameTest, ABusyFolderRefusesTheRunAndKeepsThePattern) {
+  Click(0, 600);
+  const std::string before = Written();
+  RunLock other(work.path().string());
+  ASSERT_EQ(other.TryTake(), RunLock::State::kHeld);
+  host.Clear();
+  editor().RunCommand(kPatCmdSimulate);
+  EXPECT_EQ(host.OnlyText(), kRunFolderBusyText);
+  EXPECT_EQ(Written(), before);
+  EXPECT_EQ(pat().count(), 3);
+}
+
+TEST_F(PatFrameTest, MemoryDataAloneIsSavedOnClosing) {
+  UsePattern("a A 0\ne\n");
+  const int memory = pat().mem().Append("RAM");
+  pat().mem().InsertWord(memory, MemWord{5, "5", "ff"});
+  host.Clear();
+  editor().close();
+  QCoreApplication::processEvents();
+  ASSERT_EQ(host.OnlyText(), "パターンをファイルに保存しますか？");
+  EXPECT_NE(FileText(work / "fulladd[0].lpt").find("RAM"), std::string::npos);
 }
 
 TEST_F(PatFrameTest, SaveAndCloseWritesAndHelpFollowsTheMode) {
