@@ -60,7 +60,12 @@ void PatChild::mouseMoveEvent(QMouseEvent* event) {
 
 void PatChild::mousePressEvent(QMouseEvent* event) {
   setFocus(Qt::MouseFocusReason);
-  if (!Listening()) return;
+  if (!Listening()) {
+    // The press that follows a command or an activation is dropped; the
+    // paint this asks for lets the next one through.
+    viewport()->update();
+    return;
+  }
   const QPoint at = event->position().toPoint();
   if (event->button() == Qt::LeftButton) {
     LeftDown(at);
