@@ -338,6 +338,10 @@ TEST_F(PatFrameTest, SaveAndCloseWritesAndHelpFollowsTheMode) {
   Mode(kPatCmdMove);
   editor().RunCommand(kPatCmdHelp);
   EXPECT_EQ(dialogs.help_topics, (std::vector<int>{1706, 1704}));
+  for (int mode = kPatModeNone; mode <= kPatModeRowMoveTo; ++mode)
+    EXPECT_TRUE(fs::exists(fs::path(app->system_folder()) / "help" /
+                           (std::to_string(PatHelpContext(mode)) + ".html")))
+        << mode;
   Mode(kPatCmdSingle);
   Listen();
   Click(0, 600);
