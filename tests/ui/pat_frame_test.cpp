@@ -307,6 +307,35 @@ TEST_F(PatFrameTest, ClosingAsksOnceAndTheSchematicsCloseRulesCloseTheEditorFirs
   // Not saved: the file is the sample's.
   EXPECT_EQ(FileText(work / "fulladd[0].lpt"),
             FileText(SourceFolder() / "data" / "sample" / "fulladd[0].lpt"));
+
+  // Save as closes it too, before its dialog.
+  frame().RunCommand(kCmdWaveformEditor);
+  ASSERT_NE(frame().waveform_editor(), nullptr);
+  host.Clear();
+  dialogs.asked.clear();
+  host.QueueAnswer(MessageAnswer::kNo);
+  frame().RunCommand(kCmdSaveAs);
+  EXPECT_EQ(frame().waveform_editor(), nullptr);
+  ASSERT_FALSE(host.Messages().empty());
+  EXPECT_EQ(host.Messages()[0].text, "パターンをファイルに保存しますか？");
+  ASSERT_FALSE(dialogs.asked.empty());
+  EXPECT_EQ(dialogs.asked[0].rfind("save ", 0), 0u);
+
+  // A pattern that cannot be saved keeps both windows open.
+  frame().RunCommand(kCmdWaveformEditor);
+  ASSERT_NE(frame().waveform_editor(), nullptr);
+  Listen();
+  Click(0, 700);
+  fs::create_directory(work / "blocked");
+  pat().SetPath(work / "blocked");
+  host.Clear();
+  host.QueueAnswer(MessageAnswer::kYes);
+  EXPECT_FALSE(frame().close());
+  EXPECT_NE(frame().waveform_editor(), nullptr);
+  ASSERT_GE(host.Messages().size(), 2u);
+  EXPECT_NE(host.Messages()[1].text.find("入力パターンファイルに書き込めません。"),
+            std::string::npos)
+      << host.Messages()[1].text;
 }
 
 TEST_F(PatFrameTest, ABusyFolderRefusesTheRunAndKeepsThePattern) {
