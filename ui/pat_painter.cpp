@@ -65,13 +65,16 @@ void PaintHeader(QPainter& dc, const PatPaintView& view, QRect clip, std::int64_
       std::max<std::int64_t>(0, t0 - static_cast<std::int64_t>(40 * axis.scale) - ticks.small);
   dc.save();
   dc.setClipRect(QRect(kPatNameColumn, 0, width - kPatNameColumn, kPatHeader) & clip);
-  const int ascent = dc.fontMetrics().ascent();
+  // A label's cell stands 20 pixels above the header's bottom, raised by
+  // the room over the digits that this font has and the small system font
+  // of the layout had not, so that the digits clear the long ticks.
+  const int baseline = kPatHeader - 20 + dc.fontMetrics().ascent() - 6;
   for (std::int64_t t = from - from % ticks.small; t <= t1; t += ticks.small) {
     const int x = static_cast<int>(std::lround(axis.X(t)));
     const int length = t % ticks.large == 0 ? 10 : 5;
     dc.drawLine(x, kPatHeader - 1, x, kPatHeader - 1 - length);
     if (t % ticks.label == 0 && right_edge - t > 10)
-      dc.drawText(QPoint(x - LabelShift(t), kPatHeader - 20 + ascent - 6), QString::number(t));
+      dc.drawText(QPoint(x - LabelShift(t), baseline), QString::number(t));
   }
   dc.restore();
 }
