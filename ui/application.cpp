@@ -7,6 +7,7 @@
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "lists/list_errors.h"
+#include "pattern/pattern_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
@@ -43,6 +44,7 @@ Application::Application(const ApplicationSetup& setup)
   RegisterDrawErrors(errors_);
   RegisterCircuitErrors(errors_);
   RegisterConverterErrors(errors_);
+  RegisterPatternErrors(errors_);
   display_ = std::make_unique<DisplayLib>(host_, errors_);
   allowances_ = AllowanceValues(logical_dpi_);
 }

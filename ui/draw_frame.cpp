@@ -12,6 +12,7 @@
 #include "ui/draw_child.h"
 #include "ui/frame_commands.h"
 #include "ui/list_frame.h"
+#include "ui/pat_frame.h"
 
 namespace lumo {
 
@@ -76,7 +77,7 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdWaveformEditor,
      .caption = "波形編集ウィンドウを開く",
      .menu = kWindow,
-     .later = true},
+     .run = Call<&DrawFrame::OpenWaveformEditor>},
     {.id = kCmdSymbolEditor,
      .caption = "シンボル編集ウィンドウを開く",
      .menu = kWindow,
@@ -269,8 +270,8 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
-  // A symbol whose save failed keeps its editor, and the schematic with it.
-  if (!CloseSymbolEditor()) {
+  // An editor whose save failed stays open, and the schematic with it.
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) {
     event->ignore();
     return;
   }
@@ -306,6 +307,7 @@ void DrawFrame::SaveAndClose() {
 }
 
 void DrawFrame::CloseWithoutAsking() {
+  if (waveform_editor_) waveform_editor_->set_no_prompt(true);
   skip_question_ = true;
   close();
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -17,6 +18,7 @@ namespace lumo {
 
 class Application;
 class DrawChild;
+class PatFrame;
 class SymFrame;
 
 // The window of one schematic: menu 129, its tool bar and one-pane status
@@ -72,6 +74,14 @@ class DrawFrame : public QMainWindow {
   void CircuitChecks();
   void Help();
   void About();
+  // Opens the waveform editor of this schematic, or brings it forward.
+  void OpenWaveformEditor();
+  // The open waveform editor, or null.
+  PatFrame* waveform_editor() const;
+  // The time scale of the waveform editor, kept while it is closed.
+  double waveform_scale() const { return waveform_scale_; }
+  // The waveform editor's quit command: this window asks again on closing.
+  void ClearSkipQuestion() { skip_question_ = false; }
 
   // For the canvas: the prompt in the status bar, the pressed mode button
   // (0: none), the window titles.
@@ -92,6 +102,9 @@ class DrawFrame : public QMainWindow {
   bool SaveAsDialog();
   // The open dialog for this window's schematic; false on Cancel.
   bool OpenDialog();
+  // Closes the waveform editor as its own close does (it may ask to save
+  // its pattern); false when it stays open.
+  bool CloseWaveformEditor();
 
   Application& app_;
   std::unique_ptr<MessageHost> host_;  // before draw_, which reports to it
@@ -100,6 +113,8 @@ class DrawFrame : public QMainWindow {
   QLabel* status_;
   CommandActions commands_;
   bool skip_question_ = false;
+  QPointer<PatFrame> waveform_editor_;
+  double waveform_scale_ = 1.0;
 };
 
 }  // namespace lumo

@@ -60,7 +60,7 @@ void DrawFrame::Open() {
 }
 
 void DrawFrame::CloseAndOpen() {
-  if (!CloseSymbolEditor()) return;
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) return;
   if (!draw_.IsEmpty()) {
     if (!draw_.HasCircuitName()) {
       host_->Warn(kNotNamedForClose);
@@ -96,7 +96,7 @@ bool DrawFrame::Save() {
 }
 
 bool DrawFrame::SaveAs() {
-  if (!CloseSymbolEditor()) return false;
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) return false;
   const bool saved = SaveAsDialog();
   canvas_->PaintNow();
   return saved;
