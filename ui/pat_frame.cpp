@@ -16,6 +16,7 @@
 #include "schematic/pattern_setup.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
+#include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_icons.h"
 
@@ -194,16 +195,8 @@ PatFrame::~PatFrame() {
   app_.ForgetFrame(this);
 }
 
-QWidget* PatFrame::CreateMemoryPane() {
-  auto* pane = new QWidget(panes_);
-  pane->setWindowTitle(QStringLiteral("メモリ データ"));
-  pane->setAutoFillBackground(true);
-  QPalette palette = pane->palette();
-  palette.setColor(QPalette::Window, Qt::white);
-  pane->setPalette(palette);
-  auto* title = new QLabel(pane->windowTitle(), pane);
-  title->move(22, 5);
-  return pane;
+MemChild* PatFrame::CreateMemoryPane() {
+  return new MemChild(*this, pat_->mem(), panes_);
 }
 
 bool PatFrame::LoadFor(const std::string& path) {
@@ -268,6 +261,7 @@ void PatFrame::Reloaded() {
   history_.Clear();
   history_.MarkClean();
   canvas_->ForgetEdits();
+  memory_pane_->Reset();
   Relayout();
   Edited();
 }
@@ -278,7 +272,7 @@ void PatFrame::Relayout() {
 }
 
 void PatFrame::RepaintPanes() {
-  memory_pane_->update();
+  memory_pane_->Repaint();
   canvas_->PaintNow();
 }
 
@@ -287,8 +281,8 @@ void PatFrame::LayOut() {
   const int bars = menuBar()->sizeHint().height() + statusBar()->sizeHint().height() +
                    (findChild<QToolBar*>() ? findChild<QToolBar*>()->sizeHint().height() : 0);
   // The canvas's own scroll bar is part of its pane.
-  const PatLayout layout =
-      LayOutPatPanes(pat_->mem().count(), canvas_->RowCountForLayout(), over.height() - bars);
+  const PatLayout layout = LayOutPatPanes(memory_pane_->RowCountForLayout(),
+                                          canvas_->RowCountForLayout(), over.height() - bars);
   const int height = layout.memory_height + layout.canvas_height + bars;
   const int bottom = over.y() + over.height() + kBelowSchematic;
   setGeometry(over.x(), std::max(0, bottom - height), std::max(over.width() - 1, 200), height);
@@ -298,9 +292,7 @@ void PatFrame::LayOut() {
 // ---- Commands ----
 
 void PatFrame::Redraw() {
-  print_notice_ = false;
-  if (auto* notice = memory_pane_->findChild<QWidget*>(QStringLiteral("print_notice")))
-    notice->hide();
+  // The memory pane drops the printing notice on its next repaint.
   RepaintPanes();
 }
 

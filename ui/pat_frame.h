@@ -19,6 +19,7 @@ namespace lumo {
 
 class Application;
 class DrawFrame;
+class MemChild;
 class PatChild;
 
 // The waveform editor of one schematic window: menu and tool bar 131, a
@@ -41,7 +42,7 @@ class PatFrame : public QMainWindow, public PatPaneHost {
 
   Pat& pat() { return *pat_; }
   PatChild& canvas() { return *canvas_; }
-  QWidget& memory_pane() { return *memory_pane_; }
+  MemChild& memory_pane() { return *memory_pane_; }
   DrawFrame& schematic() { return schematic_; }
   MessageHost& host() { return *host_; }
   QAction* action(int id) const;
@@ -95,7 +96,7 @@ class PatFrame : public QMainWindow, public PatPaneHost {
 
  private:
   // The upper pane: the memory data of the pattern.
-  QWidget* CreateMemoryPane();
+  MemChild* CreateMemoryPane();
   // The pattern was replaced (read, cleared, simulated): no undo across it.
   void Reloaded();
   bool SaveAsDialog();
@@ -108,13 +109,12 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   std::unique_ptr<Pat> pat_;
   UndoHistory history_;
   QSplitter* panes_;
-  QWidget* memory_pane_;
+  MemChild* memory_pane_;
   PatChild* canvas_;
   QLabel* status_;
   CommandActions commands_;
   int mode_ = 0;
   bool no_prompt_ = false;
-  bool print_notice_ = false;
 };
 
 }  // namespace lumo

@@ -14,6 +14,7 @@
 #include "schematic/pattern_setup.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
+#include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_frame.h"
 #include "ui/print_page.h"
@@ -25,7 +26,6 @@ namespace {
 constexpr const char* kNoPrinter = "印刷エラー\n\nプリンターＤＣを得ることに失敗しました。";
 constexpr const char* kStartDocFailed = "印刷エラー\n\nStartDoc に失敗しました。";
 constexpr const char* kDocumentName = "入出力パターン";
-constexpr const char* kPrintNotice = "印刷が終了したら，再描画ボタン（日の出）を押してください。";
 constexpr const char* kDumpFailed = "波形のＶＣＤファイルを書き出せません。\n";
 
 }  // namespace
@@ -126,18 +126,7 @@ void PatFrame::Print() {
   PrintOn(printer);
   RepaintPanes();
   // The notice stays over the memory pane until the next redraw.
-  auto* notice = memory_pane_->findChild<QLabel*>(QStringLiteral("print_notice"));
-  if (notice == nullptr) {
-    notice = new QLabel(QString::fromUtf8(kPrintNotice), memory_pane_);
-    notice->setObjectName(QStringLiteral("print_notice"));
-    notice->setStyleSheet(
-        QStringLiteral("QLabel { background: white; border: 2px solid blue; padding: 2px; }"));
-  }
-  notice->adjustSize();
-  notice->move(110 - 4, 14 - 4);
-  notice->show();
-  notice->raise();
-  print_notice_ = true;
+  memory_pane_->ShowPrintNotice();
 }
 
 bool PatFrame::PrintOn(QPrinter& printer) {

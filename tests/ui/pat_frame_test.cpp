@@ -9,6 +9,7 @@
 #include "editing/command_ids.h"
 #include "editing/pat_modes.h"
 #include "tests/ui/ui_test_util.h"
+#include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_frame.h"
 #include "workflow/run_lock.h"
@@ -387,11 +388,9 @@ TEST_F(PatFrameTest, PrintsBothPanesAndWritesTheValueChangeDump) {
   dialogs.pdf = work / "pattern.pdf";
   editor().RunCommand(kPatCmdPrint);
   EXPECT_GT(fs::file_size(work / "pattern.pdf"), 1000u);
-  auto* notice = editor().memory_pane().findChild<QWidget*>("print_notice");
-  ASSERT_NE(notice, nullptr);
-  EXPECT_TRUE(notice->isVisible());
+  EXPECT_TRUE(editor().memory_pane().print_notice_shown());
   editor().RunCommand(kPatCmdRedraw);
-  EXPECT_FALSE(notice->isVisible());
+  EXPECT_FALSE(editor().memory_pane().print_notice_shown());
 
   editor().RunCommand(kPatCmdExportVcd);
   const std::string vcd = FileText(work / "fulladd[0].vcd");
