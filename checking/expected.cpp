@@ -36,7 +36,7 @@ std::int32_t Time(ListPosition p) {
 }
 
 std::string Word(ListPosition p) {
-  if (!p.IsString()) Fail("Expected::Read record", p);
+  if (!p.IsString() || p.String().empty()) Fail("Expected::Read record", p);
   return p.String();
 }
 

@@ -64,10 +64,10 @@ struct Expected {
   std::int32_t tolerance = 0;
   // Rows are compared up to this time (exclusive); absent: up to the last
   // event of either waveform plus one.
-  std::optional<std::int32_t> end;
-  std::vector<InputRow> inputs;
-  std::vector<ExpectedRow> rows;
-  std::optional<TruthTable> table;
+  std::optional<std::int32_t> end{};
+  std::vector<InputRow> inputs{};
+  std::vector<ExpectedRow> rows{};
+  std::optional<TruthTable> table{};
 };
 
 // Reads an expected-output file from `in`. Raises a ListError with one of
