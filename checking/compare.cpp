@@ -71,10 +71,10 @@ RowComparison CompareRow(const ExpectedRow& row, const EventList* actual, std::i
   if (start >= end) return result;
 
   // The spans not compared: the file's don't-cares and the tolerance around
-  // each change of the expected value.
   std::vector<TimeSpan> excused = row.dont_care;
-  for (std::size_t i = 1; i < row.events.size() && tolerance > 0; ++i)
-    if (!SameValue(row.events[i].value, row.events[i - 1].value, row.width))
+  // each change of the expected value, its first event (from unknown) too.
+  for (std::size_t i = 0; i < row.events.size() && tolerance > 0; ++i)
+    if (i == 0 || !SameValue(row.events[i].value, row.events[i - 1].value, row.width))
       excused.push_back({Clamp(std::int64_t{row.events[i].time} - tolerance),
                          Clamp(std::int64_t{row.events[i].time} + tolerance)});
 

@@ -211,9 +211,10 @@ void RunAll(const ClassRequest& request, std::vector<Submission>& submissions,
         kill(submission.child, SIGKILL);
         waitpid(submission.child, &status, 0);
         Finish(submission, "timeout");
-        submission.messages += "stopped after the time limit of " +
-                               std::to_string(request.time_limit) +
-                               " s (制限時間を超えたため止めました)\n";
+        char text[96];
+        std::snprintf(text, sizeof text, "stopped after the time limit of %g s",
+                      request.time_limit);
+        submission.messages += std::string(text) + " (制限時間を超えたため止めました)\n";
       } else {
         ++it;
         continue;
