@@ -50,9 +50,10 @@ struct Submission {
   std::string picture{};  // the PNG's path when one was drawn
 };
 
-// One submission per sub-folder (its first .ldr by name) and per .ldr file
-// at the top, in name order.
-std::vector<Submission> FindSubmissions(const std::string& folder) {
+// One submission per sub-folder and per .ldr file at the top, in name
+// order. A sub-folder's schematic is the one named `preferred` (the expected
+// file's name), else its first .ldr by name.
+std::vector<Submission> FindSubmissions(const std::string& folder, const std::string& preferred) {
   std::vector<fs::path> entries;
   std::error_code error;
   for (const auto& entry : fs::directory_iterator(folder, error))
@@ -66,6 +67,8 @@ std::vector<Submission> FindSubmissions(const std::string& folder) {
         if (file.path().extension() == ".ldr" && file.is_regular_file(error))
           schematics.push_back(file.path());
       std::sort(schematics.begin(), schematics.end());
+      std::stable_partition(schematics.begin(), schematics.end(),
+                            [&](const fs::path& path) { return path.stem() == preferred; });
       submissions.push_back({.student = entry.filename().string(),
                              .schematic = schematics.empty() ? "" : schematics[0].string()});
     } else if (entry.extension() == ".ldr" && fs::is_regular_file(entry, error)) {
@@ -334,7 +337,8 @@ int CheckClass(const ClassRequest& request, std::ostream& out, std::ostream& err
     Expected expected;
     if (!ReadExpectedFile(request.expect, host, errors, expected)) return kCheckNotSimulated;
   }
-  std::vector<Submission> submissions = FindSubmissions(request.folder);
+  std::vector<Submission> submissions =
+      FindSubmissions(request.folder, fs::path(request.expect).stem().string());
   std::string root = (fs::temp_directory_path() / "lumo-class-XXXXXX").string();
   if (mkdtemp(root.data()) == nullptr) {
     err << "lumo check: cannot make a working folder\n";
