@@ -255,6 +255,7 @@ TEST_F(LumoCheck, AClassWithAHangingSubmissionFinishesWithinItsTimeLimit) {
   Save(*Sample("fulladd"), "class/erin", "adder.ldr");
   fs::create_directories(Path("class/dave"));
   Write("class/notes.txt", "not a submission");
+  Write("class/frank.ldr", "(frank) junk");
   // The last input change far away keeps the run going to there.
   Write("counter4.lex", ReplaceAll(Read("counter4.lex"), "(input nRST (0 \"0\") (20 \"1\"))",
                                    "(input nRST (0 \"0\") (20 \"1\") (2000000000 \"1\"))"));
@@ -269,7 +270,8 @@ TEST_F(LumoCheck, AClassWithAHangingSubmissionFinishesWithinItsTimeLimit) {
       std::chrono::duration<double>(std::chrono::steady_clock::now() - started).count();
   EXPECT_LT(seconds, 8.0);
   EXPECT_NE(out_.str().find("alice  pass\nbob  fail"), std::string::npos) << out_.str();
-  EXPECT_NE(out_.str().find("carol  timeout\ndave  error\nerin  pass\n2 of 5 submissions pass"),
+  EXPECT_NE(out_.str().find(
+                "carol  timeout\ndave  error\nerin  pass\nfrank  error\n2 of 6 submissions pass"),
             std::string::npos)
       << out_.str();
 
@@ -281,7 +283,10 @@ TEST_F(LumoCheck, AClassWithAHangingSubmissionFinishesWithinItsTimeLimit) {
   EXPECT_NE(csv.find(",timeout,"), std::string::npos) << csv;
   const std::string html = Read("summary/check-summary.html");
   EXPECT_NE(html.find("<tr class=\"timeout\"><td>carol</td>"), std::string::npos) << html;
-  EXPECT_NE(html.find("一致 2 / 5"), std::string::npos);
+  EXPECT_NE(html.find("一致 2 / 6"), std::string::npos);
+  // Frank's message names his file, not its copy in a working folder gone.
+  EXPECT_NE(html.find(Path("class/frank.ldr")), std::string::npos) << html;
+  EXPECT_EQ(html.find("lumo-class-"), std::string::npos) << html;
   // The submissions' folders hold what they held.
   EXPECT_EQ(Read("class/alice/counter4.ldr"), before);
   EXPECT_EQ(std::distance(fs::directory_iterator(Path("class/alice")), fs::directory_iterator()),

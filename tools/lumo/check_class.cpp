@@ -160,7 +160,15 @@ void Finish(Submission& submission, const std::string& verdict) {
   submission.verdict = verdict;
   submission.seconds = std::chrono::duration<double>(Clock::now() - submission.started).count();
   submission.report = ReadWhole(JoinPath(submission.work, kReportFile));
+  // The messages name the copy in the working folder, which goes: name the
+  // submission's own folder instead.
   submission.messages = ReadWhole(JoinPath(submission.work, kMessagesFile));
+  const std::string copy = JoinPath(submission.work, "run") + "/";
+  const std::string own = FileFolder(submission.schematic);
+  const std::string folder = own.empty() ? std::string() : own + "/";
+  for (std::size_t at = submission.messages.find(copy); at != std::string::npos;
+       at = submission.messages.find(copy, at + folder.size()))
+    submission.messages.replace(at, copy.size(), folder);
   submission.summary = ReadChildSummary(JoinPath(submission.work, kSummaryFile));
   const std::string png = JoinPath(submission.work, kWaveformFile);
   std::error_code error;
