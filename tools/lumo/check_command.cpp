@@ -155,8 +155,11 @@ int CheckSubmission(const CheckRequest& request, std::ostream& out, std::ostream
     err << "lumo check: another run is using " << request.work_folder << "\n";
     return kCheckNotSimulated;
   }
+  // Read where it lies, so that a message names the submission's own file;
+  // the run then saves it only as the copy.
   Draw draw(bench.environment());
-  if (!bench.ReadSchematic(copy, draw)) return kCheckNotSimulated;
+  if (!bench.ReadSchematic(request.schematic, draw)) return kCheckNotSimulated;
+  draw.SetPath(copy);
 
   Pat pattern(bench.host(), bench.errors());
   if (!SetupInputs(pattern, draw)) {
