@@ -24,6 +24,12 @@ const std::map<std::string, Subcommand>& Subcommands() {
        {ConvertCommand,
         "convert SCHEMATIC.ldr OUT.lcr [--sys DIR] [--work DIR]\n"
         "           convert a schematic into a circuit file"}},
+      {"check",
+       {CheckCommand,
+        "check SCHEMATIC.ldr --expect FILE.lex [--pattern P] [--report FILE.json]\n"
+        "           [--write-expect FILE.lex]  compare a run's outputs with expected ones\n"
+        "  check --class DIR --expect FILE.lex [--jobs N] [--time-limit S] [--out DIR]\n"
+        "           check every submission of a class folder"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
       {"run",
        {RunCommand,
