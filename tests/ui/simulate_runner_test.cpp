@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QThread>
@@ -27,6 +28,7 @@
 #include "schematic/pattern_setup.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
+#include "ui/qt_message_host.h"
 #include "ui/run_thread_bridge.h"
 #include "workflow/run_lock.h"
 #include "workflow/simulate_pipeline.h"
@@ -101,6 +103,35 @@ class SimulateRunner : public ::testing::Test {
     DefaultEvents(pattern, draw);
   }
 
+  // A NAND gate whose output feeds its own second input, its first held at
+  // 1 from time 0 to `until`: it oscillates until the stop time, 100 later.
+  void Ring(Draw& draw, Pat& pattern, std::int32_t until) {
+    DrawElement& gate = draw.PlaceElement(*symbols_.Find("_nand2"), 80, 80, 0, 'p');
+    const DrawTerminal* a = nullptr;
+    const DrawTerminal* b = nullptr;
+    const DrawTerminal* y = nullptr;
+    for (const DrawTerminal& t : gate.terminals())
+      (t.name() == "a" ? a : t.name() == "b" ? b : y) = &t;
+    ASSERT_TRUE(a && b && y);
+    DrawElement& in = draw.PlaceElement(*symbols_.Find("_in"), 0, a->y(), 0, 'p');
+    in.set_name("A");
+    draw.AddLine(in.terminals().begin()->x(), in.terminals().begin()->y(), a->x(), a->y());
+    DrawElement& out = draw.PlaceElement(*symbols_.Find("_out"), 200, y->y(), 0, 'p');
+    out.set_name("Y");
+    draw.AddLine(y->x(), y->y(), out.terminals().begin()->x(), out.terminals().begin()->y());
+    // Round the side of b, away from the line to a.
+    const int side = b->y() < a->y() ? -100 : 300;
+    draw.AddLine(y->x(), y->y(), y->x(), side);
+    draw.AddLine(y->x(), side, b->x() - 16, side);
+    draw.AddLine(b->x() - 16, side, b->x() - 16, b->y());
+    draw.AddLine(b->x() - 16, b->y(), b->x(), b->y());
+    draw.SetPath(folder_.Path("ring.ldr"));
+    ASSERT_TRUE(SetupInputs(pattern, draw));
+    pattern.SetPath(folder_.Path("ring[0].lpt"));
+    pattern.row(0).events.Insert(0, "1");
+    pattern.row(0).events.Insert(until, "1");
+  }
+
   TemporaryFolder folder_;
   ErrorTable errors_;
   GuiRecordingHost host_;
@@ -145,34 +176,9 @@ TEST_F(SimulateRunner, EverySampleGivesWhatTheWholeRoadGives) {
 }
 
 TEST_F(SimulateRunner, ANeverEndingRunIsCancelledFromItsDialogAndTheWindowStaysUsable) {
-  // A NAND gate whose output feeds its own second input, its first held at
-  // 1: it oscillates until the stop time, some two thousand million on.
   Draw draw(Environment());
-  DrawElement& gate = draw.PlaceElement(*symbols_.Find("_nand2"), 80, 80, 0, 'p');
-  const DrawTerminal* a = nullptr;
-  const DrawTerminal* b = nullptr;
-  const DrawTerminal* y = nullptr;
-  for (const DrawTerminal& t : gate.terminals())
-    (t.name() == "a" ? a : t.name() == "b" ? b : y) = &t;
-  ASSERT_TRUE(a && b && y);
-  DrawElement& in = draw.PlaceElement(*symbols_.Find("_in"), 0, a->y(), 0, 'p');
-  in.set_name("A");
-  draw.AddLine(in.terminals().begin()->x(), in.terminals().begin()->y(), a->x(), a->y());
-  DrawElement& out = draw.PlaceElement(*symbols_.Find("_out"), 200, y->y(), 0, 'p');
-  out.set_name("Y");
-  draw.AddLine(y->x(), y->y(), out.terminals().begin()->x(), out.terminals().begin()->y());
-  // Round the side of b, away from the line to a.
-  const int side = b->y() < a->y() ? -100 : 300;
-  draw.AddLine(y->x(), y->y(), y->x(), side);
-  draw.AddLine(y->x(), side, b->x() - 16, side);
-  draw.AddLine(b->x() - 16, side, b->x() - 16, b->y());
-  draw.AddLine(b->x() - 16, b->y(), b->x(), b->y());
-  draw.SetPath(folder_.Path("ring.ldr"));
   Pat pattern(host_, errors_);
-  ASSERT_TRUE(SetupInputs(pattern, draw));
-  pattern.SetPath(folder_.Path("ring[0].lpt"));
-  pattern.row(0).events.Insert(0, "1");
-  pattern.row(0).events.Insert(2'000'000'000, "0");
+  Ring(draw, pattern, 2'000'000'000);
   const std::string before = Rows(pattern);
 
   // The window the run belongs to: a line edit, to see whether keys reach it.
@@ -213,6 +219,49 @@ TEST_F(SimulateRunner, ANeverEndingRunIsCancelledFromItsDialogAndTheWindowStaysU
   // The working folder is free again.
   RunLock lock(Work());
   EXPECT_EQ(lock.TryTake(), RunLock::State::kHeld);
+}
+
+TEST_F(SimulateRunner, TheRunsMessageBoxIsOwnedByTheWindowAndAnswerableWhileInputIsHeld) {
+  // The ring stops at its stop time with the forced-stop message, shown in
+  // a real box over the window while the run waits.
+  Draw draw(Environment());
+  Pat pattern(host_, errors_);
+  Ring(draw, pattern, 1'000'000);
+  QWidget owner;
+  owner.show();
+  QtMessageHost boxes(&owner);
+  RunSetup setup = Road();
+  const RunSetup over_owner{boxes,         setup.errors,     setup.store, setup.bus_signals,
+                            setup.folders, setup.statistics, nullptr};
+  QString text;
+  QWidget* parent = nullptr;
+  bool closed_by_force = false;
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(10);
+  QTimer watcher;
+  QObject::connect(&watcher, &QTimer::timeout, [&] {
+    QMessageBox* box = nullptr;
+    for (QWidget* top : QApplication::topLevelWidgets())
+      if (top->isVisible() && qobject_cast<QMessageBox*>(top) != nullptr)
+        box = qobject_cast<QMessageBox*>(top);
+    if (box == nullptr) return;
+    if (std::chrono::steady_clock::now() > give_up) {
+      closed_by_force = true;
+      box->accept();
+      return;
+    }
+    text = box->text();
+    parent = box->parentWidget();
+    QTest::mouseClick(box->button(QMessageBox::Ok), Qt::LeftButton);
+  });
+  watcher.start(50);
+  EXPECT_FALSE(RunSimulateInWindow(&owner, over_owner, draw, pattern, {}));
+  watcher.stop();
+  EXPECT_FALSE(closed_by_force);
+  EXPECT_EQ(text.toStdString(),
+            "時間 1000100 で強制終了しました。\n"
+            "回路が発振しているか，回路の中に長い遅延パスがあります。\n");
+  EXPECT_EQ(parent, &owner);
+  EXPECT_EQ(pattern.count(), 1);  // the inputs read back, no outputs
 }
 
 TEST_F(SimulateRunner, WhatAWorkerRaisesArrivesOnTheGuiThreadInOrder) {
