@@ -5,6 +5,7 @@
 #include <QEventLoop>
 #include <QTimer>
 #include <QWidget>
+#include <atomic>
 #include <exception>
 #include <thread>
 
@@ -106,16 +107,24 @@ bool SimulateOnWorker(QWidget* owner, const RunSetup& setup, const SimulateRun& 
   QEventLoop loop;
   bool simulated = false;
   std::exception_ptr failure;
+  std::atomic<bool> done = false;
   std::thread worker([&] {
     try {
       simulated = RunSimulateStage(worker_setup, run, &control);
     } catch (...) {
       failure = std::current_exception();
     }
+    done = true;
     QMetaObject::invokeMethod(
         &loop, [&loop] { loop.quit(); }, Qt::QueuedConnection);
   });
   loop.exec();
+  // The loop also ends when the application quits, which ends every loop
+  // at once: the run is then stopped, and its messages still delivered so
+  // that it is not left waiting for an answer, before it is joined.
+  if (!done) control.Cancel();
+  while (!done)
+    QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   worker.join();
   bridge.Deliver();
   if (failure) std::rethrow_exception(failure);

@@ -264,6 +264,20 @@ TEST_F(SimulateRunner, TheRunsMessageBoxIsOwnedByTheWindowAndAnswerableWhileInpu
   EXPECT_EQ(pattern.count(), 1);  // the inputs read back, no outputs
 }
 
+// Quitting ends every event loop of the process for good, so this runs in
+// a process of its own (ctest ui_tests_quit), never with the others.
+TEST_F(SimulateRunner, DISABLED_QuittingTheApplicationStopsTheRun) {
+  Draw draw(Environment());
+  Pat pattern(host_, errors_);
+  Ring(draw, pattern, 2'000'000'000);
+  QTimer::singleShot(300, [] { QCoreApplication::exit(0); });
+  const auto start = std::chrono::steady_clock::now();
+  EXPECT_FALSE(RunSimulateInWindow(nullptr, Road(), draw, pattern, {}));
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(10));
+  EXPECT_EQ(host_.OnlyText(), kSimulateCancelledText);
+  EXPECT_EQ(pattern.count(), 1);
+}
+
 TEST_F(SimulateRunner, WhatAWorkerRaisesArrivesOnTheGuiThreadInOrder) {
   std::vector<std::string> seen;
   host_.on_show = [&](const Message& message) { seen.push_back("box " + message.text); };
