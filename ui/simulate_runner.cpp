@@ -62,10 +62,11 @@ class InputBlocker : public QObject {
   bool eventFilter(QObject* target, QEvent* event) override {
     const bool closing = event->type() == QEvent::Close && event->spontaneous();
     if (!closing && !IsUserInput(event->type())) return false;
-    // Input reaches a top-level QWindow first, which hands it on to its
-    // widgets: it is judged there.
     const auto* widget = qobject_cast<QWidget*>(target);
-    if (widget == nullptr) return false;
+    // A shortcut goes to its action or QShortcut, which is no widget: the
+    // run's dialogs have none. Other input reaches a top-level QWindow
+    // first, which hands it on to its widgets: it is judged there.
+    if (widget == nullptr) return event->type() == QEvent::Shortcut;
     const QWidget* window = widget->window();
     if (window == open_ || window == QApplication::activeModalWidget()) return false;
     event->ignore();  // a close event that is not accepted keeps the window open
@@ -126,6 +127,11 @@ bool SimulateOnWorker(QWidget* owner, const RunSetup& setup, const SimulateRun& 
   while (!done)
     QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents);
   worker.join();
+  // The keyboard goes back to the window the run belongs to.
+  if (progress.isVisible() && owner != nullptr) {
+    progress.hide();
+    owner->activateWindow();
+  }
   bridge.Deliver();
   if (failure) std::rethrow_exception(failure);
   cancelled = !simulated && control.cancelled();

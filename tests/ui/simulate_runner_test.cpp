@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QAction>
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -181,15 +182,24 @@ TEST_F(SimulateRunner, ANeverEndingRunIsCancelledFromItsDialogAndTheWindowStaysU
   Ring(draw, pattern, 2'000'000'000);
   const std::string before = Rows(pattern);
 
-  // The window the run belongs to: a line edit, to see whether keys reach it.
-  QLineEdit owner;
+  // The window the run belongs to: a line edit, to see whether keys reach
+  // it, and a save command on Ctrl+S.
+  QWidget owner;
+  auto* edit = new QLineEdit(&owner);
+  QAction save(&owner);
+  save.setShortcut(QKeySequence(Qt::CTRL | Qt::Key_S));
+  save.setShortcutContext(Qt::ApplicationShortcut);
+  owner.addAction(&save);
+  int saved = 0;
+  QObject::connect(&save, &QAction::triggered, [&saved] { ++saved; });
   owner.show();
   QString progress_text;
   bool typed_during_run = false;
   QTimer watcher;
   QObject::connect(&watcher, &QTimer::timeout, [&] {
-    QTest::keyClicks(&owner, "x");
-    typed_during_run = typed_during_run || !owner.text().isEmpty();
+    QTest::keyClicks(edit, "x");
+    QTest::keyClick(&owner, Qt::Key_S, Qt::ControlModifier);
+    typed_during_run = typed_during_run || !edit->text().isEmpty() || saved > 0;
     for (QWidget* top : QApplication::topLevelWidgets()) {
       if (top->objectName() != "simulateProgress" || !top->isVisible()) continue;
       auto* cancel = top->findChild<QPushButton*>("cancel");
@@ -214,8 +224,12 @@ TEST_F(SimulateRunner, ANeverEndingRunIsCancelledFromItsDialogAndTheWindowStaysU
   EXPECT_EQ(Rows(pattern), before);  // read back: the inputs only, no outputs
   for (QWidget* top : QApplication::topLevelWidgets())
     EXPECT_FALSE(top->objectName() == "simulateProgress" && top->isVisible());
-  QTest::keyClicks(&owner, "ok");
-  EXPECT_EQ(owner.text(), QStringLiteral("ok"));
+  QTest::keyClicks(edit, "ok");
+  EXPECT_EQ(edit->text(), QStringLiteral("ok"));
+  EXPECT_TRUE(QTest::qWaitForWindowActive(&owner, 2000));
+  edit->clearFocus();  // a line edit keeps Ctrl+S for itself
+  QTest::keyClick(&owner, Qt::Key_S, Qt::ControlModifier);
+  EXPECT_EQ(saved, 1);
   // The working folder is free again.
   RunLock lock(Work());
   EXPECT_EQ(lock.TryTake(), RunLock::State::kHeld);
