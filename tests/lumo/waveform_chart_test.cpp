@@ -104,6 +104,14 @@ TEST_F(WaveformChart, ALongPatternWrapsAndMarksWhatAColumnHides) {
   // The second block is labelled with the times of its columns.
   EXPECT_EQ(lines[9], "  time          2000      2500      3000");
   EXPECT_EQ(lines[12], "  CLK   ▁▁▁▁▁▁▁▁▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔▔");
+
+  // A last change that ends a line leaves the columns after it out rather
+  // than starting a line for them: 3100 / 100 + 1 = 32 columns.
+  Pat full_line(host_, errors_);
+  full_line.AppendRow("CLK", "c.CLK", RowKind::kInput);
+  for (const std::int32_t time : {0, 100, 3100})
+    full_line.row(0).events.Insert(time, time == 100 ? "1" : "0");
+  EXPECT_EQ(ChooseChartScale(full_line, 40).columns, 32);
 }
 
 TEST_F(WaveformChart, TheWidthComesFromColumnsWhenItIsSensible) {

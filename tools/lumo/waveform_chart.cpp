@@ -227,7 +227,10 @@ ChartScale ChooseChartScale(const Pat& pattern, int width) {
     resolving = NextStep(resolving);
   const std::int64_t step =
       one_line <= resolving ? one_line : std::max(SmallestStepWithin(last, 4 * columns), resolving);
-  return {step, ColumnsFor(last, step)};
+  // The columns after the last change never start a line of their own.
+  const int changes = static_cast<int>(last / step) + 1;
+  const int lines = (changes + columns - 1) / columns;
+  return {step, std::min(ColumnsFor(last, step), lines * columns)};
 }
 
 void PrintWaveformChart(const Pat& pattern, int width, std::ostream& out) {

@@ -16,10 +16,10 @@ int ChartWidth(const char* columns);
 // How the rows of a pattern are laid on text columns: every column is `step`
 // time units from time 0 on (changes before 0, the settling of the
 // circuit, count as the value at 0); `columns` reach a few past the last
-// change. The step is the smallest of 1, 2, 5, 10, 20, ... that fits the
-// whole chart on one line of `width` columns when that still gives every
-// change of a row a column of its own; otherwise the largest such step, but
-// never more than four lines' worth of columns.
+// change, but not onto a line of their own. The step is the smallest of 1, 2, 5, 10, 20, ... that
+// fits the whole chart on one line of `width` columns when that still gives every change of a row a
+// column of its own; otherwise the largest such step, but never more than four lines' worth of
+// columns.
 struct ChartScale {
   std::int64_t step = 1;
   int columns = 0;
