@@ -118,8 +118,16 @@ bool Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
   signal_line_names_.assign(netlist_.signals.size(), {});
   terminal_line_names_.assign(netlist_.terminals.size(), {});
   LineBuffer lines(out);
+  RunControl& control = *control_;
+  control.Start(stop_time_);
   while (!queue_.Empty()) {
+    if (control.cancelled()) {
+      lines.Flush();
+      out.flush();
+      return false;
+    }
     const Event event = queue_.Pop();
+    control.Reach(event.time);
     ++count;
     if (event.time > stop_time_) {
       char text[256];

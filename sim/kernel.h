@@ -11,6 +11,7 @@
 #include "sim/event_queue.h"
 #include "sim/netlist.h"
 #include "sim/register_transfer.h"
+#include "sim/run_control.h"
 #include "sim/value_table.h"
 
 namespace lumo {
@@ -60,6 +61,10 @@ class Kernel {
   std::int32_t stop_time() const { return stop_time_; }
   void set_stop_time(std::int32_t time) { stop_time_ = time; }
   RunBudget& budget() { return budget_; }
+  // Where the run shows its progress and is asked to stop; the kernel's own
+  // when nobody watches, so the main loop never tests for none.
+  RunControl& control() { return *control_; }
+  void set_control(RunControl& control) { control_ = &control; }
 
   ValueId Value(std::uint32_t terminal) const { return netlist_.terminal_values[terminal]; }
   const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
@@ -114,7 +119,8 @@ class Kernel {
   bool InitialSimulation();
   // Delivers every event up to the stop time, writing the recorded changes
   // to `out`; counts the events popped. A run past its budget stops with a
-  // message like one past its stop time.
+  // message like one past its stop time; a cancelled run stops before its
+  // next event without one.
   bool RunEvents(std::ostream& out, std::uint64_t& count);
   bool ReportUnknowns();
 
@@ -148,6 +154,8 @@ class Kernel {
   bool initial_phase_ = false;
   std::int32_t stop_time_ = 100;
   RunBudget budget_;
+  RunControl own_control_;
+  RunControl* control_ = &own_control_;
   std::int32_t last_log_time_ = -100;
 };
 

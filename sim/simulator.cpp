@@ -52,7 +52,9 @@ std::string Replace(std::string text, const std::string& with) {
 }  // namespace
 
 Simulator::Simulator(SimulatorSetup setup)
-    : setup_(std::move(setup)), kernel_(setup_.messages, setup_.register_log) {}
+    : setup_(std::move(setup)), kernel_(setup_.messages, setup_.register_log) {
+  if (setup_.control != nullptr) kernel_.set_control(*setup_.control);
+}
 
 bool Simulator::Run(const std::string& delay_path, const std::string& circuit_path,
                     const std::string& command_path, const std::string& pattern_path,

@@ -17,13 +17,15 @@ namespace lumo {
 // register-transfer lines to `register_log` (none: dropped); the
 // statistics line to `statistics` (none: not written); `clear_pattern`
 // empties the waveform editor's pattern and memory data before the input
-// pattern is read (none: nothing to clear).
+// pattern is read (none: nothing to clear); `control` shows the run's
+// progress and takes a request to stop it (none: the kernel's own).
 struct SimulatorSetup {
   MessageHost& messages;
   CircuitStore& store;
   RegisterTransferSink* register_log = nullptr;
   std::ostream* statistics = nullptr;
   std::function<void()> clear_pattern;
+  RunControl* control = nullptr;
 };
 
 // One simulation run: loads the delay table, the expanded circuit, the

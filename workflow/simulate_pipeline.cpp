@@ -10,30 +10,8 @@ namespace lumo {
 
 namespace {
 
-void ClearPattern(Pat& pattern) {
-  pattern.Clear();
-  pattern.mem().Clear();
-}
-
-bool Run(const RunSetup& setup, Pat& pattern) {
-  EmptyAfter empty(setup.store);
-  Simulator simulator({setup.messages, setup.store, setup.register_log, &setup.statistics,
-                       [&pattern] { ClearPattern(pattern); }});
-  try {
-    const RunFolders& files = setup.folders;
-    return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), pattern.path(),
-                         files.Output());
-  } catch (const ListError& error) {
-    // A damaged delay table or expanded circuit ends the run like a failed
-    // stage.
-    ShowError(setup.messages, setup.errors, error.tag(), error.detail());
-    return false;
-  }
-}
-
-}  // namespace
-
-bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
+// The refusals before anything is saved; false after the message.
+bool MaySimulate(const RunSetup& setup, const Draw& draw) {
   if (draw.IsEmpty()) {
     setup.messages.Warn("回路図が入力されていません。");
     return false;
@@ -47,24 +25,64 @@ bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
     setup.messages.Warn(TooManyInputsText());
     return false;
   }
+  return true;
+}
+
+}  // namespace
+
+SimulateRun PrepareSimulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
+  SimulateRun run;
+  if (!MaySimulate(setup, draw)) return run;
   // The road goes on whether or not these two saves succeed: each reports
   // its own failure, and the files on disk are what the stages read.
   draw.Save(draw.path());
   if (!pattern.HasFile()) pattern.SetPath(JoinPath(draw.folder(), draw.circuit_name() + "[0].lpt"));
   pattern.WriteInputPat(pattern.path());
+  run.circuit_name = draw.circuit_name();
+  run.pattern_path = pattern.path();
+  run.saved = true;
 
   setup.store.Clear();
-  const std::string circuit_path = setup.folders.Circuit(draw.circuit_name());
-  const bool simulated = ConvertSchematic(setup, draw.path(), circuit_path) &&
-                         ExpandCircuit(setup, circuit_path) && Run(setup, pattern);
+  const std::string circuit_path = setup.folders.Circuit(run.circuit_name);
+  run.ready =
+      ConvertSchematic(setup, draw.path(), circuit_path) && ExpandCircuit(setup, circuit_path);
+  return run;
+}
 
+bool RunSimulateStage(const RunSetup& setup, const SimulateRun& run, RunControl* control) {
+  if (!run.ready) return false;
+  EmptyAfter empty(setup.store);
+  // The pattern is emptied and read back by FinishSimulate on the caller's
+  // side, never here: a window may be painting it meanwhile.
+  Simulator simulator(
+      {setup.messages, setup.store, setup.register_log, &setup.statistics, {}, control});
+  try {
+    const RunFolders& files = setup.folders;
+    return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), run.pattern_path,
+                         files.Output());
+  } catch (const ListError& error) {
+    // A damaged delay table or expanded circuit ends the run like a failed
+    // stage.
+    ShowError(setup.messages, setup.errors, error.tag(), error.detail());
+    return false;
+  }
+}
+
+void FinishSimulate(const RunSetup& setup, const SimulateRun& run, Pat& pattern, bool simulated) {
+  if (!run.saved) return;
   // Read back as the schematic's pattern: input rows are named after it,
   // and the run's echoes of the inputs are recognised by those names.
-  ClearPattern(pattern);
-  pattern.set_schematic_name(draw.circuit_name());
-  const std::string input = pattern.path();
-  pattern.ReadInputPat(input);
+  pattern.Clear();
+  pattern.mem().Clear();
+  pattern.set_schematic_name(run.circuit_name);
+  pattern.ReadInputPat(run.pattern_path);
   if (simulated) pattern.ReadOutputPat(setup.folders.Output());
+}
+
+bool Simulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
+  const SimulateRun run = PrepareSimulate(setup, draw, pattern);
+  const bool simulated = RunSimulateStage(setup, run);
+  FinishSimulate(setup, run, pattern, simulated);
   return simulated;
 }
 

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
+#include <thread>
+
 #include "tests/sim/sim_test_util.h"
 
 namespace lumo::testing {
@@ -79,6 +82,44 @@ TEST_F(KernelTest, AnOscillatingLoopIsStoppedByItsEventAndOutputBudgets) {
     EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n")) << bad;
     EXPECT_EQ(messages.OnlyText().rfind("コマンド ", 0), 0u) << messages.OnlyText();
   }
+}
+
+TEST_F(KernelTest, ACancelledRunStopsBeforeItsNextEventWithoutAMessage) {
+  const std::string circuit =
+      CircuitText("c", {"A"}, {{"g", "_nand2", {{"a", "A"}, {"b", "N"}, {"y", "N"}}}});
+  commands = "stop 2000000000 end";
+
+  // Asked before the events start: not one is delivered, nothing is said.
+  RunControl early;
+  early.Cancel();
+  control = &early;
+  EXPECT_FALSE(Run(circuit, "a A 1 0 1\ne\n"));
+  EXPECT_TRUE(messages.Messages().empty()) << messages.OnlyText();
+  EXPECT_EQ(simulator_->event_count(), 0u);
+  EXPECT_TRUE(OutputLines().empty());
+  EXPECT_TRUE(statistics.str().empty());
+  EXPECT_EQ(early.stop_time(), 2000000000);
+
+  // Asked from another thread while the ring oscillates towards a stop time
+  // it would take minutes to reach: the watcher sees the time move on, and
+  // the run ends soon after the request.
+  RunControl watched;
+  control = &watched;
+  bool result = true;
+  std::thread run([&] { result = Run(circuit, "a A 1 0 1\ne\n"); });
+  const auto give_up = std::chrono::steady_clock::now() + std::chrono::seconds(20);
+  while (watched.time() < 10000 && std::chrono::steady_clock::now() < give_up)
+    std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  EXPECT_TRUE(watched.running());
+  EXPECT_GE(watched.time(), 10000);
+  watched.Cancel();
+  run.join();
+  EXPECT_FALSE(result);
+  EXPECT_TRUE(messages.Messages().empty()) << messages.OnlyText();
+  EXPECT_TRUE(statistics.str().empty());
+  EXPECT_GT(simulator_->event_count(), 10000u);
+  EXPECT_LT(simulator_->event_count(), 1'000'000'000u);  // not its event budget
+  EXPECT_FALSE(OutputLines().empty());                   // the pin's lines before the request
 }
 
 TEST_F(KernelTest, TwoOutputsOnOneSignalCollide) {

@@ -85,8 +85,8 @@ class SimulationTest : public ::testing::Test {
     Write("circuit.lcr", circuit);
     Write("pattern.lpt", pattern);
     if (!commands.empty()) Write("commands.cmd", commands);
-    simulator_ =
-        std::make_unique<Simulator>(SimulatorSetup{messages, store, &log, &statistics, {}});
+    simulator_ = std::make_unique<Simulator>(
+        SimulatorSetup{messages, store, &log, &statistics, {}, control});
     return simulator_->Run(Path("delays.dly"), Path("circuit.lcr"), Path("commands.cmd"),
                            Path("pattern.lpt"), Path("out.tmp"));
   }
@@ -112,6 +112,7 @@ class SimulationTest : public ::testing::Test {
 
   std::string delays = kTestDelays;
   std::string commands;
+  RunControl* control = nullptr;
   RecordingMessageHost messages;
   RecordingRegisterTransferSink log;
   std::ostringstream statistics;

@@ -52,10 +52,18 @@ class SimulatePipeline : public ::testing::Test {
     }
   }
 
-  bool Simulate(Draw& draw, Pat& pattern) {
-    const RunSetup setup{host_,       errors_,       store_, bus_signals_, {SystemData(), Path("")},
-                         statistics_, &register_log_};
-    return lumo::Simulate(setup, draw, pattern);
+  RunSetup Road() {
+    return {host_,       errors_,       store_, bus_signals_, {SystemData(), Path("")},
+            statistics_, &register_log_};
+  }
+  bool Simulate(Draw& draw, Pat& pattern) { return lumo::Simulate(Road(), draw, pattern); }
+
+  // A pattern of the inverter's input A: 0 at 0, 1 at 50.
+  static void InverterPattern(Pat& pattern, const std::string& path) {
+    pattern.SetPath(path);
+    pattern.AppendRow("A", "inv.A", RowKind::kInput);
+    pattern.row(0).events.Insert(0, "0");
+    pattern.row(0).events.Insert(50, "1");
   }
 
   TemporaryFolder folder_;
@@ -143,6 +151,66 @@ TEST_F(SimulatePipeline, AFailedConversionSkipsTheRestAndShowsNoOutputs) {
   EXPECT_FALSE(fs::exists(Path("LumoOut.tmp")));
   ASSERT_EQ(pattern.count(), 1);  // read back from its file, no outputs
   EXPECT_EQ(pattern.row(0).events.size(), 1u);
+}
+
+TEST_F(SimulatePipeline, TheStagesOneByOneDoWhatTheWholeRoadDoes) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Inverter(draw, "A", "Y");
+  draw.SetPath(Path("inv.ldr"));
+  Pat whole(host_, errors_), staged(host_, errors_);
+  InverterPattern(whole, Path("inv[0].lpt"));
+  ASSERT_TRUE(Simulate(draw, whole)) << host_.OnlyText();
+
+  InverterPattern(staged, Path("inv[0].lpt"));
+  const SimulateRun run = PrepareSimulate(Road(), draw, staged);
+  EXPECT_TRUE(run.saved && run.ready);
+  EXPECT_EQ(run.pattern_path, Path("inv[0].lpt"));
+  // The simulation leaves the pattern as it was: a window keeps showing it.
+  ASSERT_TRUE(RunSimulateStage(Road(), run));
+  EXPECT_EQ(staged.count(), 1);
+  EXPECT_EQ(staged.row(0).events.size(), 2u);
+  FinishSimulate(Road(), run, staged, true);
+  ASSERT_EQ(staged.count(), whole.count());
+  for (int i = 0; i < whole.count(); ++i) {
+    EXPECT_EQ(staged.row(i).name, whole.row(i).name);
+    EXPECT_EQ(staged.row(i).events.size(), whole.row(i).events.size()) << i;
+  }
+  EXPECT_TRUE(host_.Messages().empty()) << host_.OnlyText();
+}
+
+TEST_F(SimulatePipeline, ARefusedOrCancelledRunShowsOnlyTheInputs) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Inverter(draw, "A", "Y");
+  Pat pattern(host_, errors_);
+  InverterPattern(pattern, Path("inv[0].lpt"));
+
+  // Refused (unnamed): nothing saved, nothing to run, the pattern untouched.
+  SimulateRun run = PrepareSimulate(Road(), draw, pattern);
+  EXPECT_FALSE(run.saved || run.ready);
+  EXPECT_FALSE(RunSimulateStage(Road(), run));
+  FinishSimulate(Road(), run, pattern, false);
+  EXPECT_EQ(pattern.count(), 1);
+  EXPECT_EQ(pattern.row(0).events.size(), 2u);
+  EXPECT_TRUE(fs::is_empty(folder_.path()));
+
+  // Cancelled before its first event: a failed stage without a message of
+  // its own. The stale output file of an earlier run is not read.
+  host_.Clear();
+  draw.SetPath(Path("inv.ldr"));
+  ASSERT_TRUE(Simulate(draw, pattern));
+  ASSERT_EQ(pattern.count(), 3);
+  pattern.row(0).events.Insert(70, "0");
+  run = PrepareSimulate(Road(), draw, pattern);
+  ASSERT_TRUE(run.ready);
+  RunControl control;
+  control.Cancel();
+  EXPECT_FALSE(RunSimulateStage(Road(), run, &control));
+  EXPECT_TRUE(host_.Messages().empty()) << host_.OnlyText();
+  EXPECT_TRUE(fs::exists(Path("LumoOut.tmp")));
+  FinishSimulate(Road(), run, pattern, false);
+  ASSERT_EQ(pattern.count(), 1);  // the edited inputs, read back; no outputs
+  EXPECT_EQ(pattern.row(0).events.size(), 3u);
+  EXPECT_TRUE(store_.first_circuit() == nullptr && store_.first_function() == nullptr);
 }
 
 }  // namespace

@@ -27,9 +27,16 @@ int ExpandCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 // program lumo-draw beside lumo, so that lumo itself loads no Qt.
 int SymbolsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Draws the rows of a run (its input pattern file read back, and its output
+// file when given) into a PNG; in lumo-draw, started by lumo run --png.
+int WaveformsCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Runs `command` of lumo-draw in place of this process; returns only when
 // lumo-draw cannot be started.
 int RunDrawingTool(const std::string& command, const Arguments& args, std::ostream& err);
+// Runs `command` of lumo-draw as a child and waits for it: its exit code,
+// or kFailed after a message when it cannot be started.
+int CallDrawingTool(const std::string& command, const Arguments& args, std::ostream& err);
 
 // Converts a schematic file into a circuit file.
 int ConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);

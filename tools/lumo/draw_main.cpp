@@ -6,10 +6,11 @@
 
 int main(int argc, char** argv) {
   const lumo::cli::Arguments args(argv + 1, argv + argc);
-  if (args.empty() || args[0] != "symbols") {
-    std::cerr << "usage: lumo-draw symbols ARGS... (started by lumo symbols)\n";
+  if (args.empty() || (args[0] != "symbols" && args[0] != "waveforms")) {
+    std::cerr << "usage: lumo-draw symbols|waveforms ARGS... (started by lumo)\n";
     return lumo::cli::kUsage;
   }
-  return lumo::cli::SymbolsCommand(lumo::cli::Arguments(args.begin() + 1, args.end()), std::cout,
-                                   std::cerr);
+  const lumo::cli::Arguments rest(args.begin() + 1, args.end());
+  if (args[0] == "waveforms") return lumo::cli::WaveformsCommand(rest, std::cout, std::cerr);
+  return lumo::cli::SymbolsCommand(rest, std::cout, std::cerr);
 }

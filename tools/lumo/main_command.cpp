@@ -34,7 +34,8 @@ const std::map<std::string, Subcommand>& Subcommands() {
       {"run",
        {RunCommand,
         "run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
-        "           [--no-wait]  simulate a schematic and print its waveforms"}},
+        "           [--png OUT.png] [--changes] [--no-wait]  simulate a schematic and print\n"
+        "           its waveforms"}},
       {"simulate",
        {SimulateCommand,
         "simulate --delays F --circuit F --pattern F [--commands F] --out F [--reglog F]\n"

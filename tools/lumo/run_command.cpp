@@ -1,7 +1,9 @@
 // lumo run: the Simulate command without a window. Opens the schematic and
 // its input pattern as the waveform editor would, runs the whole road (save,
-// convert, expand, simulate) and prints the waveforms as a text chart.
+// convert, expand, simulate) and prints the waveforms as a text chart, and
+// with --png draws them into a picture through lumo-draw.
 
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <memory>
@@ -27,9 +29,11 @@ namespace {
 
 constexpr const char* kUsageText =
     "usage: lumo run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
-    "                [--sys DIR] [--no-wait]\n"
+    "                [--png OUT.png] [--changes] [--sys DIR] [--no-wait]\n"
     "  simulates the schematic with its input pattern (default: <circuit>[0].lpt\n"
-    "  beside the schematic) and prints the input and output waveforms; the\n"
+    "  beside the schematic) and prints the input and output waveforms as a chart\n"
+    "  as wide as $COLUMNS (default 80); --changes prints every change as\n"
+    "  time:value instead, --png draws the waveforms into a picture too; the\n"
     "  intermediate files go to the working folder (default: the schematic's),\n"
     "  one run at a time: another run's end is waited for, or with --no-wait\n"
     "  the run is refused\n";
@@ -41,7 +45,9 @@ struct Options {
   std::string vcd;
   std::string register_log;
   std::string system_folder;
+  std::string png;
   bool no_wait = false;
+  bool changes = false;
 };
 
 bool Parse(const Arguments& args, Options& options) {
@@ -51,9 +57,12 @@ bool Parse(const Arguments& args, Options& options) {
                          : args[i] == "--vcd"    ? &options.vcd
                          : args[i] == "--reglog" ? &options.register_log
                          : args[i] == "--sys"    ? &options.system_folder
+                         : args[i] == "--png"    ? &options.png
                                                  : nullptr;
     if (args[i] == "--no-wait") {
       options.no_wait = true;
+    } else if (args[i] == "--changes") {
+      options.changes = true;
     } else if (value != nullptr) {
       if (i + 1 >= args.size() || !value->empty()) return false;
       *value = args[++i];
@@ -120,6 +129,26 @@ bool ReadPattern(Pat& pattern, const std::string& path, std::ostream& err) {
   return false;
 }
 
+// Draws the rows the run left through lumo-draw, which reads them back as
+// the run did: the input pattern file, and the output file after success.
+bool DrawWaveforms(const Options& options, const Pat& pattern, const std::string& circuit,
+                   const std::string& output, std::ostream& err) {
+#ifdef LUMO_WITH_QT
+  std::error_code error;
+  if (!pattern.HasFile() || !std::filesystem::is_regular_file(pattern.path(), error)) {
+    err << "lumo run: no pattern file to draw from; " << options.png << " is not drawn\n";
+    return false;
+  }
+  Arguments args{"--name", circuit, "--input", pattern.path(), "--png", options.png};
+  if (!output.empty()) args.insert(args.end(), {"--output", output});
+  return CallDrawingTool("waveforms", args, err) == kOk;
+#else
+  (void)pattern, (void)circuit, (void)output;
+  err << "lumo run: --png needs a build with Qt; " << options.png << " is not drawn\n";
+  return false;
+#endif
+}
+
 }  // namespace
 
 int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
@@ -183,7 +212,14 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
 
   out << "circuit " << draw.circuit_name() << ", pattern " << pattern.path() << "\n";
-  PrintWaveformChart(pattern, out);
+  if (options.changes)
+    PrintChangeList(pattern, out);
+  else
+    PrintWaveformChart(pattern, ChartWidth(std::getenv("COLUMNS")), out);
+  out.flush();
+  if (!options.png.empty() &&
+      !DrawWaveforms(options, pattern, draw.circuit_name(), simulated ? folders.Output() : "", err))
+    return kFailed;
   if (!options.vcd.empty()) {
     std::ofstream vcd(options.vcd, std::ios::binary);
     WriteVcd(pattern, draw.circuit_name(), vcd);
