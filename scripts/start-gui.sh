@@ -77,8 +77,9 @@ if [ ! -f "$sample" ]; then
 fi
 cd "$work"
 if [ -n "$sample" ]; then
-  echo "start-gui: LumoCAD on $sample"
-  exec "$program" "$sample"
+  echo "start-gui: LumoCAD on $sample, simulated in its waveform editor"
+  # The flag comes first: the program takes its last argument as the file.
+  exec "$program" --simulate "$sample"
 fi
 echo "start-gui: LumoCAD (no sample schematic in $work)"
 exec "$program"

@@ -1,6 +1,7 @@
 #include "ui/application.h"
 
 #include <QCoreApplication>
+#include <QTimer>
 
 #include "circuit/circuit_errors.h"
 #include "common/atomic_file.h"
@@ -14,6 +15,7 @@
 #include "ui/command_line.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "ui/pat_frame.h"
 #include "ui/sym_frame.h"
 #include "workflow/run_files.h"
 
@@ -95,6 +97,15 @@ bool Application::Start(const QStringList& arguments) {
   const std::string file = CommandLineFile(arguments);
   if (!file.empty()) frame->OpenAtStart(file);
   frame->show();
+  // --simulate: the schematic's waveform editor opens and runs once the
+  // windows are up, so a newcomer sees the whole loop at once.
+  if (!file.empty() && CommandLineHasFlag(arguments, QStringLiteral("--simulate")) &&
+      !frame->draw().IsEmpty()) {
+    QTimer::singleShot(0, frame, [frame] {
+      frame->OpenWaveformEditor();
+      if (PatFrame* editor = frame->waveform_editor()) editor->Simulate();
+    });
+  }
   return true;
 }
 

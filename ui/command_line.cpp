@@ -11,4 +11,8 @@ std::string CommandLineFile(const QStringList& arguments) {
   return QFile::encodeName(last).toStdString();
 }
 
+bool CommandLineHasFlag(const QStringList& arguments, const QString& flag) {
+  return arguments.contains(flag);
+}
+
 }  // namespace lumo

@@ -10,4 +10,7 @@ namespace lumo {
 // empty otherwise.
 std::string CommandLineFile(const QStringList& arguments);
 
+// True when one of the arguments is exactly `flag`.
+bool CommandLineHasFlag(const QStringList& arguments, const QString& flag);
+
 }  // namespace lumo

@@ -19,6 +19,7 @@
 #include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_icons.h"
+#include "ui/reg_frame.h"
 
 namespace lumo {
 
@@ -329,6 +330,8 @@ void PatFrame::Redo() {
 // ---- Closing ----
 
 void PatFrame::closeEvent(QCloseEvent* event) {
+  // The viewer of this editor's runs goes first.
+  if (register_viewer_ != nullptr) register_viewer_->close();
   if (!no_prompt_ && !NothingToSave(*pat_)) {
     const MessageAnswer answer = host_->Show(
         Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});

@@ -21,6 +21,7 @@ class Application;
 class DrawFrame;
 class MemChild;
 class PatChild;
+class RegFrame;
 
 // The waveform editor of one schematic window: menu and tool bar 131, a
 // one-pane status bar, the memory-data pane above the waveform canvas. It
@@ -47,6 +48,8 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   MessageHost& host() { return *host_; }
   QAction* action(int id) const;
   QString status_text() const;
+  // The open register-transfer viewer, if any.
+  RegFrame* register_viewer() const { return register_viewer_; }
   bool no_prompt() const { return no_prompt_; }
   void set_no_prompt(bool no_prompt) { no_prompt_ = no_prompt; }
 
@@ -101,6 +104,8 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void Reloaded();
   bool SaveAsDialog();
   void RepaintPanes();
+  // The viewer of this editor's runs, opened over the schematic's right half.
+  RegFrame& RegisterViewer();
 
   Application& app_;
   DrawFrame& schematic_;
@@ -115,6 +120,8 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   CommandActions commands_;
   int mode_ = 0;
   bool no_prompt_ = false;
+  RegFrame* register_viewer_ = nullptr;
+  std::string register_log_path_;
 };
 
 }  // namespace lumo

@@ -1,34 +1,40 @@
-// PatFrame: the Simulate command.
+// PatFrame: the Simulate command and the register-transfer viewer it fills.
 
 #include "ui/application.h"
 #include "ui/draw_frame.h"
 #include "ui/pat_frame.h"
-#include "workflow/run_lock.h"
-#include "workflow/simulate_pipeline.h"
+#include "ui/reg_frame.h"
+#include "ui/simulate_runner.h"
 
 namespace lumo {
 
-// Saves the schematic and the pattern, converts, expands and simulates;
-// the pattern then holds its inputs read back and, after a run that
-// succeeded, the output rows. Every message of the run goes over this
-// window. The working folder is locked for the whole road.
+// Saves the schematic and the pattern, converts, expands and simulates (the
+// simulation on a worker thread, with a progress dialog for long runs); the
+// pattern then holds its inputs read back and, after a run that succeeded,
+// the output rows. Every message of the run goes over this window; the
+// register-transfer lines go to the viewer, opened by the first of them.
 void PatFrame::Simulate() {
-  RunLock lock(app_.work_folder());
-  if (lock.TryTake() == RunLock::State::kBusy) {
-    host_->Warn(kRunFolderBusyText);
-    return;
-  }
   const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),
                        .bus_signals = app_.bus_signals(),
                        .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics(),
-                       .register_log = nullptr};
-  ::lumo::Simulate(setup, schematic_.draw(), *pat_);
+                       .statistics = app_.statistics()};
+  register_log_path_ = setup.folders.RegisterLog();
+  RunSimulateInWindow(this, setup, schematic_.draw(), *pat_,
+                      [this](const std::string& line) { RegisterViewer().AddLine(line); });
   schematic_.UpdateTitles();
   // The pattern was read back from its file: nothing to undo across it.
   Reloaded();
+}
+
+RegFrame& PatFrame::RegisterViewer() {
+  if (register_viewer_ == nullptr) {
+    register_viewer_ = OpenRegFrame(app_, schematic_, register_log_path_);
+    connect(register_viewer_, &RegFrame::Closed, this, [this] { register_viewer_ = nullptr; });
+  }
+  register_viewer_->set_log_path(register_log_path_);
+  return *register_viewer_;
 }
 
 }  // namespace lumo

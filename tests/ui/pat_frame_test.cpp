@@ -1,6 +1,7 @@
 // The waveform editor driven with the mouse and the keys, checked on its
 // pattern; its commands, undo, files, printing and Simulate.
 
+#include <QPointer>
 #include <QScrollBar>
 #include <QTest>
 #include <fstream>
@@ -12,6 +13,8 @@
 #include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_frame.h"
+#include "ui/reg_child.h"
+#include "ui/reg_frame.h"
 #include "workflow/run_lock.h"
 
 namespace lumo::testing {
@@ -422,6 +425,51 @@ TEST_F(PatFrameTest, SimulateShowsTheOutputRowsUnderTheInputs) {
   EXPECT_EQ(at140, "1");
   EXPECT_EQ(at190, "0");
   EXPECT_FALSE(editor().windowTitle().endsWith("*"));
+}
+
+// The register sample from the window: its lines fill a viewer, which keeps
+// them across runs, and a closed viewer gives way to a fresh one.
+TEST_F(UiTest, SimulateFillsTheRegisterViewerAcrossRuns) {
+  for (const char* name : {"regmem.ldr", "regmem[0].lpt"})
+    fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
+  Start();
+  frame().OpenAtStart(work / "regmem.ldr");
+  Ready();
+  frame().RunCommand(kCmdWaveformEditor);
+  PatFrame* editor = frame().waveform_editor();
+  ASSERT_NE(editor, nullptr);
+  editor->RunCommand(kPatCmdSimulate);
+  ASSERT_NE(editor->register_viewer(), nullptr);
+  const std::size_t first = editor->register_viewer()->child().lines().count();
+  EXPECT_GT(first, 0u);
+  editor->RunCommand(kPatCmdSimulate);
+  EXPECT_EQ(editor->register_viewer()->child().lines().count(), 2 * first);
+
+  editor->register_viewer()->RunCommand(kCmdRegClose);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(editor->register_viewer(), nullptr);
+  editor->RunCommand(kPatCmdSimulate);
+  ASSERT_NE(editor->register_viewer(), nullptr);
+  EXPECT_EQ(editor->register_viewer()->child().lines().count(), first);
+
+  // Closing the editor takes its viewer along.
+  QPointer<RegFrame> viewer = editor->register_viewer();
+  editor->RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(viewer.isNull() || !viewer->isVisible());
+}
+
+// What start-gui.sh asks for: the schematic opens with its waveform editor
+// showing simulated outputs.
+TEST_F(UiTest, TheSimulateFlagOpensTheEditorWithOutputs) {
+  for (const char* name : {"fulladd.ldr", "fulladd[0].lpt"})
+    fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
+  Start({QStringLiteral("--simulate"), QString::fromStdString(work / "fulladd.ldr")});
+  QCoreApplication::processEvents();
+  PatFrame* editor = frame().waveform_editor();
+  ASSERT_NE(editor, nullptr);
+  EXPECT_GE(editor->pat().FindRow("fulladd.S"), 0);
+  EXPECT_TRUE(host.Messages().empty());
 }
 
 }  // namespace

@@ -28,13 +28,13 @@ printf '[Directory]\nWork=/elsewhere\n[Size]\nDrawFrameX=3\n' >"$home/config/Orv
 printf '#!/bin/sh\necho "ran in $(pwd) with $*"\n' >"$home/fake"
 chmod +x "$home/fake"
 DISPLAY=:99 LUMOCAD="$home/fake" "$root/scripts/start-gui.sh" >"$home/out.txt" 2>&1
-grep -q "ran in $home/LumoCAD with $home/LumoCAD/fulladd.ldr" "$home/out.txt" ||
+grep -q "ran in $home/LumoCAD with --simulate $home/LumoCAD/fulladd.ldr" "$home/out.txt" ||
   fail "$(cat "$home/out.txt")"
 rm "$home"/LumoCAD/*.ldr
 printf '(b)()()()\n' >"$home/LumoCAD/b.ldr"
 printf '(a)()()()\n' >"$home/LumoCAD/a.ldr"
 DISPLAY=:99 LUMOCAD="$home/fake" "$root/scripts/start-gui.sh" >"$home/out.txt" 2>&1
-grep -q "ran in $home/LumoCAD with $home/LumoCAD/a.ldr" "$home/out.txt" || fail "$(cat "$home/out.txt")"
+grep -q "ran in $home/LumoCAD with --simulate $home/LumoCAD/a.ldr" "$home/out.txt" || fail "$(cat "$home/out.txt")"
 grep -qx "Work=/elsewhere" "$home/config/Orvane/LumoCAD.conf" || fail "a recorded folder was replaced"
 grep -qx "DrawFrameX=3" "$home/config/Orvane/LumoCAD.conf" || fail "other settings were lost"
 
