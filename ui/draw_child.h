@@ -123,9 +123,11 @@ class DrawChild : public QAbstractScrollArea {
   // that it can be undone.
   DrawEditor& editor();
   // True when the newest step of the history is the one this canvas made
-  // last (the right button takes it back).
-  bool LastStepIsOurs() const;
-  void RememberLastStep();
+  // last (the right button takes it back): the schematic is still at the
+  // generation that step left, and generations are never given twice.
+  bool LastStepIsOurs();
+  // After a placement or a put-down; `before` is the generation before it.
+  void RememberLastStep(std::uint64_t before);
   LogicalPoint SnappedAt(QPoint device) const;
   void ChangeMode(int mode);
   void ShowPrompt();
@@ -186,8 +188,8 @@ class DrawChild : public QAbstractScrollArea {
   DrawPick naming_;
   DrawPick selection_;
   MoveState move_;
-  // The history's step count after the last placement or move.
-  std::size_t last_step_ = 0;
+  // The generation the last placement or put-down left; 0: none.
+  std::uint64_t last_step_ = 0;
   std::vector<const DrawLine*> connection_set_;
   const DrawElement* marked_[2] = {nullptr, nullptr};
 };

@@ -34,13 +34,12 @@ DrawEditor& DrawChild::editor() {
   return frame_.editor();
 }
 
-bool DrawChild::LastStepIsOurs() const {
-  UndoHistory& history = frame_.editor().history();
-  return history.CanUndo() && history.undo_count() == last_step_;
+bool DrawChild::LastStepIsOurs() {
+  return last_step_ != 0 && draw_.generation() == last_step_ && editor().CanUndo();
 }
 
-void DrawChild::RememberLastStep() {
-  last_step_ = editor().history().undo_count();
+void DrawChild::RememberLastStep(std::uint64_t before) {
+  last_step_ = draw_.generation() != before ? draw_.generation() : 0;
 }
 
 void DrawChild::SetEditMode(int mode) {
@@ -236,11 +235,12 @@ void DrawChild::Leave() {
 
 void DrawChild::Place(LogicalPoint at) {
   if (to_place_ == nullptr) return;
+  const std::uint64_t before = draw_.generation();
   last_placed_ = &editor().Edit([&]() -> DrawElement& {
     return draw_.PlaceElement(*to_place_, Clamped(at.x), Clamped(at.y), to_place_->orientation,
                               to_place_->logic);
   });
-  RememberLastStep();
+  RememberLastStep(before);
   ChangeMode(kModePlaced);
   Render();
 }
@@ -365,6 +365,7 @@ void DrawChild::PutDown(LogicalPoint at) {
   for (DrawJunction& junction : draw_.junctions())
     if (move_.hidden.junctions.count(&junction) != 0) junctions.push_back(&junction);
   // The whole put-down is one step.
+  const std::uint64_t before = draw_.generation();
   editor().Edit([&] {
     if (move_.element != nullptr) {
       draw_.MoveElement(*move_.element, Clamped(at.x), Clamped(at.y));
@@ -380,7 +381,7 @@ void DrawChild::PutDown(LogicalPoint at) {
       draw_.BringToFront(**line);
     if (move_.element != nullptr) JoinDanglingEnds(draw_);
   });
-  RememberLastStep();
+  RememberLastStep(before);
   move_.hidden = HiddenRecords{};
   ChangeMode(kModeMoved);
   Render();
