@@ -151,6 +151,17 @@ TEST_F(UndoTest, TheRightButtonsTakeBacksAreStepsThatRedoBringsBack) {
   Redo();
   EXPECT_EQ(draw().first_element()->x(), 140);
 
+  // Taking back a move also lets go of a loose line end the put-down joined
+  // to a terminal, instead of dragging that end along with the element.
+  draw().PlaceElement(SystemSymbol("_and2"), 600, 200, 0, 'p');  // y at (612, 200)
+  draw().AddLine(700, 307, 800, 307);
+  const std::string before_join = Text();
+  Drag(600, 200, 684, 308);  // y lands 4 units from the loose end
+  ASSERT_EQ(draw().FindJunctionAt(700, 307), nullptr);
+  RightClick(0, 0);
+  EXPECT_EQ(Text(), before_join);
+  EXPECT_NE(draw().FindJunctionAt(700, 307), nullptr);
+
   // Undo while a segment is pending drops the segment only.
   canvas().SetEditMode(kModeLineStart);
   Drag(400, 400, 500, 400);
@@ -159,7 +170,7 @@ TEST_F(UndoTest, TheRightButtonsTakeBacksAreStepsThatRedoBringsBack) {
   Undo();
   EXPECT_EQ(canvas().edit_mode(), kModeLineStart);
   EXPECT_EQ(Text(), before_segment);
-  EXPECT_EQ(draw().line_count(), 0u);
+  EXPECT_EQ(draw().line_count(), 1u);  // the loose line only
 }
 
 }  // namespace
