@@ -46,4 +46,37 @@ enum ChooserCommand {
   kCmdDeleteSymbol = 32912,
 };
 
+// The register-transfer viewer's commands (menu 133); its about box is
+// kCmdAbout.
+enum RegCommand {
+  kCmdRegPrint = 32897,
+  kCmdRegSaveAndClose = 32898,
+  kCmdRegClose = 32899,
+  kCmdRegQuit = 32900,
+  kCmdRegHelp = 32902,
+};
+
+// The symbol editor's commands (menu 132).
+enum SymCommand {
+  kCmdSymSaveAndClose = 32894,
+  kCmdSymQuit = 32896,
+  kCmdSymLine = 32856,
+  kCmdSymBox = 32857,
+  kCmdSymArc = 32858,
+  kCmdSymTerminalFirst = 32859,  // 32859..32866: terminal kinds 0..7
+  kCmdSymTerminalLast = 32866,
+  kCmdSymFunctionName = 32867,
+  kCmdSymElementName = 32868,
+  kCmdSymDelete = 32871,
+  kCmdSymRedraw = 32869,
+  kCmdSymHelp = 32870,
+  kCmdSymAbout = 32818,
+  // Beyond menu 132: saving without closing, undo and redo, and the
+  // generated first symbol.
+  kCmdSymSave = 32960,
+  kCmdSymUndo = 32961,
+  kCmdSymRedo = 32962,
+  kCmdSymGenerate = 32963,
+};
+
 }  // namespace lumo

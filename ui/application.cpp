@@ -7,12 +7,14 @@
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "lists/list_errors.h"
+#include "pattern/pattern_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw_errors.h"
 #include "symbol/symbol_errors.h"
 #include "ui/command_line.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "ui/sym_frame.h"
 #include "workflow/run_files.h"
 
 namespace lumo {
@@ -42,6 +44,7 @@ Application::Application(const ApplicationSetup& setup)
   RegisterDrawErrors(errors_);
   RegisterCircuitErrors(errors_);
   RegisterConverterErrors(errors_);
+  RegisterPatternErrors(errors_);
   display_ = std::make_unique<DisplayLib>(host_, errors_);
   allowances_ = AllowanceValues(logical_dpi_);
 }
@@ -145,6 +148,9 @@ DrawReadResult Application::ReadSchematic(Draw& draw, const std::string& path) {
 }
 
 void Application::UserSymbolsChanged() {
+  // An open symbol editor's symbol went with the old list.
+  for (QMainWindow* editor : registry_.Open(FrameKind::kSymbol))
+    static_cast<SymFrame*>(editor)->UserSymbolsReread();
   for (DrawFrame* frame : frames()) {
     frame->draw().RebindSymbols();
     frame->canvas().SymbolsChanged();

@@ -12,6 +12,7 @@
 #include "ui/draw_child.h"
 #include "ui/frame_commands.h"
 #include "ui/list_frame.h"
+#include "ui/pat_frame.h"
 
 namespace lumo {
 
@@ -76,11 +77,11 @@ const CommandRow<DrawFrame> kCommands[] = {
     {.id = kCmdWaveformEditor,
      .caption = "波形編集ウィンドウを開く",
      .menu = kWindow,
-     .later = true},
+     .run = Call<&DrawFrame::OpenWaveformEditor>},
     {.id = kCmdSymbolEditor,
      .caption = "シンボル編集ウィンドウを開く",
      .menu = kWindow,
-     .later = true},
+     .run = Call<&DrawFrame::OpenSymbolEditor>},
     {.id = kCmdPlace,
      .caption = "素子を配置する",
      .menu = kEdit,
@@ -284,6 +285,11 @@ void DrawFrame::resizeEvent(QResizeEvent* event) {
 }
 
 void DrawFrame::closeEvent(QCloseEvent* event) {
+  // An editor whose save failed stays open, and the schematic with it.
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) {
+    event->ignore();
+    return;
+  }
   if (!draw_.IsEmpty() && !skip_question_) {
     const MessageAnswer answer = host_->Show(
         Message{kSaveQuestion, kSaveCaption, MessageIcon::kWarning, MessageButtons::kYesNo});
@@ -316,6 +322,7 @@ void DrawFrame::SaveAndClose() {
 }
 
 void DrawFrame::CloseWithoutAsking() {
+  if (waveform_editor_) waveform_editor_->set_no_prompt(true);
   skip_question_ = true;
   close();
 }

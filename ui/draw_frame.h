@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <string>
 
@@ -18,6 +19,8 @@ namespace lumo {
 
 class Application;
 class DrawChild;
+class PatFrame;
+class SymFrame;
 
 // The window of one schematic: menu 129, its tool bar and one-pane status
 // bar, and the canvas. It owns the schematic and carries out the menu's
@@ -60,6 +63,12 @@ class DrawFrame : public QMainWindow {
   void SaveAndClose();
   void CloseWithoutAsking();
   void OpenChooser();
+  // Opens the symbol editor on the schematic's symbol (draw_frame_symbol.cpp).
+  void OpenSymbolEditor();
+  // Asks an open symbol editor to close; false when it stays open.
+  bool CloseSymbolEditor();
+  // The symbol editor of this window while it is open, or null.
+  SymFrame* symbol_editor() const;
   // Puts the canvas into an edit mode.
   void EnterMode(int mode);
   void Redraw();
@@ -68,6 +77,14 @@ class DrawFrame : public QMainWindow {
   void CircuitChecks();
   void Help();
   void About();
+  // Opens the waveform editor of this schematic, or brings it forward.
+  void OpenWaveformEditor();
+  // The open waveform editor, or null.
+  PatFrame* waveform_editor() const;
+  // The time scale of the waveform editor, kept while it is closed.
+  double waveform_scale() const { return waveform_scale_; }
+  // The waveform editor's quit command: this window asks again on closing.
+  void ClearSkipQuestion() { skip_question_ = false; }
   // Takes back or makes again one step of the schematic's history; an
   // unfinished segment or drag is dropped instead.
   void Undo();
@@ -95,6 +112,9 @@ class DrawFrame : public QMainWindow {
   bool SaveAsDialog();
   // The open dialog for this window's schematic; false on Cancel.
   bool OpenDialog();
+  // Closes the waveform editor as its own close does (it may ask to save
+  // its pattern); false when it stays open.
+  bool CloseWaveformEditor();
 
   Application& app_;
   std::unique_ptr<MessageHost> host_;  // before draw_, which reports to it
@@ -104,6 +124,8 @@ class DrawFrame : public QMainWindow {
   QLabel* status_;
   CommandActions commands_;
   bool skip_question_ = false;
+  QPointer<PatFrame> waveform_editor_;
+  double waveform_scale_ = 1.0;
 };
 
 }  // namespace lumo

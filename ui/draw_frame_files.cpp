@@ -60,6 +60,7 @@ void DrawFrame::Open() {
 }
 
 void DrawFrame::CloseAndOpen() {
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) return;
   if (!draw_.IsEmpty()) {
     if (!draw_.HasCircuitName()) {
       host_->Warn(kNotNamedForClose);
@@ -95,6 +96,7 @@ bool DrawFrame::Save() {
 }
 
 bool DrawFrame::SaveAs() {
+  if (!CloseWaveformEditor() || !CloseSymbolEditor()) return false;
   const bool saved = SaveAsDialog();
   canvas_->PaintNow();
   return saved;

@@ -1,9 +1,12 @@
 #include "ui/help_window.h"
 
 #include <QFile>
+#include <QPixmap>
+#include <QRegularExpression>
 #include <QUrl>
 
 #include "common/file_path.h"
+#include "ui/toolbar_icons.h"
 
 namespace lumo {
 
@@ -16,6 +19,15 @@ HelpWindow::HelpWindow(std::string help_folder) : help_folder_(std::move(help_fo
   setOpenLinks(true);
   setSearchPaths({QFile::decodeName(QByteArray::fromStdString(help_folder_))});
   resize(560, 480);
+}
+
+QVariant HelpWindow::loadResource(int type, const QUrl& name) {
+  QVariant loaded = QTextBrowser::loadResource(type, name);
+  if (type != QTextDocument::ImageResource || loaded.isValid()) return loaded;
+  static const QRegularExpression icon(QStringLiteral("icons/(\\d+)\\.png$"));
+  const QRegularExpressionMatch match = icon.match(name.toString());
+  if (!match.hasMatch()) return loaded;
+  return CommandIcon(match.captured(1).toInt()).pixmap(20, 20);
 }
 
 void HelpWindow::ShowTopic(int context) {

@@ -14,12 +14,17 @@ class HelpWindow : public QTextBrowser {
   void ShowTopic(int context);
   int topic() const { return topic_; }
 
+  // A page's tool bar picture icons/<command>.png that the help folder
+  // lacks is painted from the tool bar itself.
+  QVariant loadResource(int type, const QUrl& name) override;
+
  private:
   std::string help_folder_;
   int topic_ = 0;
 };
 
-// The page of a context number.
+// The page of a context number, and the contents page that links them all.
 std::string HelpPagePath(const std::string& help_folder, int context);
+inline constexpr const char* kHelpContentsPage = "index.html";
 
 }  // namespace lumo

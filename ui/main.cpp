@@ -3,11 +3,13 @@
 #include <QApplication>
 #include <QScreen>
 #include <QSettings>
+#include <cstdlib>
 #include <filesystem>
 #include <memory>
 
 #include "common/system_folder.h"
 #include "ui/application.h"
+#include "ui/first_start.h"
 #include "ui/qt_catalogue.h"
 #include "ui/qt_dialogs.h"
 #include "ui/qt_message_host.h"
@@ -18,6 +20,8 @@ int main(int argc, char** argv) {
   QSettings settings(QStringLiteral("Orvane"), QStringLiteral("LumoCAD"));
   lumo::QtMessageHost host;
   const std::string system_folder = lumo::SystemFolder();
+  const char* home = std::getenv("HOME");
+  lumo::PrepareFirstStart(settings, system_folder, home != nullptr ? home : "");
   lumo::QtDialogs dialogs(system_folder);
   std::error_code error;
   const std::string current = std::filesystem::current_path(error).string();

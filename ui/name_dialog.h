@@ -14,7 +14,10 @@ namespace lumo {
 class NameDialog : public QDialog {
   Q_OBJECT
  public:
-  NameDialog(QWidget* parent, const QString& current);
+  // A terminal of the symbol editor takes a second word, its extra label,
+  // after one blank.
+  enum Entry { kName, kTerminalWithLabel };
+  NameDialog(QWidget* parent, const QString& current, Entry entry = kName);
   QString text() const;
   QLineEdit* field() const { return field_; }
 

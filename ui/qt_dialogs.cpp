@@ -2,9 +2,11 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QVBoxLayout>
 
 #include "common/file_path.h"
 #include "display/display_lib.h"
@@ -65,6 +67,76 @@ std::optional<std::string> QtDialogs::AskName(QWidget* parent, const std::string
   dialog.move(at + QPoint(16, 16));
   if (dialog.exec() != QDialog::Accepted) return std::nullopt;
   return dialog.text().toStdString();
+}
+
+std::optional<std::string> QtDialogs::AskTerminalName(QWidget* parent, QPoint at) {
+  NameDialog dialog(parent, QString(), NameDialog::kTerminalWithLabel);
+  dialog.adjustSize();
+  dialog.move(at + QPoint(16, 16));
+  if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+  return dialog.text().toStdString();
+}
+
+namespace {
+
+// "入力ﾊﾟﾀｰﾝﾌｧｲﾙ(%s[*].lpt)" and the other filters in Qt's syntax; the
+// brackets of the tag are escaped for the wildcard.
+QString PatternFilter(const std::string& schematic, bool any_pattern) {
+  const QString name = FromPath(schematic);
+  QString filter = QStringLiteral("入力ﾊﾟﾀｰﾝﾌｧｲﾙ(%1*.lpt)").arg(name);
+  if (any_pattern) filter += QStringLiteral(";;入力ﾊﾟﾀｰﾝﾌｧｲﾙ(*.lpt)");
+  return filter + QStringLiteral(";;その他(*)");
+}
+
+std::optional<std::string> RunPatternDialog(QWidget* parent, const QString& title,
+                                            const std::string& folder, const QString& filter,
+                                            QFileDialog::AcceptMode accept,
+                                            QFileDialog::FileMode mode) {
+  QFileDialog dialog(parent, title, FromPath(folder), filter);
+  dialog.setAcceptMode(accept);
+  dialog.setFileMode(mode);
+  dialog.setDefaultSuffix(QStringLiteral("lpt"));
+  // Saving over a pattern file is the usual case: no question.
+  dialog.setOption(QFileDialog::DontConfirmOverwrite, true);
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtDialogs::OpenPattern(QWidget* parent, const std::string& folder,
+                                                  const std::string& schematic) {
+  return RunPatternDialog(parent, QStringLiteral("パターンファイルを開く"), folder,
+                          PatternFilter(schematic, false), QFileDialog::AcceptOpen,
+                          QFileDialog::AnyFile);
+}
+
+std::optional<std::string> QtDialogs::SavePatternAs(QWidget* parent, const std::string& folder,
+                                                    const std::string& schematic) {
+  return RunPatternDialog(parent, QStringLiteral("パターンに名前を付けて保存"), folder,
+                          PatternFilter(schematic, false), QFileDialog::AcceptSave,
+                          QFileDialog::AnyFile);
+}
+
+std::optional<std::string> QtDialogs::PatternToDelete(QWidget* parent, const std::string& folder,
+                                                      const std::string& schematic) {
+  return RunPatternDialog(parent, QStringLiteral("ファイルを削除する"), folder,
+                          PatternFilter(schematic, true), QFileDialog::AcceptOpen,
+                          QFileDialog::ExistingFile);
+}
+
+std::string QtDialogs::AskValue(QWidget* parent, QPoint at) {
+  QDialog dialog(parent, Qt::Dialog | Qt::FramelessWindowHint);
+  auto* field = new QLineEdit(&dialog);
+  field->setMaxLength(100);
+  auto* layout = new QVBoxLayout(&dialog);
+  layout->setContentsMargins(4, 4, 4, 4);
+  layout->addWidget(field);
+  QObject::connect(field, &QLineEdit::returnPressed, &dialog, &QDialog::accept);
+  dialog.adjustSize();
+  dialog.move(at + QPoint(8, 8));
+  dialog.exec();
+  return field->text().toStdString();
 }
 
 bool QtDialogs::SetUpPrinter(QWidget* parent, QPrinter& printer) {

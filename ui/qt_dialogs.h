@@ -21,6 +21,14 @@ class QtDialogs : public UserDialogs {
   std::optional<std::string> SchematicToDelete(QWidget* parent, const std::string& folder) override;
   std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                      QPoint at) override;
+  std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) override;
+  std::optional<std::string> OpenPattern(QWidget* parent, const std::string& folder,
+                                         const std::string& schematic) override;
+  std::optional<std::string> SavePatternAs(QWidget* parent, const std::string& folder,
+                                           const std::string& schematic) override;
+  std::optional<std::string> PatternToDelete(QWidget* parent, const std::string& folder,
+                                             const std::string& schematic) override;
+  std::string AskValue(QWidget* parent, QPoint at) override;
   bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
   void ShowAbout(QWidget* parent) override;
   void ShowHelp(QWidget* parent, int context) override;

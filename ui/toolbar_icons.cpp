@@ -46,6 +46,7 @@ void Paint(QPainter& p, int command) {
                               QPoint(17, 16), QPoint(2, 16)}));
       break;
     case kCmdSave:
+    case kCmdRegSaveAndClose:
       p.setBrush(QColor(70, 110, 190));
       p.drawRect(3, 3, 14, 14);
       p.setBrush(Qt::white);
@@ -53,6 +54,7 @@ void Paint(QPainter& p, int command) {
       p.drawRect(5, 11, 10, 6);
       break;
     case kCmdPrint:
+    case kCmdRegPrint:
       p.setBrush(Qt::white);
       p.drawRect(6, 2, 8, 6);
       p.setBrush(QColor(170, 170, 170));
@@ -127,7 +129,8 @@ void Paint(QPainter& p, int command) {
       p.drawLine(5, 8, 11, 8);
       if (command == kCmdZoomIn) p.drawLine(8, 5, 8, 11);
       break;
-    case kCmdHelp: {
+    case kCmdHelp:
+    case kCmdRegHelp: {
       QFont font = p.font();
       font.setPixelSize(17);
       font.setBold(true);

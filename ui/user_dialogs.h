@@ -29,6 +29,25 @@ class UserDialogs {
   virtual std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                              QPoint at) = 0;
 
+  // The symbol editor's terminal dialog near `at`: a terminal name and an
+  // optional second word, its extra label; nothing when cancelled. By
+  // default the name dialog.
+  virtual std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) {
+    return AskName(parent, "?", at);
+  }
+  // The input pattern file dialogs of a schematic's waveform editor,
+  // starting at `folder`; the filter offers the files named after
+  // `schematic`. Nothing on Cancel.
+  virtual std::optional<std::string> OpenPattern(QWidget* parent, const std::string& folder,
+                                                 const std::string& schematic) = 0;
+  virtual std::optional<std::string> SavePatternAs(QWidget* parent, const std::string& folder,
+                                                   const std::string& schematic) = 0;
+  virtual std::optional<std::string> PatternToDelete(QWidget* parent, const std::string& folder,
+                                                     const std::string& schematic) = 0;
+  // The small value dialog of the waveform canvas near `at` (global
+  // pixels): the text of its field however it was closed.
+  virtual std::string AskValue(QWidget* parent, QPoint at) = 0;
+
   // The print dialog on `printer`; false when cancelled.
   virtual bool SetUpPrinter(QWidget* parent, QPrinter& printer) = 0;
 

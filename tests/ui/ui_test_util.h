@@ -39,6 +39,8 @@ class ScriptedDialogs : public UserDialogs {
  public:
   std::deque<std::optional<std::string>> files;  // open, save-as and delete dialogs
   std::deque<std::optional<std::string>> names;
+  std::deque<std::optional<std::string>> patterns;  // the pattern file dialogs
+  std::deque<std::string> values;                   // the value dialog's field
   std::optional<std::string> pdf;  // the print dialog prints to this file; nothing: cancelled
   std::vector<std::string> asked;  // which dialogs ran, with their folder
   std::vector<int> help_topics;
@@ -59,6 +61,28 @@ class ScriptedDialogs : public UserDialogs {
   std::optional<std::string> AskName(QWidget*, const std::string& current, QPoint) override {
     asked.push_back("name " + current);
     return Next(names);
+  }
+  std::optional<std::string> OpenPattern(QWidget*, const std::string& folder,
+                                         const std::string&) override {
+    asked.push_back("open pattern " + folder);
+    return Next(patterns);
+  }
+  std::optional<std::string> SavePatternAs(QWidget*, const std::string& folder,
+                                           const std::string&) override {
+    asked.push_back("save pattern " + folder);
+    return Next(patterns);
+  }
+  std::optional<std::string> PatternToDelete(QWidget*, const std::string& folder,
+                                             const std::string&) override {
+    asked.push_back("delete pattern " + folder);
+    return Next(patterns);
+  }
+  std::string AskValue(QWidget*, QPoint) override {
+    asked.push_back("value");
+    if (values.empty()) return "";
+    std::string value = values.front();
+    values.pop_front();
+    return value;
   }
   bool SetUpPrinter(QWidget*, QPrinter& printer) override {
     asked.push_back("print");

@@ -1,0 +1,120 @@
+#pragma once
+
+#include <QMainWindow>
+#include <memory>
+#include <string>
+
+#include "common/message_host.h"
+#include "editing/undo_history.h"
+#include "pattern/pat.h"
+#include "ui/frame_commands.h"
+#include "ui/pat_pane_host.h"
+
+class QAction;
+class QLabel;
+class QPrinter;
+class QSplitter;
+
+namespace lumo {
+
+class Application;
+class DrawFrame;
+class PatChild;
+
+// The waveform editor of one schematic window: menu and tool bar 131, a
+// one-pane status bar, the memory-data pane above the waveform canvas. It
+// owns the pattern (with its memory data) and its undo history, and keeps
+// the edit mode the two panes share.
+class PatFrame : public QMainWindow, public PatPaneHost {
+  Q_OBJECT
+ public:
+  // `scale` is the time scale the schematic window keeps, so that it
+  // outlives this window.
+  PatFrame(Application& app, DrawFrame& schematic, double& scale);
+  ~PatFrame() override;
+
+  // The pattern of the schematic: a row per input pin and an entry per
+  // memory, then what the file at `path` holds, if it exists. Sets the
+  // pattern's path either way. False, after a message, when the file is
+  // there but cannot be read.
+  bool LoadFor(const std::string& path);
+
+  Pat& pat() { return *pat_; }
+  PatChild& canvas() { return *canvas_; }
+  QWidget& memory_pane() { return *memory_pane_; }
+  DrawFrame& schematic() { return schematic_; }
+  MessageHost& host() { return *host_; }
+  QAction* action(int id) const;
+  QString status_text() const;
+  bool no_prompt() const { return no_prompt_; }
+  void set_no_prompt(bool no_prompt) { no_prompt_ = no_prompt; }
+
+  // Runs the command of an id as its menu entry does.
+  void RunCommand(int id);
+  void EnterMode(int mode);
+
+  // The commands.
+  void CloseAndOpen();
+  // True when the pattern was written (or there was nothing to write).
+  bool Save();
+  bool SaveAs();
+  void DeleteFile();
+  void Print();
+  // Prints both panes on a printer already set up; false after a message.
+  bool PrintOn(QPrinter& printer);
+  void Simulate();
+  void SaveAndClose();
+  void CloseWithoutAsking();
+  void Quit();
+  void Redraw();
+  void ZoomIn();
+  void ZoomOut();
+  void Help();
+  void About();
+  void Undo();
+  void Redo();
+  // Writes the rows shown as a value change dump beside the pattern file.
+  void ExportVcd();
+
+  // Places the frame over the lower part of its schematic window and sizes
+  // the panes for their row counts.
+  void LayOut();
+  void UpdateTitle();
+
+  // PatPaneHost.
+  Application& application() override { return app_; }
+  int mode() const override { return mode_; }
+  void SetMode(int mode) override;
+  void ShowPrompt(const QString& prompt) override;
+  void Relayout() override;
+  UndoHistory& history() override { return history_; }
+  void Edited() override;
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+
+ private:
+  // The upper pane: the memory data of the pattern.
+  QWidget* CreateMemoryPane();
+  // The pattern was replaced (read, cleared, simulated): no undo across it.
+  void Reloaded();
+  bool SaveAsDialog();
+  void RepaintPanes();
+
+  Application& app_;
+  DrawFrame& schematic_;
+  double& scale_;
+  std::unique_ptr<MessageHost> host_;
+  std::unique_ptr<Pat> pat_;
+  UndoHistory history_;
+  QSplitter* panes_;
+  QWidget* memory_pane_;
+  PatChild* canvas_;
+  QLabel* status_;
+  CommandActions commands_;
+  int mode_ = 0;
+  bool no_prompt_ = false;
+  bool print_notice_ = false;
+};
+
+}  // namespace lumo
