@@ -47,6 +47,9 @@ void DrawChanges::Stop() {
     owned_[at->second].out_after = !link;
   }
   std::erase_if(owned_, [](const Owned& owned) { return !owned.out_before && !owned.out_after; });
+  // Kept for as long as the history keeps the step: no spare room.
+  changes_.shrink_to_fit();
+  owned_.shrink_to_fit();
 
   bytes_ = sizeof(*this) + changes_.capacity() * sizeof(Change) + owned_.capacity() * sizeof(Owned);
   for (const std::string& name : names_)
