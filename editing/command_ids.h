@@ -29,6 +29,8 @@ enum DrawCommand {
   kCmdCircuitChecks = 32916,
   kCmdHelp = 32810,
   kCmdAbout = 32818,
+  kCmdUndo = 57643,
+  kCmdRedo = 57644,
 };
 
 // The symbol chooser's commands (menu 130), one per chooser mode 0..8.

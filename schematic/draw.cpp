@@ -26,6 +26,52 @@ char Toggled(char polarity) {
 
 Draw::Draw(const DrawEnvironment& environment) : environment_(environment) {}
 
+void Draw::SetName(std::string& field, std::string value) {
+  if (recording_ != nullptr) recording_->Name(field, value);
+  field = std::move(value);
+}
+
+template <class T>
+T& Draw::Link(NodeList<T>& list, std::unique_ptr<T> record) {
+  T& linked = list.PushFront(std::move(record));
+  if (recording_ != nullptr) recording_->Linked(linked, static_cast<T*>(nullptr));
+  return linked;
+}
+
+template <class T>
+void Draw::Drop(NodeList<T>& list, T& record) {
+  if (recording_ == nullptr) {
+    list.Remove(record);
+    return;
+  }
+  recording_->Unlinked(record, record.previous());
+  list.Unlink(record).release();  // the recording owns it now
+}
+
+template <class T>
+void Draw::ToFront(NodeList<T>& list, T& record) {
+  if (recording_ != nullptr) recording_->Unlinked(record, record.previous());
+  list.PushFront(list.Unlink(record));
+  if (recording_ != nullptr) recording_->Linked(record, static_cast<T*>(nullptr));
+}
+
+template <class T>
+void Draw::Index(PointIndex<T>& index, T& record, std::uint64_t serial) {
+  index.Add(record, serial);
+  if (recording_ != nullptr) recording_->Indexed(record, serial);
+}
+
+template <class T>
+void Draw::Unindex(PointIndex<T>& index, T& record) {
+  if (recording_ != nullptr) recording_->Unindexed(record, index.SerialOf(record));
+  index.Remove(record);
+}
+
+void Draw::Bind(DrawElement& element) {
+  DrawSymbolFinder symbols(environment_.system_symbols, environment_.user_symbols);
+  element.symbol_ = symbols.Find(element.symbol_name_);
+}
+
 void Draw::SetPath(std::string_view path) {
   // `path` may view path_ itself (Save(path())): copy it before replacing.
   std::string copy(path);
@@ -47,6 +93,7 @@ void Draw::Clear() {
   path_.clear();
   folder_.clear();
   circuit_name_.clear();
+  ++reloads_;
   Changed();
   MarkSaved();
 }
@@ -57,82 +104,84 @@ bool Draw::IsEmpty() const {
 
 void Draw::Rename(DrawElement& element, std::string name) {
   if (element.name_ == name) return;
-  element.name_ = std::move(name);
+  SetName(element.name_, std::move(name));
   Changed();
 }
 
 void Draw::Rename(DrawLine& line, std::string name) {
   if (line.name_ == name) return;
-  line.name_ = std::move(name);
+  SetName(line.name_, std::move(name));
   Changed();
 }
 
 DrawElement& Draw::NewElement(std::string name, std::string symbol_name, std::int32_t x,
                               std::int32_t y, std::int32_t orientation, char polarity,
                               const Symbol* symbol) {
-  DrawElement& element = elements_.PushFront(std::unique_ptr<DrawElement>(
-      new DrawElement(std::move(name), std::move(symbol_name), x, y, orientation, polarity)));
-  element.symbol_ = symbol;
-  element_index_.Add(element, next_serial_++);
+  auto made = std::unique_ptr<DrawElement>(
+      new DrawElement(std::move(name), std::move(symbol_name), x, y, orientation, polarity));
+  made->symbol_ = symbol;
+  DrawElement& element = Link(elements_, std::move(made));
+  Index(element_index_, element, next_serial_++);
   return element;
 }
 
 DrawTerminal& Draw::NewTerminal(DrawElement& element, std::string name, std::int32_t x,
                                 std::int32_t y, std::int32_t direction, char polarity) {
-  DrawTerminal& terminal = terminals_.PushFront(std::unique_ptr<DrawTerminal>(
-      new DrawTerminal(element, std::move(name), x, y, direction, polarity)));
-  terminal.next_in_element_ = element.first_terminal_;
-  element.first_terminal_ = &terminal;
-  terminal_index_.Add(terminal, next_serial_++);
+  auto made = std::unique_ptr<DrawTerminal>(
+      new DrawTerminal(element, std::move(name), x, y, direction, polarity));
+  made->next_in_element_ = element.first_terminal_;
+  DrawTerminal& terminal = Link(terminals_, std::move(made));
+  Set(element.first_terminal_, &terminal);
+  Index(terminal_index_, terminal, next_serial_++);
   return terminal;
 }
 
 DrawLine& Draw::NewLine(std::int32_t x1, std::int32_t y1, std::int32_t x2, std::int32_t y2) {
-  return lines_.PushFront(std::unique_ptr<DrawLine>(new DrawLine(x1, y1, x2, y2)));
+  return Link(lines_, std::unique_ptr<DrawLine>(new DrawLine(x1, y1, x2, y2)));
 }
 
 DrawJunction& Draw::NewJunction(std::int32_t x, std::int32_t y) {
-  DrawJunction& junction =
-      junctions_.PushFront(std::unique_ptr<DrawJunction>(new DrawJunction(x, y)));
-  junction_index_.Add(junction, next_serial_++);
+  DrawJunction& junction = Link(junctions_, std::unique_ptr<DrawJunction>(new DrawJunction(x, y)));
+  Index(junction_index_, junction, next_serial_++);
   return junction;
 }
 
 void Draw::RemoveJunction(DrawJunction& junction) {
-  junction_index_.Remove(junction);
-  junctions_.Unlink(junction);  // the returned owner frees it
+  Unindex(junction_index_, junction);
+  Drop(junctions_, junction);
 }
 
 void Draw::LinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place) {
   const int i = DrawLine::Index(end);
-  DrawLine*& first = place.first_[i];
-  line.ends_[i].previous = nullptr;
-  line.ends_[i].next = first;
-  if (first != nullptr) first->ends_[i].previous = &line;
-  first = &line;
+  DrawLine* first = place.first_[i];
+  Set(line.ends_[i].previous, static_cast<DrawLine*>(nullptr));
+  Set(line.ends_[i].next, first);
+  if (first != nullptr) Set(first->ends_[i].previous, &line);
+  Set(place.first_[i], &line);
 }
 
 void Draw::UnlinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place) {
   const int i = DrawLine::Index(end);
   DrawLine::End& own = line.ends_[i];
   if (own.previous != nullptr)
-    own.previous->ends_[i].next = own.next;
+    Set(own.previous->ends_[i].next, own.next);
   else
-    place.first_[i] = own.next;
-  if (own.next != nullptr) own.next->ends_[i].previous = own.previous;
-  own.previous = own.next = nullptr;
+    Set(place.first_[i], own.next);
+  if (own.next != nullptr) Set(own.next->ends_[i].previous, own.previous);
+  Set(own.previous, static_cast<DrawLine*>(nullptr));
+  Set(own.next, static_cast<DrawLine*>(nullptr));
 }
 
 void Draw::AttachEnd(DrawLine& line, LineEnd end, DrawTerminal& terminal) {
   LinkEnd(line, end, terminal);
-  line.ends_[DrawLine::Index(end)].terminal = &terminal;
-  terminal.line_ = &line;
+  Set(line.ends_[DrawLine::Index(end)].terminal, &terminal);
+  Set(terminal.line_, &line);
 }
 
 void Draw::AttachEnd(DrawLine& line, LineEnd end, DrawJunction& junction) {
   LinkEnd(line, end, junction);
-  line.ends_[DrawLine::Index(end)].junction = &junction;
-  ++junction.count_;
+  Set(line.ends_[DrawLine::Index(end)].junction, &junction);
+  Set(junction.count_, junction.count_ + 1);
 }
 
 void Draw::AttachEndToJunctionAt(DrawLine& line, LineEnd end) {
@@ -145,15 +194,17 @@ void Draw::DetachEnd(DrawLine& line, LineEnd end) {
   DrawLine::End& own = line.ends_[DrawLine::Index(end)];
   if (DrawTerminal* terminal = own.terminal) {
     UnlinkEnd(line, end, *terminal);
-    own.terminal = nullptr;
+    Set(own.terminal, static_cast<DrawTerminal*>(nullptr));
     // A terminal that a file gave several lines keeps pointing at one that
     // is still attached, never at a deleted one.
     if (terminal->line_ == &line)
-      terminal->line_ = terminal->first_[0] != nullptr ? terminal->first_[0] : terminal->first_[1];
+      Set(terminal->line_,
+          terminal->first_[0] != nullptr ? terminal->first_[0] : terminal->first_[1]);
   } else if (DrawJunction* junction = own.junction) {
     UnlinkEnd(line, end, *junction);
-    own.junction = nullptr;
-    if (--junction->count_ <= 0) RemoveJunction(*junction);
+    Set(own.junction, static_cast<DrawJunction*>(nullptr));
+    Set(junction->count_, junction->count_ - 1);
+    if (junction->count_ <= 0) RemoveJunction(*junction);
   }
 }
 
@@ -197,54 +248,55 @@ void Draw::DeleteElement(DrawElement& element) {
         const int i = DrawLine::Index(end);
         while (DrawLine* line = terminal->first_[i]) {
           UnlinkEnd(*line, end, *terminal);
-          line->ends_[i].terminal = nullptr;
+          Set(line->ends_[i].terminal, static_cast<DrawTerminal*>(nullptr));
           AttachEnd(*line, end, junction);
         }
       }
     }
     DrawTerminal* next = terminal->next_in_element_;
-    terminal_index_.Remove(*terminal);
-    terminals_.Unlink(*terminal);
+    Unindex(terminal_index_, *terminal);
+    Drop(terminals_, *terminal);
     terminal = next;
   }
-  element.first_terminal_ = nullptr;
-  element_index_.Remove(element);
-  elements_.Unlink(element);
+  Set(element.first_terminal_, static_cast<DrawTerminal*>(nullptr));
+  Unindex(element_index_, element);
+  Drop(elements_, element);
 }
 
 void Draw::DeleteLine(DrawLine& line) {
   Changed();
   DetachEnd(line, LineEnd::kStart);
   DetachEnd(line, LineEnd::kEnd);
-  lines_.Unlink(line);
+  Drop(lines_, line);
 }
 
 void Draw::FlipPolarity(DrawElement& element) {
   Changed();
-  element.polarity_ = Toggled(element.polarity_);
+  Set(element.polarity_, Toggled(element.polarity_));
   for (DrawTerminal& terminal : element.terminals())
-    terminal.polarity_ = Toggled(terminal.polarity_);
+    Set(terminal.polarity_, Toggled(terminal.polarity_));
 }
 
 void Draw::MoveElement(DrawElement& element, std::int32_t x, std::int32_t y) {
   Changed();
   const std::int64_t dx = static_cast<std::int64_t>(x) - element.x_;
   const std::int64_t dy = static_cast<std::int64_t>(y) - element.y_;
-  element_index_.Remove(element);
-  element.x_ = x;
-  element.y_ = y;
-  element_index_.Add(element, element_index_.SerialOf(element));
+  const std::uint64_t element_serial = element_index_.SerialOf(element);
+  Unindex(element_index_, element);
+  Set(element.x_, x);
+  Set(element.y_, y);
+  Index(element_index_, element, element_serial);
   for (DrawTerminal& terminal : element.terminals()) {
     const std::uint64_t serial = terminal_index_.SerialOf(terminal);
-    terminal_index_.Remove(terminal);
-    terminal.x_ = Shifted(terminal.x_, dx);
-    terminal.y_ = Shifted(terminal.y_, dy);
-    terminal_index_.Add(terminal, serial);
+    Unindex(terminal_index_, terminal);
+    Set(terminal.x_, Shifted(terminal.x_, dx));
+    Set(terminal.y_, Shifted(terminal.y_, dy));
+    Index(terminal_index_, terminal, serial);
     for (LineEnd end : {LineEnd::kStart, LineEnd::kEnd}) {
       const int i = DrawLine::Index(end);
       for (DrawLine* line = terminal.first_[i]; line != nullptr; line = line->ends_[i].next) {
-        line->ends_[i].x = terminal.x_;
-        line->ends_[i].y = terminal.y_;
+        Set(line->ends_[i].x, terminal.x_);
+        Set(line->ends_[i].y, terminal.y_);
       }
     }
   }
@@ -253,15 +305,15 @@ void Draw::MoveElement(DrawElement& element, std::int32_t x, std::int32_t y) {
 void Draw::MoveJunction(DrawJunction& junction, std::int32_t x, std::int32_t y) {
   Changed();
   const std::uint64_t serial = junction_index_.SerialOf(junction);
-  junction_index_.Remove(junction);
-  junction.x_ = x;
-  junction.y_ = y;
-  junction_index_.Add(junction, serial);
+  Unindex(junction_index_, junction);
+  Set(junction.x_, x);
+  Set(junction.y_, y);
+  Index(junction_index_, junction, serial);
   for (LineEnd end : {LineEnd::kStart, LineEnd::kEnd}) {
     const int i = DrawLine::Index(end);
     for (DrawLine* line = junction.first_[i]; line != nullptr; line = line->ends_[i].next) {
-      line->ends_[i].x = x;
-      line->ends_[i].y = y;
+      Set(line->ends_[i].x, x);
+      Set(line->ends_[i].y, y);
     }
   }
 }
@@ -273,8 +325,8 @@ void Draw::MoveLine(DrawLine& line, std::int32_t dx, std::int32_t dy) {
     DrawLine::End& own = line.ends_[DrawLine::Index(end)];
     if (own.terminal != nullptr) continue;
     if (own.junction == nullptr) {
-      own.x = Shifted(own.x, dx);
-      own.y = Shifted(own.y, dy);
+      Set(own.x, Shifted(own.x, dx));
+      Set(own.y, Shifted(own.y, dy));
     } else if (own.junction != moved) {
       moved = own.junction;
       MoveJunction(*moved, Shifted(moved->x_, dx), Shifted(moved->y_, dy));
@@ -288,33 +340,33 @@ void Draw::BringToFront(DrawElement& element) {
   for (DrawTerminal& terminal : element.terminals())
     chain.push_back(&terminal);
   for (auto terminal = chain.rbegin(); terminal != chain.rend(); ++terminal) {
-    terminal_index_.Remove(**terminal);
-    terminals_.PushFront(terminals_.Unlink(**terminal));
-    terminal_index_.Add(**terminal, next_serial_++);
+    Unindex(terminal_index_, **terminal);
+    ToFront(terminals_, **terminal);
+    Index(terminal_index_, **terminal, next_serial_++);
   }
-  element_index_.Remove(element);
-  elements_.PushFront(elements_.Unlink(element));
-  element_index_.Add(element, next_serial_++);
+  Unindex(element_index_, element);
+  ToFront(elements_, element);
+  Index(element_index_, element, next_serial_++);
 }
 
 void Draw::BringToFront(DrawLine& line) {
   Changed();
-  lines_.PushFront(lines_.Unlink(line));
+  ToFront(lines_, line);
 }
 
 void Draw::BringToFront(DrawJunction& junction) {
   Changed();
-  junction_index_.Remove(junction);
-  junctions_.PushFront(junctions_.Unlink(junction));
-  junction_index_.Add(junction, next_serial_++);
+  Unindex(junction_index_, junction);
+  ToFront(junctions_, junction);
+  Index(junction_index_, junction, next_serial_++);
 }
 
 void Draw::AttachToTerminal(DrawLine& line, LineEnd end, DrawTerminal& terminal) {
   Changed();
   DetachEnd(line, end);
   DrawLine::End& own = line.ends_[DrawLine::Index(end)];
-  own.x = terminal.x_;
-  own.y = terminal.y_;
+  Set(own.x, terminal.x_);
+  Set(own.y, terminal.y_);
   AttachEnd(line, end, terminal);
 }
 

@@ -3,6 +3,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <istream>
+#include <memory>
 #include <ostream>
 #include <string>
 #include <string_view>
@@ -11,6 +12,7 @@
 #include "common/node_list.h"
 #include "lists/error_message.h"
 #include "lists/error_table.h"
+#include "schematic/draw_changes.h"
 #include "schematic/draw_records.h"
 #include "schematic/draw_symbols.h"
 #include "schematic/point_index.h"
@@ -95,6 +97,9 @@ class Draw {
   // saved generation (an undo) also clears the mark.
   std::uint64_t generation() const { return generation_; }
   bool Modified() const { return generation_ != saved_generation_; }
+  // Counts Clear() and the reads: the records of earlier contents are gone,
+  // so changes recorded on them (DrawChanges) no longer apply.
+  std::uint64_t reloads() const { return reloads_; }
 
   // Names an element or a line; a counted change only when the name differs.
   void Rename(DrawElement& element, std::string name);
@@ -204,6 +209,39 @@ class Draw {
   std::size_t junction_count() const { return junctions_.size(); }
 
  private:
+  friend class DrawChanges;
+
+  // The primitive changes of the records. While a DrawChanges records, each
+  // is told to it first, and an unlinked record is handed to it instead of
+  // being freed.
+  template <class V>
+  void Set(V& field, V value) {
+    if (recording_ != nullptr) recording_->Field(field, value);
+    field = value;
+  }
+  void SetName(std::string& field, std::string value);
+  template <class T>
+  T& Link(NodeList<T>& list, std::unique_ptr<T> record);
+  template <class T>
+  void Drop(NodeList<T>& list, T& record);
+  template <class T>
+  void ToFront(NodeList<T>& list, T& record);
+  template <class T>
+  void Index(PointIndex<T>& index, T& record, std::uint64_t serial);
+  template <class T>
+  void Unindex(PointIndex<T>& index, T& record);
+  // The record lists and indexes by record type, for DrawChanges.
+  NodeList<DrawElement>& ListOf(DrawElement*) { return elements_; }
+  NodeList<DrawTerminal>& ListOf(DrawTerminal*) { return terminals_; }
+  NodeList<DrawLine>& ListOf(DrawLine*) { return lines_; }
+  NodeList<DrawJunction>& ListOf(DrawJunction*) { return junctions_; }
+  PointIndex<DrawElement>& IndexOf(DrawElement*) { return element_index_; }
+  PointIndex<DrawTerminal>& IndexOf(DrawTerminal*) { return terminal_index_; }
+  PointIndex<DrawJunction>& IndexOf(DrawJunction*) { return junction_index_; }
+  // An element back in the schematic takes its symbol by name again: the
+  // symbol lists may have been read again while it was out.
+  void Bind(DrawElement& element);
+
   DrawElement& NewElement(std::string name, std::string symbol_name, std::int32_t x, std::int32_t y,
                           std::int32_t orientation, char polarity, const Symbol* symbol);
   DrawTerminal& NewTerminal(DrawElement& element, std::string name, std::int32_t x, std::int32_t y,
@@ -212,7 +250,9 @@ class Draw {
   DrawJunction& NewJunction(std::int32_t x, std::int32_t y);
   void RemoveJunction(DrawJunction& junction);
   // One change of the records: the next generation.
-  void Changed() { ++generation_; }
+  // Generations are never given twice, so an edit made after an undo never
+  // looks like the saved state it replaced.
+  void Changed() { generation_ = ++last_generation_; }
   // The records are now what the file holds.
   void MarkSaved() { saved_generation_ = generation_; }
 
@@ -221,8 +261,8 @@ class Draw {
   // Attaches the end to the junction at its point, made when there is none.
   void AttachEndToJunctionAt(DrawLine& line, LineEnd end);
   void DetachEnd(DrawLine& line, LineEnd end);
-  static void LinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
-  static void UnlinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
+  void LinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
+  void UnlinkEnd(DrawLine& line, LineEnd end, AttachedLineEnds& place);
 
   DrawReadResult ReadFile(const std::string& path);
   void ReadElement(ListPosition expression, DrawSymbolFinder& symbols);
@@ -248,6 +288,9 @@ class Draw {
   std::uint64_t next_serial_ = 1;
   std::uint64_t generation_ = 0;
   std::uint64_t saved_generation_ = 0;
+  std::uint64_t last_generation_ = 0;
+  std::uint64_t reloads_ = 0;
+  DrawChanges* recording_ = nullptr;
 };
 
 }  // namespace lumo

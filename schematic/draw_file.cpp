@@ -169,6 +169,7 @@ DrawReadResult Draw::ReadFile(const std::string& path) {
 }
 
 DrawReadResult Draw::ReadSections(std::istream& in) {
+  ++reloads_;
   Changed();
   List expression;
   try {

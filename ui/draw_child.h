@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "editing/draw_edits.h"
 #include "schematic/draw.h"
 #include "ui/schematic_painter.h"
 #include "ui/xor_shape.h"
@@ -67,6 +68,9 @@ class DrawChild : public QAbstractScrollArea {
   // the right button does.
   void DeleteKey();
   void EscapeKey();
+  // Drops an unfinished segment or drag as Esc does; false when there was
+  // none.
+  bool DropUnfinished();
 
   // Elements to draw with red names at the next paint (circuit checks).
   void Mark(const DrawElement* first, const DrawElement* second);
@@ -115,6 +119,15 @@ class DrawChild : public QAbstractScrollArea {
   };
 
   bool Listening() const;
+  // Every change of the schematic is made through the frame's editor, so
+  // that it can be undone.
+  DrawEditor& editor();
+  // True when the newest step of the history is the one this canvas made
+  // last (the right button takes it back): the schematic is still at the
+  // generation that step left, and generations are never given twice.
+  bool LastStepIsOurs();
+  // After a placement or a put-down; `before` is the generation before it.
+  void RememberLastStep(std::uint64_t before);
   LogicalPoint SnappedAt(QPoint device) const;
   void ChangeMode(int mode);
   void ShowPrompt();
@@ -136,6 +149,8 @@ class DrawChild : public QAbstractScrollArea {
   void PickForMove(LogicalPoint at);
   void PutDown(LogicalPoint at);
   void UndoMove();
+  // The old way back, when the put-down is no longer the newest step.
+  void UndoMoveByShift();
   void FlipAt(LogicalPoint at);
   void CheckConnectionAt(LogicalPoint at);
 
@@ -173,6 +188,8 @@ class DrawChild : public QAbstractScrollArea {
   DrawPick naming_;
   DrawPick selection_;
   MoveState move_;
+  // The generation the last placement or put-down left; 0: none.
+  std::uint64_t last_step_ = 0;
   std::vector<const DrawLine*> connection_set_;
   const DrawElement* marked_[2] = {nullptr, nullptr};
 };

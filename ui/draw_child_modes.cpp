@@ -30,6 +30,18 @@ void AddAttachedLines(const AttachedLineEnds& place, HiddenRecords& hidden) {
 
 }  // namespace
 
+DrawEditor& DrawChild::editor() {
+  return frame_.editor();
+}
+
+bool DrawChild::LastStepIsOurs() {
+  return last_step_ != 0 && draw_.generation() == last_step_ && editor().CanUndo();
+}
+
+void DrawChild::RememberLastStep(std::uint64_t before) {
+  last_step_ = draw_.generation() != before ? draw_.generation() : 0;
+}
+
 void DrawChild::SetEditMode(int mode) {
   Leave();
   last_placed_ = nullptr;
@@ -111,7 +123,13 @@ void DrawChild::LeftUp(LogicalPoint at) {
 void DrawChild::RightDown() {
   switch (mode_) {
     case kModePlaced:
-      if (last_placed_ != nullptr) draw_.DeleteElement(*last_placed_);
+      // The placement is taken back as the undo command would.
+      if (last_placed_ != nullptr && LastStepIsOurs()) {
+        editor().Undo();
+        frame_.UpdateTitles();
+      } else if (last_placed_ != nullptr) {
+        editor().Edit([this] { draw_.DeleteElement(*last_placed_); });
+      }
       last_placed_ = nullptr;
       ChangeMode(kModePlace);
       break;
@@ -151,6 +169,10 @@ void DrawChild::DeleteKey() {
 }
 
 void DrawChild::EscapeKey() {
+  DropUnfinished();
+}
+
+bool DrawChild::DropUnfinished() {
   switch (mode_) {
     case kModeLineEnd:
     case kModeLinePending:
@@ -160,11 +182,12 @@ void DrawChild::EscapeKey() {
     case kModeMoveLine:
     case kModeMoveJunction:
       RightDown();  // the drag ends where it began
-      return;
+      return true;
     default:
-      return;
+      return false;
   }
   Render();
+  return true;
 }
 
 void DrawChild::Leave() {
@@ -212,8 +235,12 @@ void DrawChild::Leave() {
 
 void DrawChild::Place(LogicalPoint at) {
   if (to_place_ == nullptr) return;
-  last_placed_ = &draw_.PlaceElement(*to_place_, Clamped(at.x), Clamped(at.y),
-                                     to_place_->orientation, to_place_->logic);
+  const std::uint64_t before = draw_.generation();
+  last_placed_ = &editor().Edit([&]() -> DrawElement& {
+    return draw_.PlaceElement(*to_place_, Clamped(at.x), Clamped(at.y), to_place_->orientation,
+                              to_place_->logic);
+  });
+  RememberLastStep(before);
   ChangeMode(kModePlaced);
   Render();
 }
@@ -248,7 +275,10 @@ bool DrawChild::StartSegment(LogicalPoint at) {
 }
 
 void DrawChild::AddPendingSegment() {
-  draw_.AddLine(Clamped(start_.at.x), Clamped(start_.at.y), Clamped(end_.at.x), Clamped(end_.at.y));
+  editor().Edit([this] {
+    draw_.AddLine(Clamped(start_.at.x), Clamped(start_.at.y), Clamped(end_.at.x),
+                  Clamped(end_.at.y));
+  });
 }
 
 // ---- Name ----
@@ -264,10 +294,12 @@ void DrawChild::NameAt(LogicalPoint at) {
   // Cancel keeps the old name.
   if (typed) {
     std::string name = NameFromEntry(*typed);
-    if (pick.element != nullptr)
-      draw_.Rename(*pick.element, std::move(name));
-    else
-      draw_.Rename(*pick.line, std::move(name));
+    editor().Edit([&] {
+      if (pick.element != nullptr)
+        draw_.Rename(*pick.element, std::move(name));
+      else
+        draw_.Rename(*pick.line, std::move(name));
+    });
   }
   naming_ = {};
   Render();
@@ -282,8 +314,10 @@ void DrawChild::SelectForDelete(LogicalPoint at) {
 }
 
 void DrawChild::DeleteSelection() {
-  if (selection_.element != nullptr) draw_.DeleteElement(*selection_.element);
-  if (selection_.line != nullptr) draw_.DeleteLine(*selection_.line);
+  editor().Edit([this] {
+    if (selection_.element != nullptr) draw_.DeleteElement(*selection_.element);
+    if (selection_.line != nullptr) draw_.DeleteLine(*selection_.line);
+  });
   selection_ = {};
 }
 
@@ -330,25 +364,43 @@ void DrawChild::PutDown(LogicalPoint at) {
   std::vector<DrawJunction*> junctions;
   for (DrawJunction& junction : draw_.junctions())
     if (move_.hidden.junctions.count(&junction) != 0) junctions.push_back(&junction);
-  if (move_.element != nullptr) {
-    draw_.MoveElement(*move_.element, Clamped(at.x), Clamped(at.y));
-    draw_.BringToFront(*move_.element);
-  } else if (move_.line != nullptr) {
-    draw_.MoveLine(*move_.line, Clamped(move_.dx), Clamped(move_.dy));
-  } else if (move_.junction != nullptr) {
-    draw_.MoveJunction(*move_.junction, Clamped(at.x), Clamped(at.y));
-  }
-  for (auto junction = junctions.rbegin(); junction != junctions.rend(); ++junction)
-    draw_.BringToFront(**junction);
-  for (auto line = lines.rbegin(); line != lines.rend(); ++line)
-    draw_.BringToFront(**line);
-  if (move_.element != nullptr) JoinDanglingEnds(draw_);
+  // The whole put-down is one step.
+  const std::uint64_t before = draw_.generation();
+  editor().Edit([&] {
+    if (move_.element != nullptr) {
+      draw_.MoveElement(*move_.element, Clamped(at.x), Clamped(at.y));
+      draw_.BringToFront(*move_.element);
+    } else if (move_.line != nullptr) {
+      draw_.MoveLine(*move_.line, Clamped(move_.dx), Clamped(move_.dy));
+    } else if (move_.junction != nullptr) {
+      draw_.MoveJunction(*move_.junction, Clamped(at.x), Clamped(at.y));
+    }
+    for (auto junction = junctions.rbegin(); junction != junctions.rend(); ++junction)
+      draw_.BringToFront(**junction);
+    for (auto line = lines.rbegin(); line != lines.rend(); ++line)
+      draw_.BringToFront(**line);
+    if (move_.element != nullptr) JoinDanglingEnds(draw_);
+  });
+  RememberLastStep(before);
   move_.hidden = HiddenRecords{};
   ChangeMode(kModeMoved);
   Render();
 }
 
 void DrawChild::UndoMove() {
+  // The put-down is taken back as the undo command would, which also puts
+  // the records back in their lists' order and undoes joined line ends.
+  if (LastStepIsOurs()) {
+    editor().Undo();
+    move_ = {};
+    frame_.UpdateTitles();
+    return;
+  }
+  editor().Edit([this] { UndoMoveByShift(); });
+  move_ = {};
+}
+
+void DrawChild::UndoMoveByShift() {
   if (move_.element != nullptr) {
     draw_.MoveElement(*move_.element, Clamped(move_.element->x() - move_.dx),
                       Clamped(move_.element->y() - move_.dy));
@@ -358,7 +410,6 @@ void DrawChild::UndoMove() {
     draw_.MoveJunction(*move_.junction, Clamped(move_.junction->x() - move_.dx),
                        Clamped(move_.junction->y() - move_.dy));
   }
-  move_ = {};
 }
 
 // ---- Flip polarity and connection check ----
@@ -366,7 +417,7 @@ void DrawChild::UndoMove() {
 void DrawChild::FlipAt(LogicalPoint at) {
   const auto nearest = draw_.NearestElement(Clamped(at.x), Clamped(at.y));
   if (nearest.record == nullptr) return;
-  draw_.FlipPolarity(*nearest.record);
+  editor().Edit([&] { draw_.FlipPolarity(*nearest.record); });
   Render();
 }
 

@@ -142,6 +142,19 @@ const CommandRow<DrawFrame> kCommands[] = {
      .shortcut = "F1",
      .run = Call<&DrawFrame::Help>},
     {.id = kCmdAbout, .caption = "バージョン情報", .menu = kHelp, .run = Call<&DrawFrame::About>},
+    {.id = kCmdUndo,
+     .caption = "元に戻す",
+     .menu = kEdit,
+     .separator = true,
+     .shortcut = "Ctrl+Z",
+     .run = Call<&DrawFrame::Undo>,
+     .activates = false},
+    {.id = kCmdRedo,
+     .caption = "やり直す",
+     .menu = kEdit,
+     .shortcut = "Ctrl+Shift+Z",
+     .run = Call<&DrawFrame::Redo>,
+     .activates = false},
 };
 
 constexpr int kToolOrder[] = {
@@ -163,6 +176,7 @@ DrawFrame::DrawFrame(Application& app)
   statusBar()->addWidget(status_, 1);
   canvas_ = new DrawChild(app_, *this, draw_, this);
   setCentralWidget(canvas_);
+  SetUpUndoCommands();
   UpdateTitles();
 }
 
@@ -203,6 +217,7 @@ void DrawFrame::UpdateTitles() {
   if (draw_.Modified()) title += named ? QStringLiteral("*") : QStringLiteral(" *");
   setWindowTitle(title);
   canvas_->setWindowTitle(shown);
+  UpdateUndoCommands();
 }
 
 void DrawFrame::RunCommand(int id) {

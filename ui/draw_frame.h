@@ -6,6 +6,7 @@
 #include <string>
 
 #include "common/message_host.h"
+#include "editing/draw_edits.h"
 #include "schematic/draw.h"
 #include "ui/frame_commands.h"
 #include "ui/list_frame.h"
@@ -33,6 +34,8 @@ class DrawFrame : public QMainWindow {
   // Where the messages of this window's operations go.
   MessageHost& host() { return *host_; }
   Draw& draw() { return draw_; }
+  // The schematic with its undo history: every change of it goes through here.
+  DrawEditor& editor() { return editor_; }
   DrawChild& canvas() { return *canvas_; }
   // The action of a command id (null for an unknown id).
   QAction* action(int id) const;
@@ -82,6 +85,10 @@ class DrawFrame : public QMainWindow {
   double waveform_scale() const { return waveform_scale_; }
   // The waveform editor's quit command: this window asks again on closing.
   void ClearSkipQuestion() { skip_question_ = false; }
+  // Takes back or makes again one step of the schematic's history; an
+  // unfinished segment or drag is dropped instead.
+  void Undo();
+  void Redo();
 
   // For the canvas: the prompt in the status bar, the pressed mode button
   // (0: none), the window titles.
@@ -97,6 +104,9 @@ class DrawFrame : public QMainWindow {
 
  private:
   void RecordPlacement();
+  // Redo's second key; undo and redo enabled while there is a step to take.
+  void SetUpUndoCommands();
+  void UpdateUndoCommands();
   // Save's dialog half: on OK the schematic is saved to the chosen file and
   // the working folder becomes its folder.
   bool SaveAsDialog();
@@ -109,6 +119,7 @@ class DrawFrame : public QMainWindow {
   Application& app_;
   std::unique_ptr<MessageHost> host_;  // before draw_, which reports to it
   Draw draw_;
+  DrawEditor editor_{draw_};
   DrawChild* canvas_;
   QLabel* status_;
   CommandActions commands_;
