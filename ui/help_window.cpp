@@ -6,7 +6,7 @@
 #include <QUrl>
 
 #include "common/file_path.h"
-#include "ui/toolbar_icons.h"
+#include "ui/window_icons.h"
 
 namespace lumo {
 
@@ -27,7 +27,8 @@ QVariant HelpWindow::loadResource(int type, const QUrl& name) {
   static const QRegularExpression icon(QStringLiteral("icons/(\\d+)\\.png$"));
   const QRegularExpressionMatch match = icon.match(name.toString());
   if (!match.hasMatch()) return loaded;
-  return CommandIcon(match.captured(1).toInt()).pixmap(20, 20);
+  const QIcon picture = AnyWindowIcon(match.captured(1).toInt());
+  return picture.isNull() ? loaded : QVariant(picture.pixmap(20, 20));
 }
 
 void HelpWindow::ShowTopic(int context) {

@@ -13,18 +13,7 @@
 #include <QSet>
 #include <iostream>
 
-#include "ui/toolbar_icons.h"
-
-namespace {
-
-bool Blank(const QImage& image) {
-  for (int y = 0; y < image.height(); ++y)
-    for (int x = 0; x < image.width(); ++x)
-      if (qAlpha(image.pixel(x, y)) != 0) return false;
-  return true;
-}
-
-}  // namespace
+#include "ui/window_icons.h"
 
 int main(int argc, char** argv) {
   QGuiApplication qt(argc, argv);
@@ -45,8 +34,9 @@ int main(int argc, char** argv) {
   help.mkpath(QStringLiteral("icons"));
   int written = 0;
   for (int id : ids) {
-    const QImage image = lumo::CommandIcon(id).pixmap(20, 20).toImage();
-    if (Blank(image)) continue;
+    const QIcon icon = lumo::AnyWindowIcon(id);
+    if (icon.isNull()) continue;
+    const QImage image = icon.pixmap(20, 20).toImage();
     if (!image.save(help.filePath(QStringLiteral("icons/%1.png").arg(id)))) {
       std::cerr << "lumo-help-icons: cannot write icons/" << id << ".png\n";
       return 1;
