@@ -34,6 +34,9 @@ int RunDrawingTool(const std::string& command, const Arguments& args, std::ostre
 // Converts a schematic file into a circuit file.
 int ConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
+// Writes a schematic as a Verilog module and testbench.
+int ExportCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+
 // Runs one subcommand `name`; running out of memory or a stream's read error
 // ends it with a message and kFailed instead of aborting the process.
 int RunGuarded(const std::string& name, const std::function<int()>& run, std::ostream& err);

@@ -24,6 +24,10 @@ const std::map<std::string, Subcommand>& Subcommands() {
        {ConvertCommand,
         "convert SCHEMATIC.ldr OUT.lcr [--sys DIR] [--work DIR]\n"
         "           convert a schematic into a circuit file"}},
+      {"export",
+       {ExportCommand,
+        "export SCHEMATIC.ldr --verilog OUT.v [--testbench TB.v] [--pattern P.lpt] [--work DIR]\n"
+        "           write a schematic as a Verilog module and testbench"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
       {"run",
        {RunCommand,
