@@ -11,6 +11,7 @@ packages=(
   fonts-ipafont-gothic fonts-ipafont-mincho
   clang libclang-rt-14-dev
   xvfb xauth
+  iverilog
 )
 
 missing=()
