@@ -262,6 +262,8 @@ std::string Writer::Instance(std::uint32_t e) {
   int width = 1;
   for (const char* name : group)
     width = std::max(width, WidthAt(e, name));
+  // Tells the cell's outputs apart in the module's one queue of changes.
+  if (element.primitive != Primitive::kNone) param("ID", e);
   switch (element.primitive) {
     case Primitive::kLine: {
       const std::uint32_t k = element.terminal_count - 1;
@@ -423,8 +425,9 @@ std::string Writer::Testbench() {
   for (const Pin& pin : pins_) {
     if (pin.direction == PinDirection::kInput) continue;
     if (net_.terminals[pin.terminal].signal == Netlist::kNoSignal) continue;
-    out << "  always @(" << pin.port << ") if (" << in_run << " && (^" << pin.port
-        << ") !== 1'bx)\n    $write(\"%0s %0d %0s\\n\", "
+    out << "  always @(" << pin.port << ") if (" << in_run;
+    if (!options_.pins_show_unknown) out << " && (^" << pin.port << ") !== 1'bx";
+    out << ")\n    $write(\"%0s %0d %0s\\n\", "
         << VerilogString(circuit_name_ + "." + pin.name) << ", " << time << ", shown(" << pin.width
         << ", " << pin.port << "));\n";
   }
@@ -436,8 +439,8 @@ std::string Writer::Testbench() {
         << ", shown(" << widths_[s] << ", dut." << nets_[s] << "));\n";
   }
 
-  out << "\n  initial begin\n    dut.lumo_ctl.managed = 1'b1;\n    dut.lumo_ctl.origin = " << origin
-      << ";\n";
+  out << "\n  initial begin\n    dut.lumo_ctl.managed = 1'b1;\n    dut.lumo_ctl.ready = 0;\n"
+      << "    dut.lumo_ctl.origin = " << origin << ";\n";
   if (!options_.vcd_file.empty())
     out << "    $dumpfile(" << VerilogString(options_.vcd_file) << ");\n    $dumpvars(0, "
         << testbench_name_ << ");\n";
@@ -472,7 +475,8 @@ std::string Writer::Testbench() {
   for (const Event& event : events_) {
     const std::int64_t at = origin + std::int64_t{event.time};
     if (at > now) {
-      out << "    #" << (at - now) << ";\n";
+      // The cells deliver up to the time before; then these inputs come.
+      out << "    dut.lumo_ctl.ready = " << (at - 1) << ";\n    #" << (at - now) << ";\n";
       now = at;
     }
     const std::uint32_t t = kernel_.TerminalOf(event);
@@ -496,6 +500,7 @@ std::string Writer::Testbench() {
     }
   }
   const std::int64_t end = origin + std::int64_t{stop} + 1;
+  out << "    dut.lumo_ctl.ready = 32'h7fffffff;\n";
   if (end > now) out << "    #" << (end - now) << ";\n";
   if (options_.finish) out << "    $finish;\n";
   out << "  end\nendmodule\n";

@@ -19,6 +19,10 @@ struct VerilogOptions {
   // The testbench ends the simulation at the stop time; false leaves that to
   // whoever runs several testbenches at once.
   bool finish = true;
+  // Print the outputs' x and z too, which the output pattern never shows
+  // for pins: what a pin settles on at a time can then be compared with
+  // its driver's last change.
+  bool pins_show_unknown = false;
 };
 
 struct VerilogText {

@@ -2,11 +2,19 @@
 // simulator does, for the structural modules `lumo export` writes.
 //
 // How the cells follow the simulator:
-//  - Every output is a transport delay: a change computed at time t is
-//    delivered at t + delay by a non-blocking assignment with an
-//    intra-assignment delay, and nothing scheduled is ever cancelled. The
-//    delay of a value is the delay to 0 or to 1 of its bits, the larger of
-//    the two for x or z, and the largest over all bits.
+//  - Every output is a transport delay: a change computed at time t waits
+//    in a queue and is delivered at t + delay; nothing scheduled is ever
+//    cancelled. lumo_ctl delivers the changes of all outputs one by one,
+//    by time and at one time in the order they were made, with a #0 after
+//    each, so that the receivers see every one, also several changes at
+//    one time (non-blocking assignments with intra-assignment delays would
+//    show them only the last, in an order of the simulator's choosing). A
+//    cell's ID parameter tells its outputs apart. The delay of a
+//    value is the delay to 0 or to 1 of its bits, the larger of the two for
+//    x or z, and the largest over all bits.
+//  - A testbench's inputs at a time come before the changes the cells
+//    deliver then: lumo_ctl.ready holds them back until the testbench has
+//    set its inputs.
 //  - A cell keeps the value its output was last given (not the one last
 //    delivered) and schedules only when a new value differs from it.
 //  - Every input keeps the last value delivered to it that holds no x or z:
@@ -29,12 +37,39 @@ module lumo_control;
   integer origin = 0;       // the simulation time that stands for time 0
   reg constants = 1'b0;     // constants drive their value while 1
   reg managed = 1'b0;       // set at time 0 by a testbench that steps the run
+  integer ready = 32'h7fffffff;  // changes up to this time may be delivered:
+                            // the testbench's inputs at a time come first
   initial #0 if (!managed) constants = 1'b1;
+  // Every change waiting for its time, from every output of the module, in
+  // the order of delivery: by time, and at one time in the order they were
+  // made. The cells put them here; the output whose turn it is sees its id
+  // in `current` when `tick` changes, and delivers.
+  integer at[0:4095];
+  integer id[0:4095];
+  integer count = 0;
+  integer current = -1;
+  reg tick = 1'b0;
+  always begin : deliver
+    integer i;
+    wait (count > 0);
+    while (at[0] > $time) #1;
+    wait (ready >= $time);
+    if (at[0] <= $time) begin
+      current = id[0];
+      for (i = 1; i < count; i = i + 1) begin
+        at[i - 1] = at[i];
+        id[i - 1] = id[i];
+      end
+      count = count - 1;
+      tick = ~tick;
+      #0;
+    end
+  end
 endmodule
 
 
 // _and2: AND of 2 inputs; settles before time 0.
-module lumo_and2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -67,28 +102,95 @@ module lumo_and2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) & ones(bv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) & ones(bv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) & ones(bv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _and3: AND of 3 inputs; settles before time 0.
-module lumo_and3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
@@ -121,32 +223,131 @@ module lumo_and3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) & ones(bv) & ones(cv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) & ones(bv) & ones(cv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) & ones(bv) & ones(cv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) & ones(bv) & ones(cv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _and4: AND of 4 inputs; settles before time 0.
-module lumo_and4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
@@ -179,36 +380,167 @@ module lumo_and4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) & ones(bv) & ones(cv) & ones(dv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) & ones(bv) & ones(cv) & ones(dv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) & ones(bv) & ones(cv) & ones(dv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) & ones(bv) & ones(cv) & ones(dv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx) begin
     dv = d;
-    evaluate;
+    begin : evaluate_7
+      reg [W-1:0] n_7;
+      n_7 = ones(av) & ones(bv) & ones(cv) & ones(dv);
+      if (n_7 !== yv) begin
+        yv = n_7;
+        begin : schedule_y_8
+          reg [W-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_7;
+          delay_8 = wait_for(delay_for(n_7, Y0, Y1));
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nand2: NAND of 2 inputs; settles before time 0.
-module lumo_nand2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -241,28 +573,95 @@ module lumo_nand2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) & ones(bv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) & ones(bv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) & ones(bv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nand3: NAND of 3 inputs; settles before time 0.
-module lumo_nand3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
@@ -295,32 +694,131 @@ module lumo_nand3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) & ones(bv) & ones(cv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) & ones(bv) & ones(cv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) & ones(bv) & ones(cv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ~(ones(av) & ones(bv) & ones(cv));
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nand4: NAND of 4 inputs; settles before time 0.
-module lumo_nand4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
@@ -353,36 +851,167 @@ module lumo_nand4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) & ones(bv) & ones(cv) & ones(dv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) & ones(bv) & ones(cv) & ones(dv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) & ones(bv) & ones(cv) & ones(dv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ~(ones(av) & ones(bv) & ones(cv) & ones(dv));
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx) begin
     dv = d;
-    evaluate;
+    begin : evaluate_7
+      reg [W-1:0] n_7;
+      n_7 = ~(ones(av) & ones(bv) & ones(cv) & ones(dv));
+      if (n_7 !== yv) begin
+        yv = n_7;
+        begin : schedule_y_8
+          reg [W-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_7;
+          delay_8 = wait_for(delay_for(n_7, Y0, Y1));
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _or2: OR of 2 inputs; settles before time 0.
-module lumo_or2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -415,28 +1044,95 @@ module lumo_or2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) | ones(bv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) | ones(bv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) | ones(bv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _or3: OR of 3 inputs; settles before time 0.
-module lumo_or3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
@@ -469,32 +1165,131 @@ module lumo_or3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) | ones(bv) | ones(cv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) | ones(bv) | ones(cv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) | ones(bv) | ones(cv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) | ones(bv) | ones(cv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _or4: OR of 4 inputs; settles before time 0.
-module lumo_or4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
@@ -527,36 +1322,167 @@ module lumo_or4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) | ones(bv) | ones(cv) | ones(dv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) | ones(bv) | ones(cv) | ones(dv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) | ones(bv) | ones(cv) | ones(dv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) | ones(bv) | ones(cv) | ones(dv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx) begin
     dv = d;
-    evaluate;
+    begin : evaluate_7
+      reg [W-1:0] n_7;
+      n_7 = ones(av) | ones(bv) | ones(cv) | ones(dv);
+      if (n_7 !== yv) begin
+        yv = n_7;
+        begin : schedule_y_8
+          reg [W-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_7;
+          delay_8 = wait_for(delay_for(n_7, Y0, Y1));
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nor2: NOR of 2 inputs; settles before time 0.
-module lumo_nor2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -589,28 +1515,95 @@ module lumo_nor2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) | ones(bv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) | ones(bv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) | ones(bv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nor3: NOR of 3 inputs; settles before time 0.
-module lumo_nor3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
@@ -643,32 +1636,131 @@ module lumo_nor3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) | ones(bv) | ones(cv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) | ones(bv) | ones(cv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) | ones(bv) | ones(cv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ~(ones(av) | ones(bv) | ones(cv));
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _nor4: NOR of 4 inputs; settles before time 0.
-module lumo_nor4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
@@ -701,36 +1793,167 @@ module lumo_nor4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~(ones(av) | ones(bv) | ones(cv) | ones(dv));
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~(ones(av) | ones(bv) | ones(cv) | ones(dv));
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ~(ones(av) | ones(bv) | ones(cv) | ones(dv));
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ~(ones(av) | ones(bv) | ones(cv) | ones(dv));
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx) begin
     dv = d;
-    evaluate;
+    begin : evaluate_7
+      reg [W-1:0] n_7;
+      n_7 = ~(ones(av) | ones(bv) | ones(cv) | ones(dv));
+      if (n_7 !== yv) begin
+        yv = n_7;
+        begin : schedule_y_8
+          reg [W-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_7;
+          delay_8 = wait_for(delay_for(n_7, Y0, Y1));
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _exor2: EXOR of 2 inputs; settles before time 0.
-module lumo_exor2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -763,28 +1986,95 @@ module lumo_exor2 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) ^ ones(bv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) ^ ones(bv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) ^ ones(bv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _exor3: EXOR of 3 inputs; settles before time 0.
-module lumo_exor3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
@@ -817,32 +2107,131 @@ module lumo_exor3 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) ^ ones(bv) ^ ones(cv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) ^ ones(bv) ^ ones(cv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) ^ ones(bv) ^ ones(cv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) ^ ones(bv) ^ ones(cv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _exor4: EXOR of 4 inputs; settles before time 0.
-module lumo_exor4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
@@ -875,36 +2264,167 @@ module lumo_exor4 #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ones(av) ^ ones(bv) ^ ones(cv) ^ ones(dv);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ones(av) ^ ones(bv) ^ ones(cv) ^ ones(dv);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_3
+      reg [W-1:0] n_3;
+      n_3 = ones(av) ^ ones(bv) ^ ones(cv) ^ ones(dv);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx) begin
     cv = c;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      n_5 = ones(av) ^ ones(bv) ^ ones(cv) ^ ones(dv);
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx) begin
     dv = d;
-    evaluate;
+    begin : evaluate_7
+      reg [W-1:0] n_7;
+      n_7 = ones(av) ^ ones(bv) ^ ones(cv) ^ ones(dv);
+      if (n_7 !== yv) begin
+        yv = n_7;
+        begin : schedule_y_8
+          reg [W-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_7;
+          delay_8 = wait_for(delay_for(n_7, Y0, Y1));
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _not: inverter; settles before time 0.
-module lumo_not #(parameter W = 1, Y0 = 1, Y1 = 1) (
+module lumo_not #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a,
     output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}};
@@ -937,24 +2457,59 @@ module lumo_not #(parameter W = 1, Y0 = 1, Y1 = 1) (
     end
   endfunction
 
-  task evaluate;
-    reg [W-1:0] n;
-    begin
-      n = ~ones(av);
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      n_1 = ~ones(av);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _ptri: tristate buffer, enable c active 1.
-module lumo_ptri #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -985,28 +2540,128 @@ module lumo_ptri #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, o
     end
   endfunction
 
-  task drive;
-    input [W-1:0] n;
-    begin
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    if (cv === 1'b1) drive(av);
+    if (cv === 1'b1) begin : drive_1
+      reg [W-1:0] n_1;
+      n_1 = av;
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
     cv = c;
-    if (cv === 1'b1) drive(av);
-    else drive({W{1'bz}});
+    if (cv === 1'b1) begin : drive_3
+      reg [W-1:0] n_3;
+      n_3 = av;
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+    else begin : drive_5
+      reg [W-1:0] n_5;
+      n_5 = {W{1'bz}};
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _ntri: tristate buffer, enable c active 0 (and while c was never driven).
-module lumo_ntri #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -1037,28 +2692,128 @@ module lumo_ntri #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, o
     end
   endfunction
 
-  task drive;
-    input [W-1:0] n;
-    begin
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    if (cv === 1'b0 || cv === 1'bx) drive(av);
+    if (cv === 1'b0 || cv === 1'bx) begin : drive_1
+      reg [W-1:0] n_1;
+      n_1 = av;
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
     cv = c;
-    if (cv === 1'b0) drive(av);
-    else if (cv === 1'b1) drive({W{1'bz}});
+    if (cv === 1'b0) begin : drive_3
+      reg [W-1:0] n_3;
+      n_3 = av;
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+    else if (cv === 1'b1) begin : drive_5
+      reg [W-1:0] n_5;
+      n_5 = {W{1'bz}};
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _ptriinv: tristate inverter, enable c active 1.
-module lumo_ptriinv #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -1089,28 +2844,128 @@ module lumo_ptriinv #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c
     end
   endfunction
 
-  task drive;
-    input [W-1:0] n;
-    begin
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    if (cv === 1'b1) drive(~ones(av));
+    if (cv === 1'b1) begin : drive_1
+      reg [W-1:0] n_1;
+      n_1 = ~ones(av);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
     cv = c;
-    if (cv === 1'b1) drive(~ones(av));
-    else drive({W{1'bz}});
+    if (cv === 1'b1) begin : drive_3
+      reg [W-1:0] n_3;
+      n_3 = ~ones(av);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+    else begin : drive_5
+      reg [W-1:0] n_5;
+      n_5 = {W{1'bz}};
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _ntriinv: tristate inverter, enable c active 0 (and while c was never driven).
-module lumo_ntriinv #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -1141,28 +2996,128 @@ module lumo_ntriinv #(parameter W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c
     end
   endfunction
 
-  task drive;
-    input [W-1:0] n;
-    begin
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    if (cv === 1'b0 || cv === 1'bx) drive(~ones(av));
+    if (cv === 1'b0 || cv === 1'bx) begin : drive_1
+      reg [W-1:0] n_1;
+      n_1 = ~ones(av);
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
     cv = c;
-    if (cv === 1'b0) drive(~ones(av));
-    else if (cv === 1'b1) drive({W{1'bz}});
+    if (cv === 1'b0) begin : drive_3
+      reg [W-1:0] n_3;
+      n_3 = ~ones(av);
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+    else if (cv === 1'b1) begin : drive_5
+      reg [W-1:0] n_5;
+      n_5 = {W{1'bz}};
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _cmp: magnitude comparator of a and b.
-module lumo_cmp #(parameter W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, LT0 = 4, LT1 = 4) (
+module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, LT0 = 4, LT1 = 4) (
     input [W-1:0] a, b,
     output eq, gt, lt);
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
@@ -1197,39 +3152,242 @@ module lumo_cmp #(parameter W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, LT0 = 4, 
     end
   endfunction
 
-  task evaluate;
-    reg n;
-    begin
-      n = ones(av) > ones(bv);
-      if (n !== gtv) begin
-        gtv = n;
-        gtr <= #(wait_for(delay_for(n, GT0, GT1))) n;
-      end
-      n = ones(av) == ones(bv);
-      if (n !== eqv) begin
-        eqv = n;
-        eqr <= #(wait_for(delay_for(n, EQ0, EQ1))) n;
-      end
-      n = ones(av) < ones(bv);
-      if (n !== ltv) begin
-        ltv = n;
-        ltr <= #(wait_for(delay_for(n, LT0, LT1))) n;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    evaluate;
+    begin : evaluate_1
+      reg n_1;
+      n_1 = ones(av) > ones(bv);
+      if (n_1 !== gtv) begin
+        gtv = n_1;
+        begin : schedule_gt_2
+          reg [1-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, GT0, GT1));
+          at_2 = $time + delay_2;
+          if (gt_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = gt_count; i_2 > 0 && gt_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            gt_value[i_2] = gt_value[i_2 - 1];
+            gt_at[i_2] = gt_at[i_2 - 1];
+          end
+          gt_value[i_2] = n_2;
+          gt_at[i_2] = at_2;
+          gt_count = gt_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      n_1 = ones(av) == ones(bv);
+      if (n_1 !== eqv) begin
+        eqv = n_1;
+        begin : schedule_eq_3
+          reg [1-1:0] n_3;
+          integer delay_3;
+          integer i_3, at_3;
+          n_3 = n_1;
+          delay_3 = wait_for(delay_for(n_1, EQ0, EQ1));
+          at_3 = $time + delay_3;
+          if (eq_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_3 = eq_count; i_3 > 0 && eq_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            eq_value[i_3] = eq_value[i_3 - 1];
+            eq_at[i_3] = eq_at[i_3 - 1];
+          end
+          eq_value[i_3] = n_3;
+          eq_at[i_3] = at_3;
+          eq_count = eq_count + 1;
+          for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+            lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+          end
+          lumo_ctl.at[i_3] = at_3;
+          lumo_ctl.id[i_3] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      n_1 = ones(av) < ones(bv);
+      if (n_1 !== ltv) begin
+        ltv = n_1;
+        begin : schedule_lt_4
+          reg [1-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_1;
+          delay_4 = wait_for(delay_for(n_1, LT0, LT1));
+          at_4 = $time + delay_4;
+          if (lt_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = lt_count; i_4 > 0 && lt_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lt_value[i_4] = lt_value[i_4 - 1];
+            lt_at[i_4] = lt_at[i_4 - 1];
+          end
+          lt_value[i_4] = n_4;
+          lt_at[i_4] = at_4;
+          lt_count = lt_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if (!lumo_ctl.settle && (^b) !== 1'bx) begin
     bv = b;
-    evaluate;
+    begin : evaluate_5
+      reg n_5;
+      n_5 = ones(av) > ones(bv);
+      if (n_5 !== gtv) begin
+        gtv = n_5;
+        begin : schedule_gt_6
+          reg [1-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, GT0, GT1));
+          at_6 = $time + delay_6;
+          if (gt_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = gt_count; i_6 > 0 && gt_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            gt_value[i_6] = gt_value[i_6 - 1];
+            gt_at[i_6] = gt_at[i_6 - 1];
+          end
+          gt_value[i_6] = n_6;
+          gt_at[i_6] = at_6;
+          gt_count = gt_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      n_5 = ones(av) == ones(bv);
+      if (n_5 !== eqv) begin
+        eqv = n_5;
+        begin : schedule_eq_7
+          reg [1-1:0] n_7;
+          integer delay_7;
+          integer i_7, at_7;
+          n_7 = n_5;
+          delay_7 = wait_for(delay_for(n_5, EQ0, EQ1));
+          at_7 = $time + delay_7;
+          if (eq_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_7 = eq_count; i_7 > 0 && eq_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            eq_value[i_7] = eq_value[i_7 - 1];
+            eq_at[i_7] = eq_at[i_7 - 1];
+          end
+          eq_value[i_7] = n_7;
+          eq_at[i_7] = at_7;
+          eq_count = eq_count + 1;
+          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+            lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+          end
+          lumo_ctl.at[i_7] = at_7;
+          lumo_ctl.id[i_7] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      n_5 = ones(av) < ones(bv);
+      if (n_5 !== ltv) begin
+        ltv = n_5;
+        begin : schedule_lt_8
+          reg [1-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = n_5;
+          delay_8 = wait_for(delay_for(n_5, LT0, LT1));
+          at_8 = $time + delay_8;
+          if (lt_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = lt_count; i_8 > 0 && lt_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lt_value[i_8] = lt_value[i_8 - 1];
+            lt_at[i_8] = lt_at[i_8 - 1];
+          end
+          lt_value[i_8] = n_8;
+          lt_at[i_8] = at_8;
+          lt_count = lt_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of gt waiting for their time, in delivery order.
+  reg [1-1:0] gt_value[0:63];
+  integer gt_at[0:63];
+  integer gt_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_gt
+    integer i;
+    gtr = gt_value[0];
+    for (i = 1; i < gt_count; i = i + 1) begin
+      gt_value[i - 1] = gt_value[i];
+      gt_at[i - 1] = gt_at[i];
+    end
+    gt_count = gt_count - 1;
+  end
+  // The changes of eq waiting for their time, in delivery order.
+  reg [1-1:0] eq_value[0:63];
+  integer eq_at[0:63];
+  integer eq_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_eq
+    integer i;
+    eqr = eq_value[0];
+    for (i = 1; i < eq_count; i = i + 1) begin
+      eq_value[i - 1] = eq_value[i];
+      eq_at[i - 1] = eq_at[i];
+    end
+    eq_count = eq_count - 1;
+  end
+  // The changes of lt waiting for their time, in delivery order.
+  reg [1-1:0] lt_value[0:63];
+  integer lt_at[0:63];
+  integer lt_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_lt
+    integer i;
+    ltr = lt_value[0];
+    for (i = 1; i < lt_count; i = i + 1) begin
+      lt_value[i - 1] = lt_value[i];
+      lt_at[i - 1] = lt_at[i];
+    end
+    lt_count = lt_count - 1;
   end
 endmodule
 
 // _rslatch: RS latch, r and s active at 0 (and while never driven); both
 // active keep the old state.
-module lumo_rslatch #(parameter W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2) (
+module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2) (
     output [W-1:0] q, qn,
     input [W-1:0] r, s);
   reg [W-1:0] rv = {W{1'bx}}, sv = {W{1'bx}};
@@ -1262,41 +3420,179 @@ module lumo_rslatch #(parameter W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
+
+  always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rv = r;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      integer i_1;
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        n_1[i_1] = rv[i_1] !== 1'b1 && sv[i_1] === 1'b1 ? 1'b0 : sv[i_1] !== 1'b1 && rv[i_1] === 1'b1 ? 1'b1 : qv[i_1];
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
         end
       end
     end
-  endtask
-
-  task evaluate;
-    reg [W-1:0] n;
-    integer i;
-    begin
-      for (i = 0; i < W; i = i + 1)
-        n[i] = rv[i] !== 1'b1 && sv[i] === 1'b1 ? 1'b0 : sv[i] !== 1'b1 && rv[i] === 1'b1 ? 1'b1 : qv[i];
-      drive_q(n);
-    end
-  endtask
-  always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
-    rv = r;
-    evaluate;
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
     sv = s;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      integer i_5;
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        n_5[i_5] = rv[i_5] !== 1'b1 && sv[i_5] === 1'b1 ? 1'b0 : sv[i_5] !== 1'b1 && rv[i_5] === 1'b1 ? 1'b1 : qv[i_5];
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _dffr: D flip-flop; takes d while t is 1 whenever r, or t receives a value. r active at 0 (and while never driven); r wins.
-module lumo_dffr #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] d,
     output [W-1:0] q, qn,
     input r,
@@ -1332,46 +3628,186 @@ module lumo_dffr #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
-        end
-      end
-    end
-  endtask
 
-  task evaluate;
-    reg [W-1:0] n;
-    integer i;
-    begin
-      for (i = 0; i < W; i = i + 1)
-        if (rv !== 1'b1) n[i] = 1'b0;
-        else if (tv === 1'b1 && (dv[i] === 1'b0 || dv[i] === 1'b1)) n[i] = dv[i];
-        else n[i] = qv[i];
-      drive_q(n);
-    end
-  endtask
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) begin
     dv = d;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      integer i_1;
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        if (rv !== 1'b1) n_1[i_1] = 1'b0;
+        else if (tv === 1'b1 && (dv[i_1] === 1'b0 || dv[i_1] === 1'b1)) n_1[i_1] = dv[i_1];
+        else n_1[i_1] = qv[i_1];
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      integer i_5;
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        if (rv !== 1'b1) n_5[i_5] = 1'b0;
+        else if (tv === 1'b1 && (dv[i_5] === 1'b0 || dv[i_5] === 1'b1)) n_5[i_5] = dv[i_5];
+        else n_5[i_5] = qv[i_5];
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _dffrs: D flip-flop with set; takes d while t is 1 whenever r, s or t receives a value. r and s active at 0 (and while never driven); r wins.
-module lumo_dffrs #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] d,
     output [W-1:0] q, qn,
     input r,
@@ -1408,51 +3844,262 @@ module lumo_dffrs #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
-        end
-      end
-    end
-  endtask
 
-  task evaluate;
-    reg [W-1:0] n;
-    integer i;
-    begin
-      for (i = 0; i < W; i = i + 1)
-        if (rv !== 1'b1) n[i] = 1'b0;
-        else if (sv[i] !== 1'b1) n[i] = 1'b1;
-        else if (tv === 1'b1 && (dv[i] === 1'b0 || dv[i] === 1'b1)) n[i] = dv[i];
-        else n[i] = qv[i];
-      drive_q(n);
-    end
-  endtask
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) begin
     dv = d;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1;
+      integer i_1;
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        if (rv !== 1'b1) n_1[i_1] = 1'b0;
+        else if (sv[i_1] !== 1'b1) n_1[i_1] = 1'b1;
+        else if (tv === 1'b1 && (dv[i_1] === 1'b0 || dv[i_1] === 1'b1)) n_1[i_1] = dv[i_1];
+        else n_1[i_1] = qv[i_1];
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
     sv = s;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5;
+      integer i_5;
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        if (rv !== 1'b1) n_5[i_5] = 1'b0;
+        else if (sv[i_5] !== 1'b1) n_5[i_5] = 1'b1;
+        else if (tv === 1'b1 && (dv[i_5] === 1'b0 || dv[i_5] === 1'b1)) n_5[i_5] = dv[i_5];
+        else n_5[i_5] = qv[i_5];
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
-    evaluate;
+    begin : evaluate_9
+      reg [W-1:0] n_9;
+      integer i_9;
+      for (i_9 = 0; i_9 < W; i_9 = i_9 + 1)
+        if (rv !== 1'b1) n_9[i_9] = 1'b0;
+        else if (sv[i_9] !== 1'b1) n_9[i_9] = 1'b1;
+        else if (tv === 1'b1 && (dv[i_9] === 1'b0 || dv[i_9] === 1'b1)) n_9[i_9] = dv[i_9];
+        else n_9[i_9] = qv[i_9];
+      begin : drive_q_10
+        reg [W-1:0] n_10;
+        n_10 = n_9;
+        if (n_10 !== qv) begin
+          qv = n_10;
+          begin : schedule_q_11
+            reg [W-1:0] n_11;
+            integer delay_11;
+            integer i_11, at_11;
+            n_11 = n_10;
+            delay_11 = wait_for(delay_for(n_10, Q0, Q1));
+            at_11 = $time + delay_11;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              q_value[i_11] = q_value[i_11 - 1];
+              q_at[i_11] = q_at[i_11 - 1];
+            end
+            q_value[i_11] = n_11;
+            q_at[i_11] = at_11;
+            q_count = q_count + 1;
+            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
+              lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+            end
+            lumo_ctl.at[i_11] = at_11;
+            lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_10) !== qnv) begin
+            qnv = ~ones(n_10);
+            begin : schedule_qn_12
+              reg [W-1:0] n_12;
+              integer delay_12;
+              integer i_12, at_12;
+              n_12 = qnv;
+              delay_12 = wait_for(delay_for(qnv, QN0, QN1));
+              at_12 = $time + delay_12;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                qn_value[i_12] = qn_value[i_12 - 1];
+                qn_at[i_12] = qn_at[i_12 - 1];
+              end
+              qn_value[i_12] = n_12;
+              qn_at[i_12] = at_12;
+              qn_count = qn_count + 1;
+              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+                lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+              end
+              lumo_ctl.at[i_12] = at_12;
+              lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _jkffr: JK flip-flop, falling clock (t at 0, or never driven); r active at 0 (and while never driven); r wins.
-module lumo_jkffr #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
@@ -1488,34 +4135,7 @@ module lumo_jkffr #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
-        end
-      end
-    end
-  endtask
 
-  task evaluate;
-    reg [W-1:0] n, kk;
-    integer i;
-    begin
-      kk = kv;
-      for (i = 0; i < W; i = i + 1)
-        if (rv !== 1'b1) n[i] = 1'b0;
-        else if (!(tv !== 1'b1)) n[i] = qv[i];
-        else if ((jv[i] !== 1'b0 && jv[i] !== 1'b1) || (kk[i] !== 1'b0 && kk[i] !== 1'b1)) n[i] = qv[i];
-        else if (jv[i] === 1'b0) n[i] = kk[i] === 1'b0 ? qv[i] : 1'b0;
-        else n[i] = kk[i] === 1'b0 ? 1'b1 : qv[i] === 1'b1 ? 1'b0 : 1'b1;
-      drive_q(n);
-    end
-  endtask
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
     jv = j;
   end
@@ -1524,16 +4144,186 @@ module lumo_jkffr #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1, kk_1;
+      integer i_1;
+      kk_1 = kv;
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        if (rv !== 1'b1) n_1[i_1] = 1'b0;
+        else if (!(tv !== 1'b1)) n_1[i_1] = qv[i_1];
+        else if ((jv[i_1] !== 1'b0 && jv[i_1] !== 1'b1) || (kk_1[i_1] !== 1'b0 && kk_1[i_1] !== 1'b1)) n_1[i_1] = qv[i_1];
+        else if (jv[i_1] === 1'b0) n_1[i_1] = kk_1[i_1] === 1'b0 ? qv[i_1] : 1'b0;
+        else n_1[i_1] = kk_1[i_1] === 1'b0 ? 1'b1 : qv[i_1] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5, kk_5;
+      integer i_5;
+      kk_5 = kv;
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        if (rv !== 1'b1) n_5[i_5] = 1'b0;
+        else if (!(tv !== 1'b1)) n_5[i_5] = qv[i_5];
+        else if ((jv[i_5] !== 1'b0 && jv[i_5] !== 1'b1) || (kk_5[i_5] !== 1'b0 && kk_5[i_5] !== 1'b1)) n_5[i_5] = qv[i_5];
+        else if (jv[i_5] === 1'b0) n_5[i_5] = kk_5[i_5] === 1'b0 ? qv[i_5] : 1'b0;
+        else n_5[i_5] = kk_5[i_5] === 1'b0 ? 1'b1 : qv[i_5] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _jkffrs: JK flip-flop with set, falling clock (t at 0, or never driven); r and s active at 0 (and while never driven); r wins.
-module lumo_jkffrs #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
@@ -1570,35 +4360,7 @@ module lumo_jkffrs #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
-        end
-      end
-    end
-  endtask
 
-  task evaluate;
-    reg [W-1:0] n, kk;
-    integer i;
-    begin
-      kk = kv;
-      for (i = 0; i < W; i = i + 1)
-        if (rv !== 1'b1) n[i] = 1'b0;
-        else if (sv[i] !== 1'b1) n[i] = 1'b1;
-        else if (!(tv !== 1'b1)) n[i] = qv[i];
-        else if ((jv[i] !== 1'b0 && jv[i] !== 1'b1) || (kk[i] !== 1'b0 && kk[i] !== 1'b1)) n[i] = qv[i];
-        else if (jv[i] === 1'b0) n[i] = kk[i] === 1'b0 ? qv[i] : 1'b0;
-        else n[i] = kk[i] === 1'b0 ? 1'b1 : qv[i] === 1'b1 ? 1'b0 : 1'b1;
-      drive_q(n);
-    end
-  endtask
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
     jv = j;
   end
@@ -1607,20 +4369,265 @@ module lumo_jkffrs #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1, kk_1;
+      integer i_1;
+      kk_1 = kv;
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        if (rv !== 1'b1) n_1[i_1] = 1'b0;
+        else if (sv[i_1] !== 1'b1) n_1[i_1] = 1'b1;
+        else if (!(tv !== 1'b1)) n_1[i_1] = qv[i_1];
+        else if ((jv[i_1] !== 1'b0 && jv[i_1] !== 1'b1) || (kk_1[i_1] !== 1'b0 && kk_1[i_1] !== 1'b1)) n_1[i_1] = qv[i_1];
+        else if (jv[i_1] === 1'b0) n_1[i_1] = kk_1[i_1] === 1'b0 ? qv[i_1] : 1'b0;
+        else n_1[i_1] = kk_1[i_1] === 1'b0 ? 1'b1 : qv[i_1] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
     sv = s;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5, kk_5;
+      integer i_5;
+      kk_5 = kv;
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        if (rv !== 1'b1) n_5[i_5] = 1'b0;
+        else if (sv[i_5] !== 1'b1) n_5[i_5] = 1'b1;
+        else if (!(tv !== 1'b1)) n_5[i_5] = qv[i_5];
+        else if ((jv[i_5] !== 1'b0 && jv[i_5] !== 1'b1) || (kk_5[i_5] !== 1'b0 && kk_5[i_5] !== 1'b1)) n_5[i_5] = qv[i_5];
+        else if (jv[i_5] === 1'b0) n_5[i_5] = kk_5[i_5] === 1'b0 ? qv[i_5] : 1'b0;
+        else n_5[i_5] = kk_5[i_5] === 1'b0 ? 1'b1 : qv[i_5] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
-    evaluate;
+    begin : evaluate_9
+      reg [W-1:0] n_9, kk_9;
+      integer i_9;
+      kk_9 = kv;
+      for (i_9 = 0; i_9 < W; i_9 = i_9 + 1)
+        if (rv !== 1'b1) n_9[i_9] = 1'b0;
+        else if (sv[i_9] !== 1'b1) n_9[i_9] = 1'b1;
+        else if (!(tv !== 1'b1)) n_9[i_9] = qv[i_9];
+        else if ((jv[i_9] !== 1'b0 && jv[i_9] !== 1'b1) || (kk_9[i_9] !== 1'b0 && kk_9[i_9] !== 1'b1)) n_9[i_9] = qv[i_9];
+        else if (jv[i_9] === 1'b0) n_9[i_9] = kk_9[i_9] === 1'b0 ? qv[i_9] : 1'b0;
+        else n_9[i_9] = kk_9[i_9] === 1'b0 ? 1'b1 : qv[i_9] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_10
+        reg [W-1:0] n_10;
+        n_10 = n_9;
+        if (n_10 !== qv) begin
+          qv = n_10;
+          begin : schedule_q_11
+            reg [W-1:0] n_11;
+            integer delay_11;
+            integer i_11, at_11;
+            n_11 = n_10;
+            delay_11 = wait_for(delay_for(n_10, Q0, Q1));
+            at_11 = $time + delay_11;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              q_value[i_11] = q_value[i_11 - 1];
+              q_at[i_11] = q_at[i_11 - 1];
+            end
+            q_value[i_11] = n_11;
+            q_at[i_11] = at_11;
+            q_count = q_count + 1;
+            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
+              lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+            end
+            lumo_ctl.at[i_11] = at_11;
+            lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_10) !== qnv) begin
+            qnv = ~ones(n_10);
+            begin : schedule_qn_12
+              reg [W-1:0] n_12;
+              integer delay_12;
+              integer i_12, at_12;
+              n_12 = qnv;
+              delay_12 = wait_for(delay_for(qnv, QN0, QN1));
+              at_12 = $time + delay_12;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                qn_value[i_12] = qn_value[i_12 - 1];
+                qn_at[i_12] = qn_at[i_12 - 1];
+              end
+              qn_value[i_12] = n_12;
+              qn_at[i_12] = at_12;
+              qn_count = qn_count + 1;
+              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+                lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+              end
+              lumo_ctl.at[i_12] = at_12;
+              lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _jkffrs2: JK flip-flop with set, J and inverted K, rising clock; r and s active at 0 (and while never driven); r wins.
-module lumo_jkffrs2 #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
@@ -1657,35 +4664,7 @@ module lumo_jkffrs2 #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       wait_for = lumo_ctl.settle ? lumo_ctl.origin + lumo_ctl.settle_time - d - $time : d;
     end
   endfunction
-  task drive_q;  // Q, then its inverse
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(delay_for(n, Q0, Q1))) n;
-        if (~ones(n) !== qnv) begin
-          qnv = ~ones(n);
-          qnr <= #(wait_for(delay_for(qnv, QN0, QN1))) qnv;
-        end
-      end
-    end
-  endtask
 
-  task evaluate;
-    reg [W-1:0] n, kk;
-    integer i;
-    begin
-      kk = ~ones(kv);
-      for (i = 0; i < W; i = i + 1)
-        if (rv !== 1'b1) n[i] = 1'b0;
-        else if (sv[i] !== 1'b1) n[i] = 1'b1;
-        else if (!(tv === 1'b1)) n[i] = qv[i];
-        else if ((jv[i] !== 1'b0 && jv[i] !== 1'b1) || (kk[i] !== 1'b0 && kk[i] !== 1'b1)) n[i] = qv[i];
-        else if (jv[i] === 1'b0) n[i] = kk[i] === 1'b0 ? qv[i] : 1'b0;
-        else n[i] = kk[i] === 1'b0 ? 1'b1 : qv[i] === 1'b1 ? 1'b0 : 1'b1;
-      drive_q(n);
-    end
-  endtask
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
     jv = j;
   end
@@ -1694,21 +4673,266 @@ module lumo_jkffrs2 #(parameter W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    evaluate;
+    begin : evaluate_1
+      reg [W-1:0] n_1, kk_1;
+      integer i_1;
+      kk_1 = ~ones(kv);
+      for (i_1 = 0; i_1 < W; i_1 = i_1 + 1)
+        if (rv !== 1'b1) n_1[i_1] = 1'b0;
+        else if (sv[i_1] !== 1'b1) n_1[i_1] = 1'b1;
+        else if (!(tv === 1'b1)) n_1[i_1] = qv[i_1];
+        else if ((jv[i_1] !== 1'b0 && jv[i_1] !== 1'b1) || (kk_1[i_1] !== 1'b0 && kk_1[i_1] !== 1'b1)) n_1[i_1] = qv[i_1];
+        else if (jv[i_1] === 1'b0) n_1[i_1] = kk_1[i_1] === 1'b0 ? qv[i_1] : 1'b0;
+        else n_1[i_1] = kk_1[i_1] === 1'b0 ? 1'b1 : qv[i_1] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_2
+        reg [W-1:0] n_2;
+        n_2 = n_1;
+        if (n_2 !== qv) begin
+          qv = n_2;
+          begin : schedule_q_3
+            reg [W-1:0] n_3;
+            integer delay_3;
+            integer i_3, at_3;
+            n_3 = n_2;
+            delay_3 = wait_for(delay_for(n_2, Q0, Q1));
+            at_3 = $time + delay_3;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              q_value[i_3] = q_value[i_3 - 1];
+              q_at[i_3] = q_at[i_3 - 1];
+            end
+            q_value[i_3] = n_3;
+            q_at[i_3] = at_3;
+            q_count = q_count + 1;
+            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+              lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
+              lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            end
+            lumo_ctl.at[i_3] = at_3;
+            lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_2) !== qnv) begin
+            qnv = ~ones(n_2);
+            begin : schedule_qn_4
+              reg [W-1:0] n_4;
+              integer delay_4;
+              integer i_4, at_4;
+              n_4 = qnv;
+              delay_4 = wait_for(delay_for(qnv, QN0, QN1));
+              at_4 = $time + delay_4;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                qn_value[i_4] = qn_value[i_4 - 1];
+                qn_at[i_4] = qn_at[i_4 - 1];
+              end
+              qn_value[i_4] = n_4;
+              qn_at[i_4] = at_4;
+              qn_count = qn_count + 1;
+              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+                lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+                lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+              end
+              lumo_ctl.at[i_4] = at_4;
+              lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
     sv = s;
-    evaluate;
+    begin : evaluate_5
+      reg [W-1:0] n_5, kk_5;
+      integer i_5;
+      kk_5 = ~ones(kv);
+      for (i_5 = 0; i_5 < W; i_5 = i_5 + 1)
+        if (rv !== 1'b1) n_5[i_5] = 1'b0;
+        else if (sv[i_5] !== 1'b1) n_5[i_5] = 1'b1;
+        else if (!(tv === 1'b1)) n_5[i_5] = qv[i_5];
+        else if ((jv[i_5] !== 1'b0 && jv[i_5] !== 1'b1) || (kk_5[i_5] !== 1'b0 && kk_5[i_5] !== 1'b1)) n_5[i_5] = qv[i_5];
+        else if (jv[i_5] === 1'b0) n_5[i_5] = kk_5[i_5] === 1'b0 ? qv[i_5] : 1'b0;
+        else n_5[i_5] = kk_5[i_5] === 1'b0 ? 1'b1 : qv[i_5] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_6
+        reg [W-1:0] n_6;
+        n_6 = n_5;
+        if (n_6 !== qv) begin
+          qv = n_6;
+          begin : schedule_q_7
+            reg [W-1:0] n_7;
+            integer delay_7;
+            integer i_7, at_7;
+            n_7 = n_6;
+            delay_7 = wait_for(delay_for(n_6, Q0, Q1));
+            at_7 = $time + delay_7;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              q_value[i_7] = q_value[i_7 - 1];
+              q_at[i_7] = q_at[i_7 - 1];
+            end
+            q_value[i_7] = n_7;
+            q_at[i_7] = at_7;
+            q_count = q_count + 1;
+            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+              lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+              lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            end
+            lumo_ctl.at[i_7] = at_7;
+            lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_6) !== qnv) begin
+            qnv = ~ones(n_6);
+            begin : schedule_qn_8
+              reg [W-1:0] n_8;
+              integer delay_8;
+              integer i_8, at_8;
+              n_8 = qnv;
+              delay_8 = wait_for(delay_for(qnv, QN0, QN1));
+              at_8 = $time + delay_8;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                qn_value[i_8] = qn_value[i_8 - 1];
+                qn_at[i_8] = qn_at[i_8 - 1];
+              end
+              qn_value[i_8] = n_8;
+              qn_at[i_8] = at_8;
+              qn_count = qn_count + 1;
+              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+                lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+                lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+              end
+              lumo_ctl.at[i_8] = at_8;
+              lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
-    evaluate;
+    begin : evaluate_9
+      reg [W-1:0] n_9, kk_9;
+      integer i_9;
+      kk_9 = ~ones(kv);
+      for (i_9 = 0; i_9 < W; i_9 = i_9 + 1)
+        if (rv !== 1'b1) n_9[i_9] = 1'b0;
+        else if (sv[i_9] !== 1'b1) n_9[i_9] = 1'b1;
+        else if (!(tv === 1'b1)) n_9[i_9] = qv[i_9];
+        else if ((jv[i_9] !== 1'b0 && jv[i_9] !== 1'b1) || (kk_9[i_9] !== 1'b0 && kk_9[i_9] !== 1'b1)) n_9[i_9] = qv[i_9];
+        else if (jv[i_9] === 1'b0) n_9[i_9] = kk_9[i_9] === 1'b0 ? qv[i_9] : 1'b0;
+        else n_9[i_9] = kk_9[i_9] === 1'b0 ? 1'b1 : qv[i_9] === 1'b1 ? 1'b0 : 1'b1;
+      begin : drive_q_10
+        reg [W-1:0] n_10;
+        n_10 = n_9;
+        if (n_10 !== qv) begin
+          qv = n_10;
+          begin : schedule_q_11
+            reg [W-1:0] n_11;
+            integer delay_11;
+            integer i_11, at_11;
+            n_11 = n_10;
+            delay_11 = wait_for(delay_for(n_10, Q0, Q1));
+            at_11 = $time + delay_11;
+            if (q_count == 64 || lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: too many changes pending in %m");
+              $finish;
+            end
+            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              q_value[i_11] = q_value[i_11 - 1];
+              q_at[i_11] = q_at[i_11 - 1];
+            end
+            q_value[i_11] = n_11;
+            q_at[i_11] = at_11;
+            q_count = q_count + 1;
+            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+              lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
+              lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+            end
+            lumo_ctl.at[i_11] = at_11;
+            lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.count = lumo_ctl.count + 1;
+          end
+          if (~ones(n_10) !== qnv) begin
+            qnv = ~ones(n_10);
+            begin : schedule_qn_12
+              reg [W-1:0] n_12;
+              integer delay_12;
+              integer i_12, at_12;
+              n_12 = qnv;
+              delay_12 = wait_for(delay_for(qnv, QN0, QN1));
+              at_12 = $time + delay_12;
+              if (qn_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                qn_value[i_12] = qn_value[i_12 - 1];
+                qn_at[i_12] = qn_at[i_12 - 1];
+              end
+              qn_value[i_12] = n_12;
+              qn_at[i_12] = at_12;
+              qn_count = qn_count + 1;
+              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+                lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+                lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+              end
+              lumo_ctl.at[i_12] = at_12;
+              lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
+  end
+  // The changes of qn waiting for their time, in delivery order.
+  reg [W-1:0] qn_value[0:63];
+  integer qn_at[0:63];
+  integer qn_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
+    integer i;
+    qnr = qn_value[0];
+    for (i = 1; i < qn_count; i = i + 1) begin
+      qn_value[i - 1] = qn_value[i];
+      qn_at[i - 1] = qn_at[i];
+    end
+    qn_count = qn_count - 1;
   end
 endmodule
 
 // _mux: 2-to-1 multiplexer; while s was never driven, the input that
 // changed last passes. Settles before time 0.
-module lumo_mux #(parameter W = 1, Y0 = 3, Y1 = 3) (
+module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
     input [W-1:0] a, b,
     input s,
     output [W-1:0] y);
@@ -1742,32 +4966,132 @@ module lumo_mux #(parameter W = 1, Y0 = 3, Y1 = 3) (
     end
   endfunction
 
-  task drive;
-    input [W-1:0] n;
-    begin
-      if (n !== yv) begin
-        yv = n;
-        yr <= #(wait_for(delay_for(n, Y0, Y1))) n;
-      end
-    end
-  endtask
   always @(a) if ((^a) !== 1'bx) begin
     av = a;
-    if (sv === 1'b0 || sv === 1'bx) drive(av);
+    if (sv === 1'b0 || sv === 1'bx) begin : drive_1
+      reg [W-1:0] n_1;
+      n_1 = av;
+      if (n_1 !== yv) begin
+        yv = n_1;
+        begin : schedule_y_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(delay_for(n_1, Y0, Y1));
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx) begin
     bv = b;
-    if (sv === 1'b1 || sv === 1'bx) drive(bv);
+    if (sv === 1'b1 || sv === 1'bx) begin : drive_3
+      reg [W-1:0] n_3;
+      n_3 = bv;
+      if (n_3 !== yv) begin
+        yv = n_3;
+        begin : schedule_y_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(delay_for(n_3, Y0, Y1));
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(s) if ((^s) !== 1'bx) begin
     sv = s;
-    drive(sv === 1'b0 ? av : bv);
+    begin : drive_5
+      reg [W-1:0] n_5;
+      n_5 = sv === 1'b0 ? av : bv;
+      if (n_5 !== yv) begin
+        yv = n_5;
+        begin : schedule_y_6
+          reg [W-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = n_5;
+          delay_6 = wait_for(delay_for(n_5, Y0, Y1));
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [W-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
   end
 endmodule
 
 // _line2: 2 lines and the bus y, both ways and without delay: line a
 // is bit 0, line b the bits from 1 up (LW of them). Settles before time 0.
-module lumo_line2 #(parameter LW = 1) (
+module lumo_line2 #(parameter ID = 0, LW = 1) (
     inout a,
     inout [LW-1:0] b,
     inout [LW+0:0] y);
@@ -1785,47 +5109,185 @@ module lumo_line2 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({bv, av} !== yv) begin
-        yv = {bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[BW-1:1] !== bv) begin
-        bv = v[BW-1:1];
-        br <= #(wait_for(0)) bv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({bv, av} !== yv) begin
+        yv = {bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({bv, av} !== yv) begin
+        yv = {bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_5
+      reg [BW-1:0] v_5;
+      integer i_5;
+      for (i_5 = 0; i_5 < BW; i_5 = i_5 + 1) v_5[i_5] = yv[i_5] === 1'b1;
+      if (v_5[0] !== av) begin
+        av = v_5[0];
+        begin : schedule_a_6
+          reg [1-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = av;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = a_count; i_6 > 0 && a_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            a_value[i_6] = a_value[i_6 - 1];
+            a_at[i_6] = a_at[i_6 - 1];
+          end
+          a_value[i_6] = n_6;
+          a_at[i_6] = at_6;
+          a_count = a_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_5[BW-1:1] !== bv) begin
+        bv = v_5[BW-1:1];
+        begin : schedule_b_7
+          reg [LW-1:0] n_7;
+          integer delay_7;
+          integer i_7, at_7;
+          n_7 = bv;
+          delay_7 = wait_for(0);
+          at_7 = $time + delay_7;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_7 = b_count; i_7 > 0 && b_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            b_value[i_7] = b_value[i_7 - 1];
+            b_at[i_7] = b_at[i_7 - 1];
+          end
+          b_value[i_7] = n_7;
+          b_at[i_7] = at_7;
+          b_count = b_count + 1;
+          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+            lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+          end
+          lumo_ctl.at[i_7] = at_7;
+          lumo_ctl.id[i_7] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [LW-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
   end
 endmodule
 
 // _line3: 3 lines and the bus y, both ways and without delay: line a
 // is bit 0, line c the bits from 2 up (LW of them). Settles before time 0.
-module lumo_line3 #(parameter LW = 1) (
+module lumo_line3 #(parameter ID = 0, LW = 1) (
     inout a, b,
     inout [LW-1:0] c,
     inout [LW+1:0] y);
@@ -1845,55 +5307,261 @@ module lumo_line3 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({cv, bv, av} !== yv) begin
-        yv = {cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[BW-1:2] !== cv) begin
-        cv = v[BW-1:2];
-        cr <= #(wait_for(0)) cv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({cv, bv, av} !== yv) begin
+        yv = {cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({cv, bv, av} !== yv) begin
+        yv = {cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({cv, bv, av} !== yv) begin
+        yv = {cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_7
+      reg [BW-1:0] v_7;
+      integer i_7;
+      for (i_7 = 0; i_7 < BW; i_7 = i_7 + 1) v_7[i_7] = yv[i_7] === 1'b1;
+      if (v_7[0] !== av) begin
+        av = v_7[0];
+        begin : schedule_a_8
+          reg [1-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = av;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = a_count; i_8 > 0 && a_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            a_value[i_8] = a_value[i_8 - 1];
+            a_at[i_8] = a_at[i_8 - 1];
+          end
+          a_value[i_8] = n_8;
+          a_at[i_8] = at_8;
+          a_count = a_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_7[1] !== bv) begin
+        bv = v_7[1];
+        begin : schedule_b_9
+          reg [1-1:0] n_9;
+          integer delay_9;
+          integer i_9, at_9;
+          n_9 = bv;
+          delay_9 = wait_for(0);
+          at_9 = $time + delay_9;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_9 = b_count; i_9 > 0 && b_at[i_9 - 1] > at_9; i_9 = i_9 - 1) begin
+            b_value[i_9] = b_value[i_9 - 1];
+            b_at[i_9] = b_at[i_9 - 1];
+          end
+          b_value[i_9] = n_9;
+          b_at[i_9] = at_9;
+          b_count = b_count + 1;
+          for (i_9 = lumo_ctl.count; i_9 > 0 && lumo_ctl.at[i_9 - 1] > at_9; i_9 = i_9 - 1) begin
+            lumo_ctl.at[i_9] = lumo_ctl.at[i_9 - 1];
+            lumo_ctl.id[i_9] = lumo_ctl.id[i_9 - 1];
+          end
+          lumo_ctl.at[i_9] = at_9;
+          lumo_ctl.id[i_9] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_7[BW-1:2] !== cv) begin
+        cv = v_7[BW-1:2];
+        begin : schedule_c_10
+          reg [LW-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = cv;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = c_count; i_10 > 0 && c_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            c_value[i_10] = c_value[i_10 - 1];
+            c_at[i_10] = c_at[i_10 - 1];
+          end
+          c_value[i_10] = n_10;
+          c_at[i_10] = at_10;
+          c_count = c_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [LW-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
   end
 endmodule
 
 // _line4: 4 lines and the bus y, both ways and without delay: line a
 // is bit 0, line d the bits from 3 up (LW of them). Settles before time 0.
-module lumo_line4 #(parameter LW = 1) (
+module lumo_line4 #(parameter ID = 0, LW = 1) (
     inout a, b, c,
     inout [LW-1:0] d,
     inout [LW+2:0] y);
@@ -1915,63 +5583,337 @@ module lumo_line4 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({dv, cv, bv, av} !== yv) begin
-        yv = {dv, cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[2] !== cv) begin
-        cv = v[2];
-        cr <= #(wait_for(0)) cv;
-      end
-      if (v[BW-1:3] !== dv) begin
-        dv = v[BW-1:3];
-        dr <= #(wait_for(0)) dv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({dv, cv, bv, av} !== yv) begin
+        yv = {dv, cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({dv, cv, bv, av} !== yv) begin
+        yv = {dv, cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({dv, cv, bv, av} !== yv) begin
+        yv = {dv, cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
     dv = d;
-    merge;
+    begin : merge_7
+      if ({dv, cv, bv, av} !== yv) begin
+        yv = {dv, cv, bv, av};
+        begin : schedule_y_8
+          reg [BW-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = yv;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_9
+      reg [BW-1:0] v_9;
+      integer i_9;
+      for (i_9 = 0; i_9 < BW; i_9 = i_9 + 1) v_9[i_9] = yv[i_9] === 1'b1;
+      if (v_9[0] !== av) begin
+        av = v_9[0];
+        begin : schedule_a_10
+          reg [1-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = av;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = a_count; i_10 > 0 && a_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            a_value[i_10] = a_value[i_10 - 1];
+            a_at[i_10] = a_at[i_10 - 1];
+          end
+          a_value[i_10] = n_10;
+          a_at[i_10] = at_10;
+          a_count = a_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_9[1] !== bv) begin
+        bv = v_9[1];
+        begin : schedule_b_11
+          reg [1-1:0] n_11;
+          integer delay_11;
+          integer i_11, at_11;
+          n_11 = bv;
+          delay_11 = wait_for(0);
+          at_11 = $time + delay_11;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_11 = b_count; i_11 > 0 && b_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+            b_value[i_11] = b_value[i_11 - 1];
+            b_at[i_11] = b_at[i_11 - 1];
+          end
+          b_value[i_11] = n_11;
+          b_at[i_11] = at_11;
+          b_count = b_count + 1;
+          for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+            lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
+            lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+          end
+          lumo_ctl.at[i_11] = at_11;
+          lumo_ctl.id[i_11] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_9[2] !== cv) begin
+        cv = v_9[2];
+        begin : schedule_c_12
+          reg [1-1:0] n_12;
+          integer delay_12;
+          integer i_12, at_12;
+          n_12 = cv;
+          delay_12 = wait_for(0);
+          at_12 = $time + delay_12;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_12 = c_count; i_12 > 0 && c_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            c_value[i_12] = c_value[i_12 - 1];
+            c_at[i_12] = c_at[i_12 - 1];
+          end
+          c_value[i_12] = n_12;
+          c_at[i_12] = at_12;
+          c_count = c_count + 1;
+          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+            lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+          end
+          lumo_ctl.at[i_12] = at_12;
+          lumo_ctl.id[i_12] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_9[BW-1:3] !== dv) begin
+        dv = v_9[BW-1:3];
+        begin : schedule_d_13
+          reg [LW-1:0] n_13;
+          integer delay_13;
+          integer i_13, at_13;
+          n_13 = dv;
+          delay_13 = wait_for(0);
+          at_13 = $time + delay_13;
+          if (d_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_13 = d_count; i_13 > 0 && d_at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+            d_value[i_13] = d_value[i_13 - 1];
+            d_at[i_13] = d_at[i_13 - 1];
+          end
+          d_value[i_13] = n_13;
+          d_at[i_13] = at_13;
+          d_count = d_count + 1;
+          for (i_13 = lumo_ctl.count; i_13 > 0 && lumo_ctl.at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+            lumo_ctl.at[i_13] = lumo_ctl.at[i_13 - 1];
+            lumo_ctl.id[i_13] = lumo_ctl.id[i_13 - 1];
+          end
+          lumo_ctl.at[i_13] = at_13;
+          lumo_ctl.id[i_13] = ID * 16 + 4;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [1-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
+  end
+  // The changes of d waiting for their time, in delivery order.
+  reg [LW-1:0] d_value[0:63];
+  integer d_at[0:63];
+  integer d_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
+    integer i;
+    dr = d_value[0];
+    for (i = 1; i < d_count; i = i + 1) begin
+      d_value[i - 1] = d_value[i];
+      d_at[i - 1] = d_at[i];
+    end
+    d_count = d_count - 1;
   end
 endmodule
 
 // _line5: 5 lines and the bus y, both ways and without delay: line a
 // is bit 0, line e the bits from 4 up (LW of them). Settles before time 0.
-module lumo_line5 #(parameter LW = 1) (
+module lumo_line5 #(parameter ID = 0, LW = 1) (
     inout a, b, c, d,
     inout [LW-1:0] e,
     inout [LW+3:0] y);
@@ -1995,71 +5937,413 @@ module lumo_line5 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({ev, dv, cv, bv, av} !== yv) begin
-        yv = {ev, dv, cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[2] !== cv) begin
-        cv = v[2];
-        cr <= #(wait_for(0)) cv;
-      end
-      if (v[3] !== dv) begin
-        dv = v[3];
-        dr <= #(wait_for(0)) dv;
-      end
-      if (v[BW-1:4] !== ev) begin
-        ev = v[BW-1:4];
-        er <= #(wait_for(0)) ev;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({ev, dv, cv, bv, av} !== yv) begin
+        yv = {ev, dv, cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({ev, dv, cv, bv, av} !== yv) begin
+        yv = {ev, dv, cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({ev, dv, cv, bv, av} !== yv) begin
+        yv = {ev, dv, cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
     dv = d;
-    merge;
+    begin : merge_7
+      if ({ev, dv, cv, bv, av} !== yv) begin
+        yv = {ev, dv, cv, bv, av};
+        begin : schedule_y_8
+          reg [BW-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = yv;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
     ev = e;
-    merge;
+    begin : merge_9
+      if ({ev, dv, cv, bv, av} !== yv) begin
+        yv = {ev, dv, cv, bv, av};
+        begin : schedule_y_10
+          reg [BW-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = yv;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            y_value[i_10] = y_value[i_10 - 1];
+            y_at[i_10] = y_at[i_10 - 1];
+          end
+          y_value[i_10] = n_10;
+          y_at[i_10] = at_10;
+          y_count = y_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_11
+      reg [BW-1:0] v_11;
+      integer i_11;
+      for (i_11 = 0; i_11 < BW; i_11 = i_11 + 1) v_11[i_11] = yv[i_11] === 1'b1;
+      if (v_11[0] !== av) begin
+        av = v_11[0];
+        begin : schedule_a_12
+          reg [1-1:0] n_12;
+          integer delay_12;
+          integer i_12, at_12;
+          n_12 = av;
+          delay_12 = wait_for(0);
+          at_12 = $time + delay_12;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_12 = a_count; i_12 > 0 && a_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            a_value[i_12] = a_value[i_12 - 1];
+            a_at[i_12] = a_at[i_12 - 1];
+          end
+          a_value[i_12] = n_12;
+          a_at[i_12] = at_12;
+          a_count = a_count + 1;
+          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+            lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+          end
+          lumo_ctl.at[i_12] = at_12;
+          lumo_ctl.id[i_12] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_11[1] !== bv) begin
+        bv = v_11[1];
+        begin : schedule_b_13
+          reg [1-1:0] n_13;
+          integer delay_13;
+          integer i_13, at_13;
+          n_13 = bv;
+          delay_13 = wait_for(0);
+          at_13 = $time + delay_13;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_13 = b_count; i_13 > 0 && b_at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+            b_value[i_13] = b_value[i_13 - 1];
+            b_at[i_13] = b_at[i_13 - 1];
+          end
+          b_value[i_13] = n_13;
+          b_at[i_13] = at_13;
+          b_count = b_count + 1;
+          for (i_13 = lumo_ctl.count; i_13 > 0 && lumo_ctl.at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+            lumo_ctl.at[i_13] = lumo_ctl.at[i_13 - 1];
+            lumo_ctl.id[i_13] = lumo_ctl.id[i_13 - 1];
+          end
+          lumo_ctl.at[i_13] = at_13;
+          lumo_ctl.id[i_13] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_11[2] !== cv) begin
+        cv = v_11[2];
+        begin : schedule_c_14
+          reg [1-1:0] n_14;
+          integer delay_14;
+          integer i_14, at_14;
+          n_14 = cv;
+          delay_14 = wait_for(0);
+          at_14 = $time + delay_14;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_14 = c_count; i_14 > 0 && c_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            c_value[i_14] = c_value[i_14 - 1];
+            c_at[i_14] = c_at[i_14 - 1];
+          end
+          c_value[i_14] = n_14;
+          c_at[i_14] = at_14;
+          c_count = c_count + 1;
+          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
+            lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+          end
+          lumo_ctl.at[i_14] = at_14;
+          lumo_ctl.id[i_14] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_11[3] !== dv) begin
+        dv = v_11[3];
+        begin : schedule_d_15
+          reg [1-1:0] n_15;
+          integer delay_15;
+          integer i_15, at_15;
+          n_15 = dv;
+          delay_15 = wait_for(0);
+          at_15 = $time + delay_15;
+          if (d_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_15 = d_count; i_15 > 0 && d_at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+            d_value[i_15] = d_value[i_15 - 1];
+            d_at[i_15] = d_at[i_15 - 1];
+          end
+          d_value[i_15] = n_15;
+          d_at[i_15] = at_15;
+          d_count = d_count + 1;
+          for (i_15 = lumo_ctl.count; i_15 > 0 && lumo_ctl.at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+            lumo_ctl.at[i_15] = lumo_ctl.at[i_15 - 1];
+            lumo_ctl.id[i_15] = lumo_ctl.id[i_15 - 1];
+          end
+          lumo_ctl.at[i_15] = at_15;
+          lumo_ctl.id[i_15] = ID * 16 + 4;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_11[BW-1:4] !== ev) begin
+        ev = v_11[BW-1:4];
+        begin : schedule_e_16
+          reg [LW-1:0] n_16;
+          integer delay_16;
+          integer i_16, at_16;
+          n_16 = ev;
+          delay_16 = wait_for(0);
+          at_16 = $time + delay_16;
+          if (e_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_16 = e_count; i_16 > 0 && e_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            e_value[i_16] = e_value[i_16 - 1];
+            e_at[i_16] = e_at[i_16 - 1];
+          end
+          e_value[i_16] = n_16;
+          e_at[i_16] = at_16;
+          e_count = e_count + 1;
+          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
+            lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+          end
+          lumo_ctl.at[i_16] = at_16;
+          lumo_ctl.id[i_16] = ID * 16 + 5;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [1-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
+  end
+  // The changes of d waiting for their time, in delivery order.
+  reg [1-1:0] d_value[0:63];
+  integer d_at[0:63];
+  integer d_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
+    integer i;
+    dr = d_value[0];
+    for (i = 1; i < d_count; i = i + 1) begin
+      d_value[i - 1] = d_value[i];
+      d_at[i - 1] = d_at[i];
+    end
+    d_count = d_count - 1;
+  end
+  // The changes of e waiting for their time, in delivery order.
+  reg [LW-1:0] e_value[0:63];
+  integer e_at[0:63];
+  integer e_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
+    integer i;
+    er = e_value[0];
+    for (i = 1; i < e_count; i = i + 1) begin
+      e_value[i - 1] = e_value[i];
+      e_at[i - 1] = e_at[i];
+    end
+    e_count = e_count - 1;
   end
 endmodule
 
 // _line6: 6 lines and the bus y, both ways and without delay: line a
 // is bit 0, line f the bits from 5 up (LW of them). Settles before time 0.
-module lumo_line6 #(parameter LW = 1) (
+module lumo_line6 #(parameter ID = 0, LW = 1) (
     inout a, b, c, d, e,
     inout [LW-1:0] f,
     inout [LW+4:0] y);
@@ -2085,79 +6369,489 @@ module lumo_line6 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({fv, ev, dv, cv, bv, av} !== yv) begin
-        yv = {fv, ev, dv, cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[2] !== cv) begin
-        cv = v[2];
-        cr <= #(wait_for(0)) cv;
-      end
-      if (v[3] !== dv) begin
-        dv = v[3];
-        dr <= #(wait_for(0)) dv;
-      end
-      if (v[4] !== ev) begin
-        ev = v[4];
-        er <= #(wait_for(0)) ev;
-      end
-      if (v[BW-1:5] !== fv) begin
-        fv = v[BW-1:5];
-        fr <= #(wait_for(0)) fv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
     dv = d;
-    merge;
+    begin : merge_7
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_8
+          reg [BW-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = yv;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
     ev = e;
-    merge;
+    begin : merge_9
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_10
+          reg [BW-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = yv;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            y_value[i_10] = y_value[i_10 - 1];
+            y_at[i_10] = y_at[i_10 - 1];
+          end
+          y_value[i_10] = n_10;
+          y_at[i_10] = at_10;
+          y_count = y_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
     fv = f;
-    merge;
+    begin : merge_11
+      if ({fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {fv, ev, dv, cv, bv, av};
+        begin : schedule_y_12
+          reg [BW-1:0] n_12;
+          integer delay_12;
+          integer i_12, at_12;
+          n_12 = yv;
+          delay_12 = wait_for(0);
+          at_12 = $time + delay_12;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            y_value[i_12] = y_value[i_12 - 1];
+            y_at[i_12] = y_at[i_12 - 1];
+          end
+          y_value[i_12] = n_12;
+          y_at[i_12] = at_12;
+          y_count = y_count + 1;
+          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+            lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+          end
+          lumo_ctl.at[i_12] = at_12;
+          lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_13
+      reg [BW-1:0] v_13;
+      integer i_13;
+      for (i_13 = 0; i_13 < BW; i_13 = i_13 + 1) v_13[i_13] = yv[i_13] === 1'b1;
+      if (v_13[0] !== av) begin
+        av = v_13[0];
+        begin : schedule_a_14
+          reg [1-1:0] n_14;
+          integer delay_14;
+          integer i_14, at_14;
+          n_14 = av;
+          delay_14 = wait_for(0);
+          at_14 = $time + delay_14;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_14 = a_count; i_14 > 0 && a_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            a_value[i_14] = a_value[i_14 - 1];
+            a_at[i_14] = a_at[i_14 - 1];
+          end
+          a_value[i_14] = n_14;
+          a_at[i_14] = at_14;
+          a_count = a_count + 1;
+          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
+            lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+          end
+          lumo_ctl.at[i_14] = at_14;
+          lumo_ctl.id[i_14] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_13[1] !== bv) begin
+        bv = v_13[1];
+        begin : schedule_b_15
+          reg [1-1:0] n_15;
+          integer delay_15;
+          integer i_15, at_15;
+          n_15 = bv;
+          delay_15 = wait_for(0);
+          at_15 = $time + delay_15;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_15 = b_count; i_15 > 0 && b_at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+            b_value[i_15] = b_value[i_15 - 1];
+            b_at[i_15] = b_at[i_15 - 1];
+          end
+          b_value[i_15] = n_15;
+          b_at[i_15] = at_15;
+          b_count = b_count + 1;
+          for (i_15 = lumo_ctl.count; i_15 > 0 && lumo_ctl.at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+            lumo_ctl.at[i_15] = lumo_ctl.at[i_15 - 1];
+            lumo_ctl.id[i_15] = lumo_ctl.id[i_15 - 1];
+          end
+          lumo_ctl.at[i_15] = at_15;
+          lumo_ctl.id[i_15] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_13[2] !== cv) begin
+        cv = v_13[2];
+        begin : schedule_c_16
+          reg [1-1:0] n_16;
+          integer delay_16;
+          integer i_16, at_16;
+          n_16 = cv;
+          delay_16 = wait_for(0);
+          at_16 = $time + delay_16;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_16 = c_count; i_16 > 0 && c_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            c_value[i_16] = c_value[i_16 - 1];
+            c_at[i_16] = c_at[i_16 - 1];
+          end
+          c_value[i_16] = n_16;
+          c_at[i_16] = at_16;
+          c_count = c_count + 1;
+          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
+            lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+          end
+          lumo_ctl.at[i_16] = at_16;
+          lumo_ctl.id[i_16] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_13[3] !== dv) begin
+        dv = v_13[3];
+        begin : schedule_d_17
+          reg [1-1:0] n_17;
+          integer delay_17;
+          integer i_17, at_17;
+          n_17 = dv;
+          delay_17 = wait_for(0);
+          at_17 = $time + delay_17;
+          if (d_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_17 = d_count; i_17 > 0 && d_at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+            d_value[i_17] = d_value[i_17 - 1];
+            d_at[i_17] = d_at[i_17 - 1];
+          end
+          d_value[i_17] = n_17;
+          d_at[i_17] = at_17;
+          d_count = d_count + 1;
+          for (i_17 = lumo_ctl.count; i_17 > 0 && lumo_ctl.at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+            lumo_ctl.at[i_17] = lumo_ctl.at[i_17 - 1];
+            lumo_ctl.id[i_17] = lumo_ctl.id[i_17 - 1];
+          end
+          lumo_ctl.at[i_17] = at_17;
+          lumo_ctl.id[i_17] = ID * 16 + 4;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_13[4] !== ev) begin
+        ev = v_13[4];
+        begin : schedule_e_18
+          reg [1-1:0] n_18;
+          integer delay_18;
+          integer i_18, at_18;
+          n_18 = ev;
+          delay_18 = wait_for(0);
+          at_18 = $time + delay_18;
+          if (e_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_18 = e_count; i_18 > 0 && e_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            e_value[i_18] = e_value[i_18 - 1];
+            e_at[i_18] = e_at[i_18 - 1];
+          end
+          e_value[i_18] = n_18;
+          e_at[i_18] = at_18;
+          e_count = e_count + 1;
+          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
+            lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+          end
+          lumo_ctl.at[i_18] = at_18;
+          lumo_ctl.id[i_18] = ID * 16 + 5;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_13[BW-1:5] !== fv) begin
+        fv = v_13[BW-1:5];
+        begin : schedule_f_19
+          reg [LW-1:0] n_19;
+          integer delay_19;
+          integer i_19, at_19;
+          n_19 = fv;
+          delay_19 = wait_for(0);
+          at_19 = $time + delay_19;
+          if (f_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_19 = f_count; i_19 > 0 && f_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            f_value[i_19] = f_value[i_19 - 1];
+            f_at[i_19] = f_at[i_19 - 1];
+          end
+          f_value[i_19] = n_19;
+          f_at[i_19] = at_19;
+          f_count = f_count + 1;
+          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
+            lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+          end
+          lumo_ctl.at[i_19] = at_19;
+          lumo_ctl.id[i_19] = ID * 16 + 6;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [1-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
+  end
+  // The changes of d waiting for their time, in delivery order.
+  reg [1-1:0] d_value[0:63];
+  integer d_at[0:63];
+  integer d_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
+    integer i;
+    dr = d_value[0];
+    for (i = 1; i < d_count; i = i + 1) begin
+      d_value[i - 1] = d_value[i];
+      d_at[i - 1] = d_at[i];
+    end
+    d_count = d_count - 1;
+  end
+  // The changes of e waiting for their time, in delivery order.
+  reg [1-1:0] e_value[0:63];
+  integer e_at[0:63];
+  integer e_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
+    integer i;
+    er = e_value[0];
+    for (i = 1; i < e_count; i = i + 1) begin
+      e_value[i - 1] = e_value[i];
+      e_at[i - 1] = e_at[i];
+    end
+    e_count = e_count - 1;
+  end
+  // The changes of f waiting for their time, in delivery order.
+  reg [LW-1:0] f_value[0:63];
+  integer f_at[0:63];
+  integer f_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
+    integer i;
+    fr = f_value[0];
+    for (i = 1; i < f_count; i = i + 1) begin
+      f_value[i - 1] = f_value[i];
+      f_at[i - 1] = f_at[i];
+    end
+    f_count = f_count - 1;
   end
 endmodule
 
 // _line7: 7 lines and the bus y, both ways and without delay: line a
 // is bit 0, line g the bits from 6 up (LW of them). Settles before time 0.
-module lumo_line7 #(parameter LW = 1) (
+module lumo_line7 #(parameter ID = 0, LW = 1) (
     inout a, b, c, d, e, f,
     inout [LW-1:0] g,
     inout [LW+5:0] y);
@@ -2185,87 +6879,565 @@ module lumo_line7 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
-        yv = {gv, fv, ev, dv, cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[2] !== cv) begin
-        cv = v[2];
-        cr <= #(wait_for(0)) cv;
-      end
-      if (v[3] !== dv) begin
-        dv = v[3];
-        dr <= #(wait_for(0)) dv;
-      end
-      if (v[4] !== ev) begin
-        ev = v[4];
-        er <= #(wait_for(0)) ev;
-      end
-      if (v[5] !== fv) begin
-        fv = v[5];
-        fr <= #(wait_for(0)) fv;
-      end
-      if (v[BW-1:6] !== gv) begin
-        gv = v[BW-1:6];
-        gr <= #(wait_for(0)) gv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
     dv = d;
-    merge;
+    begin : merge_7
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_8
+          reg [BW-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = yv;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
     ev = e;
-    merge;
+    begin : merge_9
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_10
+          reg [BW-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = yv;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            y_value[i_10] = y_value[i_10 - 1];
+            y_at[i_10] = y_at[i_10 - 1];
+          end
+          y_value[i_10] = n_10;
+          y_at[i_10] = at_10;
+          y_count = y_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
     fv = f;
-    merge;
+    begin : merge_11
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_12
+          reg [BW-1:0] n_12;
+          integer delay_12;
+          integer i_12, at_12;
+          n_12 = yv;
+          delay_12 = wait_for(0);
+          at_12 = $time + delay_12;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            y_value[i_12] = y_value[i_12 - 1];
+            y_at[i_12] = y_at[i_12 - 1];
+          end
+          y_value[i_12] = n_12;
+          y_at[i_12] = at_12;
+          y_count = y_count + 1;
+          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+            lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+          end
+          lumo_ctl.at[i_12] = at_12;
+          lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(g) if ((^g) !== 1'bx && g !== gr) begin
     gv = g;
-    merge;
+    begin : merge_13
+      if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_14
+          reg [BW-1:0] n_14;
+          integer delay_14;
+          integer i_14, at_14;
+          n_14 = yv;
+          delay_14 = wait_for(0);
+          at_14 = $time + delay_14;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_14 = y_count; i_14 > 0 && y_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            y_value[i_14] = y_value[i_14 - 1];
+            y_at[i_14] = y_at[i_14 - 1];
+          end
+          y_value[i_14] = n_14;
+          y_at[i_14] = at_14;
+          y_count = y_count + 1;
+          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
+            lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+          end
+          lumo_ctl.at[i_14] = at_14;
+          lumo_ctl.id[i_14] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_15
+      reg [BW-1:0] v_15;
+      integer i_15;
+      for (i_15 = 0; i_15 < BW; i_15 = i_15 + 1) v_15[i_15] = yv[i_15] === 1'b1;
+      if (v_15[0] !== av) begin
+        av = v_15[0];
+        begin : schedule_a_16
+          reg [1-1:0] n_16;
+          integer delay_16;
+          integer i_16, at_16;
+          n_16 = av;
+          delay_16 = wait_for(0);
+          at_16 = $time + delay_16;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_16 = a_count; i_16 > 0 && a_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            a_value[i_16] = a_value[i_16 - 1];
+            a_at[i_16] = a_at[i_16 - 1];
+          end
+          a_value[i_16] = n_16;
+          a_at[i_16] = at_16;
+          a_count = a_count + 1;
+          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
+            lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+          end
+          lumo_ctl.at[i_16] = at_16;
+          lumo_ctl.id[i_16] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[1] !== bv) begin
+        bv = v_15[1];
+        begin : schedule_b_17
+          reg [1-1:0] n_17;
+          integer delay_17;
+          integer i_17, at_17;
+          n_17 = bv;
+          delay_17 = wait_for(0);
+          at_17 = $time + delay_17;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_17 = b_count; i_17 > 0 && b_at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+            b_value[i_17] = b_value[i_17 - 1];
+            b_at[i_17] = b_at[i_17 - 1];
+          end
+          b_value[i_17] = n_17;
+          b_at[i_17] = at_17;
+          b_count = b_count + 1;
+          for (i_17 = lumo_ctl.count; i_17 > 0 && lumo_ctl.at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+            lumo_ctl.at[i_17] = lumo_ctl.at[i_17 - 1];
+            lumo_ctl.id[i_17] = lumo_ctl.id[i_17 - 1];
+          end
+          lumo_ctl.at[i_17] = at_17;
+          lumo_ctl.id[i_17] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[2] !== cv) begin
+        cv = v_15[2];
+        begin : schedule_c_18
+          reg [1-1:0] n_18;
+          integer delay_18;
+          integer i_18, at_18;
+          n_18 = cv;
+          delay_18 = wait_for(0);
+          at_18 = $time + delay_18;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_18 = c_count; i_18 > 0 && c_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            c_value[i_18] = c_value[i_18 - 1];
+            c_at[i_18] = c_at[i_18 - 1];
+          end
+          c_value[i_18] = n_18;
+          c_at[i_18] = at_18;
+          c_count = c_count + 1;
+          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
+            lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+          end
+          lumo_ctl.at[i_18] = at_18;
+          lumo_ctl.id[i_18] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[3] !== dv) begin
+        dv = v_15[3];
+        begin : schedule_d_19
+          reg [1-1:0] n_19;
+          integer delay_19;
+          integer i_19, at_19;
+          n_19 = dv;
+          delay_19 = wait_for(0);
+          at_19 = $time + delay_19;
+          if (d_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_19 = d_count; i_19 > 0 && d_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            d_value[i_19] = d_value[i_19 - 1];
+            d_at[i_19] = d_at[i_19 - 1];
+          end
+          d_value[i_19] = n_19;
+          d_at[i_19] = at_19;
+          d_count = d_count + 1;
+          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
+            lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+          end
+          lumo_ctl.at[i_19] = at_19;
+          lumo_ctl.id[i_19] = ID * 16 + 4;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[4] !== ev) begin
+        ev = v_15[4];
+        begin : schedule_e_20
+          reg [1-1:0] n_20;
+          integer delay_20;
+          integer i_20, at_20;
+          n_20 = ev;
+          delay_20 = wait_for(0);
+          at_20 = $time + delay_20;
+          if (e_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_20 = e_count; i_20 > 0 && e_at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+            e_value[i_20] = e_value[i_20 - 1];
+            e_at[i_20] = e_at[i_20 - 1];
+          end
+          e_value[i_20] = n_20;
+          e_at[i_20] = at_20;
+          e_count = e_count + 1;
+          for (i_20 = lumo_ctl.count; i_20 > 0 && lumo_ctl.at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+            lumo_ctl.at[i_20] = lumo_ctl.at[i_20 - 1];
+            lumo_ctl.id[i_20] = lumo_ctl.id[i_20 - 1];
+          end
+          lumo_ctl.at[i_20] = at_20;
+          lumo_ctl.id[i_20] = ID * 16 + 5;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[5] !== fv) begin
+        fv = v_15[5];
+        begin : schedule_f_21
+          reg [1-1:0] n_21;
+          integer delay_21;
+          integer i_21, at_21;
+          n_21 = fv;
+          delay_21 = wait_for(0);
+          at_21 = $time + delay_21;
+          if (f_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_21 = f_count; i_21 > 0 && f_at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+            f_value[i_21] = f_value[i_21 - 1];
+            f_at[i_21] = f_at[i_21 - 1];
+          end
+          f_value[i_21] = n_21;
+          f_at[i_21] = at_21;
+          f_count = f_count + 1;
+          for (i_21 = lumo_ctl.count; i_21 > 0 && lumo_ctl.at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+            lumo_ctl.at[i_21] = lumo_ctl.at[i_21 - 1];
+            lumo_ctl.id[i_21] = lumo_ctl.id[i_21 - 1];
+          end
+          lumo_ctl.at[i_21] = at_21;
+          lumo_ctl.id[i_21] = ID * 16 + 6;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_15[BW-1:6] !== gv) begin
+        gv = v_15[BW-1:6];
+        begin : schedule_g_22
+          reg [LW-1:0] n_22;
+          integer delay_22;
+          integer i_22, at_22;
+          n_22 = gv;
+          delay_22 = wait_for(0);
+          at_22 = $time + delay_22;
+          if (g_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_22 = g_count; i_22 > 0 && g_at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+            g_value[i_22] = g_value[i_22 - 1];
+            g_at[i_22] = g_at[i_22 - 1];
+          end
+          g_value[i_22] = n_22;
+          g_at[i_22] = at_22;
+          g_count = g_count + 1;
+          for (i_22 = lumo_ctl.count; i_22 > 0 && lumo_ctl.at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+            lumo_ctl.at[i_22] = lumo_ctl.at[i_22 - 1];
+            lumo_ctl.id[i_22] = lumo_ctl.id[i_22 - 1];
+          end
+          lumo_ctl.at[i_22] = at_22;
+          lumo_ctl.id[i_22] = ID * 16 + 7;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [1-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
+  end
+  // The changes of d waiting for their time, in delivery order.
+  reg [1-1:0] d_value[0:63];
+  integer d_at[0:63];
+  integer d_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
+    integer i;
+    dr = d_value[0];
+    for (i = 1; i < d_count; i = i + 1) begin
+      d_value[i - 1] = d_value[i];
+      d_at[i - 1] = d_at[i];
+    end
+    d_count = d_count - 1;
+  end
+  // The changes of e waiting for their time, in delivery order.
+  reg [1-1:0] e_value[0:63];
+  integer e_at[0:63];
+  integer e_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
+    integer i;
+    er = e_value[0];
+    for (i = 1; i < e_count; i = i + 1) begin
+      e_value[i - 1] = e_value[i];
+      e_at[i - 1] = e_at[i];
+    end
+    e_count = e_count - 1;
+  end
+  // The changes of f waiting for their time, in delivery order.
+  reg [1-1:0] f_value[0:63];
+  integer f_at[0:63];
+  integer f_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
+    integer i;
+    fr = f_value[0];
+    for (i = 1; i < f_count; i = i + 1) begin
+      f_value[i - 1] = f_value[i];
+      f_at[i - 1] = f_at[i];
+    end
+    f_count = f_count - 1;
+  end
+  // The changes of g waiting for their time, in delivery order.
+  reg [LW-1:0] g_value[0:63];
+  integer g_at[0:63];
+  integer g_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) begin : deliver_g
+    integer i;
+    gr = g_value[0];
+    for (i = 1; i < g_count; i = i + 1) begin
+      g_value[i - 1] = g_value[i];
+      g_at[i - 1] = g_at[i];
+    end
+    g_count = g_count - 1;
   end
 endmodule
 
 // _line8: 8 lines and the bus y, both ways and without delay: line a
 // is bit 0, line h the bits from 7 up (LW of them). Settles before time 0.
-module lumo_line8 #(parameter LW = 1) (
+module lumo_line8 #(parameter ID = 0, LW = 1) (
     inout a, b, c, d, e, f, g,
     inout [LW-1:0] h,
     inout [LW+6:0] y);
@@ -2295,95 +7467,641 @@ module lumo_line8 #(parameter LW = 1) (
     end
   endfunction
 
-  task merge;
-    begin
-      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
-        yv = {hv, gv, fv, ev, dv, cv, bv, av};
-        yr <= #(wait_for(0)) yv;
-      end
-    end
-  endtask
-  task split;
-    reg [BW-1:0] v;
-    integer i;
-    begin
-      for (i = 0; i < BW; i = i + 1) v[i] = yv[i] === 1'b1;
-      if (v[0] !== av) begin
-        av = v[0];
-        ar <= #(wait_for(0)) av;
-      end
-      if (v[1] !== bv) begin
-        bv = v[1];
-        br <= #(wait_for(0)) bv;
-      end
-      if (v[2] !== cv) begin
-        cv = v[2];
-        cr <= #(wait_for(0)) cv;
-      end
-      if (v[3] !== dv) begin
-        dv = v[3];
-        dr <= #(wait_for(0)) dv;
-      end
-      if (v[4] !== ev) begin
-        ev = v[4];
-        er <= #(wait_for(0)) ev;
-      end
-      if (v[5] !== fv) begin
-        fv = v[5];
-        fr <= #(wait_for(0)) fv;
-      end
-      if (v[6] !== gv) begin
-        gv = v[6];
-        gr <= #(wait_for(0)) gv;
-      end
-      if (v[BW-1:7] !== hv) begin
-        hv = v[BW-1:7];
-        hr <= #(wait_for(0)) hv;
-      end
-    end
-  endtask
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
     av = a;
-    merge;
+    begin : merge_1
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_2
+          reg [BW-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = yv;
+          delay_2 = wait_for(0);
+          at_2 = $time + delay_2;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            y_value[i_2] = y_value[i_2 - 1];
+            y_at[i_2] = y_at[i_2 - 1];
+          end
+          y_value[i_2] = n_2;
+          y_at[i_2] = at_2;
+          y_count = y_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
     bv = b;
-    merge;
+    begin : merge_3
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_4
+          reg [BW-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = yv;
+          delay_4 = wait_for(0);
+          at_4 = $time + delay_4;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            y_value[i_4] = y_value[i_4 - 1];
+            y_at[i_4] = y_at[i_4 - 1];
+          end
+          y_value[i_4] = n_4;
+          y_at[i_4] = at_4;
+          y_count = y_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
     cv = c;
-    merge;
+    begin : merge_5
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_6
+          reg [BW-1:0] n_6;
+          integer delay_6;
+          integer i_6, at_6;
+          n_6 = yv;
+          delay_6 = wait_for(0);
+          at_6 = $time + delay_6;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            y_value[i_6] = y_value[i_6 - 1];
+            y_at[i_6] = y_at[i_6 - 1];
+          end
+          y_value[i_6] = n_6;
+          y_at[i_6] = at_6;
+          y_count = y_count + 1;
+          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+            lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+            lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+          end
+          lumo_ctl.at[i_6] = at_6;
+          lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
     dv = d;
-    merge;
+    begin : merge_7
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_8
+          reg [BW-1:0] n_8;
+          integer delay_8;
+          integer i_8, at_8;
+          n_8 = yv;
+          delay_8 = wait_for(0);
+          at_8 = $time + delay_8;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            y_value[i_8] = y_value[i_8 - 1];
+            y_at[i_8] = y_at[i_8 - 1];
+          end
+          y_value[i_8] = n_8;
+          y_at[i_8] = at_8;
+          y_count = y_count + 1;
+          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+            lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
+            lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+          end
+          lumo_ctl.at[i_8] = at_8;
+          lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
     ev = e;
-    merge;
+    begin : merge_9
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_10
+          reg [BW-1:0] n_10;
+          integer delay_10;
+          integer i_10, at_10;
+          n_10 = yv;
+          delay_10 = wait_for(0);
+          at_10 = $time + delay_10;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            y_value[i_10] = y_value[i_10 - 1];
+            y_at[i_10] = y_at[i_10 - 1];
+          end
+          y_value[i_10] = n_10;
+          y_at[i_10] = at_10;
+          y_count = y_count + 1;
+          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+            lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
+            lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+          end
+          lumo_ctl.at[i_10] = at_10;
+          lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
     fv = f;
-    merge;
+    begin : merge_11
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_12
+          reg [BW-1:0] n_12;
+          integer delay_12;
+          integer i_12, at_12;
+          n_12 = yv;
+          delay_12 = wait_for(0);
+          at_12 = $time + delay_12;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            y_value[i_12] = y_value[i_12 - 1];
+            y_at[i_12] = y_at[i_12 - 1];
+          end
+          y_value[i_12] = n_12;
+          y_at[i_12] = at_12;
+          y_count = y_count + 1;
+          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+            lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
+            lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+          end
+          lumo_ctl.at[i_12] = at_12;
+          lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(g) if ((^g) !== 1'bx && g !== gr) begin
     gv = g;
-    merge;
+    begin : merge_13
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_14
+          reg [BW-1:0] n_14;
+          integer delay_14;
+          integer i_14, at_14;
+          n_14 = yv;
+          delay_14 = wait_for(0);
+          at_14 = $time + delay_14;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_14 = y_count; i_14 > 0 && y_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            y_value[i_14] = y_value[i_14 - 1];
+            y_at[i_14] = y_at[i_14 - 1];
+          end
+          y_value[i_14] = n_14;
+          y_at[i_14] = at_14;
+          y_count = y_count + 1;
+          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+            lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
+            lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+          end
+          lumo_ctl.at[i_14] = at_14;
+          lumo_ctl.id[i_14] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(h) if ((^h) !== 1'bx && h !== hr) begin
     hv = h;
-    merge;
+    begin : merge_15
+      if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
+        yv = {hv, gv, fv, ev, dv, cv, bv, av};
+        begin : schedule_y_16
+          reg [BW-1:0] n_16;
+          integer delay_16;
+          integer i_16, at_16;
+          n_16 = yv;
+          delay_16 = wait_for(0);
+          at_16 = $time + delay_16;
+          if (y_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_16 = y_count; i_16 > 0 && y_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            y_value[i_16] = y_value[i_16 - 1];
+            y_at[i_16] = y_at[i_16 - 1];
+          end
+          y_value[i_16] = n_16;
+          y_at[i_16] = at_16;
+          y_count = y_count + 1;
+          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+            lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
+            lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+          end
+          lumo_ctl.at[i_16] = at_16;
+          lumo_ctl.id[i_16] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
     yv = y;
-    split;
+    begin : split_17
+      reg [BW-1:0] v_17;
+      integer i_17;
+      for (i_17 = 0; i_17 < BW; i_17 = i_17 + 1) v_17[i_17] = yv[i_17] === 1'b1;
+      if (v_17[0] !== av) begin
+        av = v_17[0];
+        begin : schedule_a_18
+          reg [1-1:0] n_18;
+          integer delay_18;
+          integer i_18, at_18;
+          n_18 = av;
+          delay_18 = wait_for(0);
+          at_18 = $time + delay_18;
+          if (a_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_18 = a_count; i_18 > 0 && a_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            a_value[i_18] = a_value[i_18 - 1];
+            a_at[i_18] = a_at[i_18 - 1];
+          end
+          a_value[i_18] = n_18;
+          a_at[i_18] = at_18;
+          a_count = a_count + 1;
+          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+            lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
+            lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+          end
+          lumo_ctl.at[i_18] = at_18;
+          lumo_ctl.id[i_18] = ID * 16 + 1;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[1] !== bv) begin
+        bv = v_17[1];
+        begin : schedule_b_19
+          reg [1-1:0] n_19;
+          integer delay_19;
+          integer i_19, at_19;
+          n_19 = bv;
+          delay_19 = wait_for(0);
+          at_19 = $time + delay_19;
+          if (b_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_19 = b_count; i_19 > 0 && b_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            b_value[i_19] = b_value[i_19 - 1];
+            b_at[i_19] = b_at[i_19 - 1];
+          end
+          b_value[i_19] = n_19;
+          b_at[i_19] = at_19;
+          b_count = b_count + 1;
+          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+            lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
+            lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+          end
+          lumo_ctl.at[i_19] = at_19;
+          lumo_ctl.id[i_19] = ID * 16 + 2;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[2] !== cv) begin
+        cv = v_17[2];
+        begin : schedule_c_20
+          reg [1-1:0] n_20;
+          integer delay_20;
+          integer i_20, at_20;
+          n_20 = cv;
+          delay_20 = wait_for(0);
+          at_20 = $time + delay_20;
+          if (c_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_20 = c_count; i_20 > 0 && c_at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+            c_value[i_20] = c_value[i_20 - 1];
+            c_at[i_20] = c_at[i_20 - 1];
+          end
+          c_value[i_20] = n_20;
+          c_at[i_20] = at_20;
+          c_count = c_count + 1;
+          for (i_20 = lumo_ctl.count; i_20 > 0 && lumo_ctl.at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+            lumo_ctl.at[i_20] = lumo_ctl.at[i_20 - 1];
+            lumo_ctl.id[i_20] = lumo_ctl.id[i_20 - 1];
+          end
+          lumo_ctl.at[i_20] = at_20;
+          lumo_ctl.id[i_20] = ID * 16 + 3;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[3] !== dv) begin
+        dv = v_17[3];
+        begin : schedule_d_21
+          reg [1-1:0] n_21;
+          integer delay_21;
+          integer i_21, at_21;
+          n_21 = dv;
+          delay_21 = wait_for(0);
+          at_21 = $time + delay_21;
+          if (d_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_21 = d_count; i_21 > 0 && d_at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+            d_value[i_21] = d_value[i_21 - 1];
+            d_at[i_21] = d_at[i_21 - 1];
+          end
+          d_value[i_21] = n_21;
+          d_at[i_21] = at_21;
+          d_count = d_count + 1;
+          for (i_21 = lumo_ctl.count; i_21 > 0 && lumo_ctl.at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+            lumo_ctl.at[i_21] = lumo_ctl.at[i_21 - 1];
+            lumo_ctl.id[i_21] = lumo_ctl.id[i_21 - 1];
+          end
+          lumo_ctl.at[i_21] = at_21;
+          lumo_ctl.id[i_21] = ID * 16 + 4;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[4] !== ev) begin
+        ev = v_17[4];
+        begin : schedule_e_22
+          reg [1-1:0] n_22;
+          integer delay_22;
+          integer i_22, at_22;
+          n_22 = ev;
+          delay_22 = wait_for(0);
+          at_22 = $time + delay_22;
+          if (e_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_22 = e_count; i_22 > 0 && e_at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+            e_value[i_22] = e_value[i_22 - 1];
+            e_at[i_22] = e_at[i_22 - 1];
+          end
+          e_value[i_22] = n_22;
+          e_at[i_22] = at_22;
+          e_count = e_count + 1;
+          for (i_22 = lumo_ctl.count; i_22 > 0 && lumo_ctl.at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+            lumo_ctl.at[i_22] = lumo_ctl.at[i_22 - 1];
+            lumo_ctl.id[i_22] = lumo_ctl.id[i_22 - 1];
+          end
+          lumo_ctl.at[i_22] = at_22;
+          lumo_ctl.id[i_22] = ID * 16 + 5;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[5] !== fv) begin
+        fv = v_17[5];
+        begin : schedule_f_23
+          reg [1-1:0] n_23;
+          integer delay_23;
+          integer i_23, at_23;
+          n_23 = fv;
+          delay_23 = wait_for(0);
+          at_23 = $time + delay_23;
+          if (f_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_23 = f_count; i_23 > 0 && f_at[i_23 - 1] > at_23; i_23 = i_23 - 1) begin
+            f_value[i_23] = f_value[i_23 - 1];
+            f_at[i_23] = f_at[i_23 - 1];
+          end
+          f_value[i_23] = n_23;
+          f_at[i_23] = at_23;
+          f_count = f_count + 1;
+          for (i_23 = lumo_ctl.count; i_23 > 0 && lumo_ctl.at[i_23 - 1] > at_23; i_23 = i_23 - 1) begin
+            lumo_ctl.at[i_23] = lumo_ctl.at[i_23 - 1];
+            lumo_ctl.id[i_23] = lumo_ctl.id[i_23 - 1];
+          end
+          lumo_ctl.at[i_23] = at_23;
+          lumo_ctl.id[i_23] = ID * 16 + 6;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[6] !== gv) begin
+        gv = v_17[6];
+        begin : schedule_g_24
+          reg [1-1:0] n_24;
+          integer delay_24;
+          integer i_24, at_24;
+          n_24 = gv;
+          delay_24 = wait_for(0);
+          at_24 = $time + delay_24;
+          if (g_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_24 = g_count; i_24 > 0 && g_at[i_24 - 1] > at_24; i_24 = i_24 - 1) begin
+            g_value[i_24] = g_value[i_24 - 1];
+            g_at[i_24] = g_at[i_24 - 1];
+          end
+          g_value[i_24] = n_24;
+          g_at[i_24] = at_24;
+          g_count = g_count + 1;
+          for (i_24 = lumo_ctl.count; i_24 > 0 && lumo_ctl.at[i_24 - 1] > at_24; i_24 = i_24 - 1) begin
+            lumo_ctl.at[i_24] = lumo_ctl.at[i_24 - 1];
+            lumo_ctl.id[i_24] = lumo_ctl.id[i_24 - 1];
+          end
+          lumo_ctl.at[i_24] = at_24;
+          lumo_ctl.id[i_24] = ID * 16 + 7;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+      if (v_17[BW-1:7] !== hv) begin
+        hv = v_17[BW-1:7];
+        begin : schedule_h_25
+          reg [LW-1:0] n_25;
+          integer delay_25;
+          integer i_25, at_25;
+          n_25 = hv;
+          delay_25 = wait_for(0);
+          at_25 = $time + delay_25;
+          if (h_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_25 = h_count; i_25 > 0 && h_at[i_25 - 1] > at_25; i_25 = i_25 - 1) begin
+            h_value[i_25] = h_value[i_25 - 1];
+            h_at[i_25] = h_at[i_25 - 1];
+          end
+          h_value[i_25] = n_25;
+          h_at[i_25] = at_25;
+          h_count = h_count + 1;
+          for (i_25 = lumo_ctl.count; i_25 > 0 && lumo_ctl.at[i_25 - 1] > at_25; i_25 = i_25 - 1) begin
+            lumo_ctl.at[i_25] = lumo_ctl.at[i_25 - 1];
+            lumo_ctl.id[i_25] = lumo_ctl.id[i_25 - 1];
+          end
+          lumo_ctl.at[i_25] = at_25;
+          lumo_ctl.id[i_25] = ID * 16 + 8;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of y waiting for their time, in delivery order.
+  reg [BW-1:0] y_value[0:63];
+  integer y_at[0:63];
+  integer y_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
+    integer i;
+    yr = y_value[0];
+    for (i = 1; i < y_count; i = i + 1) begin
+      y_value[i - 1] = y_value[i];
+      y_at[i - 1] = y_at[i];
+    end
+    y_count = y_count - 1;
+  end
+  // The changes of a waiting for their time, in delivery order.
+  reg [1-1:0] a_value[0:63];
+  integer a_at[0:63];
+  integer a_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
+    integer i;
+    ar = a_value[0];
+    for (i = 1; i < a_count; i = i + 1) begin
+      a_value[i - 1] = a_value[i];
+      a_at[i - 1] = a_at[i];
+    end
+    a_count = a_count - 1;
+  end
+  // The changes of b waiting for their time, in delivery order.
+  reg [1-1:0] b_value[0:63];
+  integer b_at[0:63];
+  integer b_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
+    integer i;
+    br = b_value[0];
+    for (i = 1; i < b_count; i = i + 1) begin
+      b_value[i - 1] = b_value[i];
+      b_at[i - 1] = b_at[i];
+    end
+    b_count = b_count - 1;
+  end
+  // The changes of c waiting for their time, in delivery order.
+  reg [1-1:0] c_value[0:63];
+  integer c_at[0:63];
+  integer c_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
+    integer i;
+    cr = c_value[0];
+    for (i = 1; i < c_count; i = i + 1) begin
+      c_value[i - 1] = c_value[i];
+      c_at[i - 1] = c_at[i];
+    end
+    c_count = c_count - 1;
+  end
+  // The changes of d waiting for their time, in delivery order.
+  reg [1-1:0] d_value[0:63];
+  integer d_at[0:63];
+  integer d_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
+    integer i;
+    dr = d_value[0];
+    for (i = 1; i < d_count; i = i + 1) begin
+      d_value[i - 1] = d_value[i];
+      d_at[i - 1] = d_at[i];
+    end
+    d_count = d_count - 1;
+  end
+  // The changes of e waiting for their time, in delivery order.
+  reg [1-1:0] e_value[0:63];
+  integer e_at[0:63];
+  integer e_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
+    integer i;
+    er = e_value[0];
+    for (i = 1; i < e_count; i = i + 1) begin
+      e_value[i - 1] = e_value[i];
+      e_at[i - 1] = e_at[i];
+    end
+    e_count = e_count - 1;
+  end
+  // The changes of f waiting for their time, in delivery order.
+  reg [1-1:0] f_value[0:63];
+  integer f_at[0:63];
+  integer f_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
+    integer i;
+    fr = f_value[0];
+    for (i = 1; i < f_count; i = i + 1) begin
+      f_value[i - 1] = f_value[i];
+      f_at[i - 1] = f_at[i];
+    end
+    f_count = f_count - 1;
+  end
+  // The changes of g waiting for their time, in delivery order.
+  reg [1-1:0] g_value[0:63];
+  integer g_at[0:63];
+  integer g_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) begin : deliver_g
+    integer i;
+    gr = g_value[0];
+    for (i = 1; i < g_count; i = i + 1) begin
+      g_value[i - 1] = g_value[i];
+      g_at[i - 1] = g_at[i];
+    end
+    g_count = g_count - 1;
+  end
+  // The changes of h waiting for their time, in delivery order.
+  reg [LW-1:0] h_value[0:63];
+  integer h_at[0:63];
+  integer h_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 8) begin : deliver_h
+    integer i;
+    hr = h_value[0];
+    for (i = 1; i < h_count; i = i + 1) begin
+      h_value[i - 1] = h_value[i];
+      h_at[i - 1] = h_at[i];
+    end
+    h_count = h_count - 1;
   end
 endmodule
 
 // _reg: register; k at 1 loads d, r at 1 clears to 0. A load is delayed
 // by the delay of the new value's bit 0.
-module lumo_reg #(parameter W = 1, DW = 1, Q0 = 3, Q1 = 3) (
+module lumo_reg #(parameter ID = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
     input [DW-1:0] d,
     input k,
     output [W-1:0] q,
@@ -2398,23 +8116,91 @@ module lumo_reg #(parameter W = 1, DW = 1, Q0 = 3, Q1 = 3) (
     end
   endfunction
 
-  task load;
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(n[0] === 1'b0 ? Q0 : n[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1))) n;
-      end
-    end
-  endtask
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
     kv = k;
-    if (kv === 1'b1) load(dv);
+    if (kv === 1'b1) begin : load_1
+      reg [W-1:0] n_1;
+      n_1 = dv;
+      if (n_1 !== qv) begin
+        qv = n_1;
+        begin : schedule_q_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(n_1[0] === 1'b0 ? Q0 : n_1[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
+          at_2 = $time + delay_2;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            q_value[i_2] = q_value[i_2 - 1];
+            q_at[i_2] = q_at[i_2 - 1];
+          end
+          q_value[i_2] = n_2;
+          q_at[i_2] = at_2;
+          q_count = q_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    if (rv === 1'b1) load({W{1'b0}});
+    if (rv === 1'b1) begin : load_3
+      reg [W-1:0] n_3;
+      n_3 = {W{1'b0}};
+      if (n_3 !== qv) begin
+        qv = n_3;
+        begin : schedule_q_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(n_3[0] === 1'b0 ? Q0 : n_3[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
+          at_4 = $time + delay_4;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            q_value[i_4] = q_value[i_4 - 1];
+            q_at[i_4] = q_at[i_4 - 1];
+          end
+          q_value[i_4] = n_4;
+          q_at[i_4] = at_4;
+          q_count = q_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
   end
 endmodule
 
@@ -2422,7 +8208,7 @@ endmodule
 // d, r at 1 clears to 0. Counting from x gives 1. Loads and clears are
 // delayed by the delay of bit 0 of the new value, counts by that of all
 // its bits.
-module lumo_cnt #(parameter W = 16, DW = 1, Q0 = 4, Q1 = 4) (
+module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
     input [DW-1:0] d,
     input l,
     output [W-1:0] q,
@@ -2457,41 +8243,166 @@ module lumo_cnt #(parameter W = 16, DW = 1, Q0 = 4, Q1 = 4) (
     end
   endfunction
 
-  task load;
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(n[0] === 1'b0 ? Q0 : n[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1))) n;
-      end
-    end
-  endtask
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(l) if (!lumo_ctl.settle && (^l) !== 1'bx) begin
     lv = l;
-    if (lv === 1'b1) load(dv);
+    if (lv === 1'b1) begin : load_1
+      reg [W-1:0] n_1;
+      n_1 = dv;
+      if (n_1 !== qv) begin
+        qv = n_1;
+        begin : schedule_q_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = n_1;
+          delay_2 = wait_for(n_1[0] === 1'b0 ? Q0 : n_1[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
+          at_2 = $time + delay_2;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            q_value[i_2] = q_value[i_2 - 1];
+            q_at[i_2] = q_at[i_2 - 1];
+          end
+          q_value[i_2] = n_2;
+          q_at[i_2] = at_2;
+          q_count = q_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    if (rv === 1'b1) load({W{1'b0}});
+    if (rv === 1'b1) begin : load_3
+      reg [W-1:0] n_3;
+      n_3 = {W{1'b0}};
+      if (n_3 !== qv) begin
+        qv = n_3;
+        begin : schedule_q_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = n_3;
+          delay_4 = wait_for(n_3[0] === 1'b0 ? Q0 : n_3[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
+          at_4 = $time + delay_4;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            q_value[i_4] = q_value[i_4 - 1];
+            q_at[i_4] = q_at[i_4 - 1];
+          end
+          q_value[i_4] = n_4;
+          q_at[i_4] = at_4;
+          q_count = q_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
     tv = t;
     if (tv === 1'b1) begin
       if (lv === 1'b1) begin
-        load(dv);
+        begin : load_5
+          reg [W-1:0] n_5;
+          n_5 = dv;
+          if (n_5 !== qv) begin
+            qv = n_5;
+            begin : schedule_q_6
+              reg [W-1:0] n_6;
+              integer delay_6;
+              integer i_6, at_6;
+              n_6 = n_5;
+              delay_6 = wait_for(n_5[0] === 1'b0 ? Q0 : n_5[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
+              at_6 = $time + delay_6;
+              if (q_count == 64 || lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: too many changes pending in %m");
+                $finish;
+              end
+              for (i_6 = q_count; i_6 > 0 && q_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+                q_value[i_6] = q_value[i_6 - 1];
+                q_at[i_6] = q_at[i_6 - 1];
+              end
+              q_value[i_6] = n_6;
+              q_at[i_6] = at_6;
+              q_count = q_count + 1;
+              for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+                lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
+                lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+              end
+              lumo_ctl.at[i_6] = at_6;
+              lumo_ctl.id[i_6] = ID * 16 + 0;
+              lumo_ctl.count = lumo_ctl.count + 1;
+            end
+          end
+        end
       end else begin
         qv = (^qv) === 1'bx ? {{W-1{1'b0}}, 1'b1} : qv + 1'b1;
-        qr <= #(wait_for(delay_for(qv, Q0, Q1))) qv;
+        begin : schedule_q_7
+          reg [W-1:0] n_7;
+          integer delay_7;
+          integer i_7, at_7;
+          n_7 = qv;
+          delay_7 = wait_for(delay_for(qv, Q0, Q1));
+          at_7 = $time + delay_7;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            q_value[i_7] = q_value[i_7 - 1];
+            q_at[i_7] = q_at[i_7 - 1];
+          end
+          q_value[i_7] = n_7;
+          q_at[i_7] = at_7;
+          q_count = q_count + 1;
+          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
+            lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+          end
+          lumo_ctl.at[i_7] = at_7;
+          lumo_ctl.id[i_7] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
       end
     end
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
   end
 endmodule
 
 // _mem: memory of words of W bits at addresses a (the low 16 bits); r at 1
 // reads the word at a to q, again whenever a changes while r is 1; w at 1
 // writes d there. A word never written reads 0.
-module lumo_mem #(parameter AW = 1, W = 1, Q0 = 5, Q1 = 5) (
+module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
     input [AW-1:0] a,
     input [W-1:0] d,
     output [W-1:0] q,
@@ -2538,26 +8449,91 @@ module lumo_mem #(parameter AW = 1, W = 1, Q0 = 5, Q1 = 5) (
       for (b = 0; b < SW; b = b + 1) index[b] = v[b] === 1'b1;
     end
   endfunction
-  task read;
-    begin
-      if (rv === 1'b1 && words[index(av)] !== qv) begin
-        qv = words[index(av)];
-        qr <= #(wait_for(delay_for(qv, Q0, Q1))) qv;
-      end
-    end
-  endtask
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
     av = a;
-    read;
+    begin : read_1
+      if (rv === 1'b1 && words[index(av)] !== qv) begin
+        qv = words[index(av)];
+        begin : schedule_q_2
+          reg [W-1:0] n_2;
+          integer delay_2;
+          integer i_2, at_2;
+          n_2 = qv;
+          delay_2 = wait_for(delay_for(qv, Q0, Q1));
+          at_2 = $time + delay_2;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            q_value[i_2] = q_value[i_2 - 1];
+            q_at[i_2] = q_at[i_2 - 1];
+          end
+          q_value[i_2] = n_2;
+          q_at[i_2] = at_2;
+          q_count = q_count + 1;
+          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+            lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
+            lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+          end
+          lumo_ctl.at[i_2] = at_2;
+          lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
     rv = r;
-    read;
+    begin : read_3
+      if (rv === 1'b1 && words[index(av)] !== qv) begin
+        qv = words[index(av)];
+        begin : schedule_q_4
+          reg [W-1:0] n_4;
+          integer delay_4;
+          integer i_4, at_4;
+          n_4 = qv;
+          delay_4 = wait_for(delay_for(qv, Q0, Q1));
+          at_4 = $time + delay_4;
+          if (q_count == 64 || lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: too many changes pending in %m");
+            $finish;
+          end
+          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            q_value[i_4] = q_value[i_4 - 1];
+            q_at[i_4] = q_at[i_4 - 1];
+          end
+          q_value[i_4] = n_4;
+          q_at[i_4] = at_4;
+          q_count = q_count + 1;
+          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+            lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
+            lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+          end
+          lumo_ctl.at[i_4] = at_4;
+          lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.count = lumo_ctl.count + 1;
+        end
+      end
+    end
   end
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(w) if (!lumo_ctl.settle && (^w) !== 1'bx) begin
     wv = w;
     if (wv === 1'b1) words[index(av)] = dv;
+  end
+  // The changes of q waiting for their time, in delivery order.
+  reg [W-1:0] q_value[0:63];
+  integer q_at[0:63];
+  integer q_count = 0;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
+    integer i;
+    qr = q_value[0];
+    for (i = 1; i < q_count; i = i + 1) begin
+      q_value[i - 1] = q_value[i];
+      q_at[i - 1] = q_at[i];
+    end
+    q_count = q_count - 1;
   end
 endmodule
 
