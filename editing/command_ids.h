@@ -42,6 +42,7 @@ enum ChooserCommand {
   kCmdPositiveLogic = 32910,
   kCmdNegativeLogic = 32911,
   kCmdDeleteSymbol = 32912,
+  kCmdExportVerilog = 32930,
 };
 
 }  // namespace lumo

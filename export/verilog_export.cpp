@@ -427,9 +427,8 @@ std::string Writer::Testbench() {
     if (net_.terminals[pin.terminal].signal == Netlist::kNoSignal) continue;
     out << "  always @(" << pin.port << ") if (" << in_run;
     if (!options_.pins_show_unknown) out << " && (^" << pin.port << ") !== 1'bx";
-    out << ")\n    $write(\"%0s %0d %0s\\n\", "
-        << VerilogString(circuit_name_ + "." + pin.name) << ", " << time << ", shown(" << pin.width
-        << ", " << pin.port << "));\n";
+    out << ")\n    $write(\"%0s %0d %0s\\n\", " << VerilogString(circuit_name_ + "." + pin.name)
+        << ", " << time << ", shown(" << pin.width << ", " << pin.port << "));\n";
   }
   // Recorded signals: every change, x and z too.
   for (std::size_t s = 0; s < net_.signals.size(); ++s) {

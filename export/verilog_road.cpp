@@ -1,8 +1,11 @@
 #include "export/verilog_road.h"
 
+#include <filesystem>
+
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "lists/error_message.h"
+#include "schematic/pattern_setup.h"
 #include "workflow/store_guard.h"
 
 namespace lumo {
@@ -16,6 +19,17 @@ std::map<std::string, PinDirection> PinDirections(const Draw& draw) {
     if (symbol == "_io") pins[element.name()] = PinDirection::kInout;
   }
   return pins;
+}
+
+bool ExportPattern(Pat& pattern, const Draw& draw, const std::string& path) {
+  if (!SetupInputs(pattern, draw)) return false;
+  SetupMemories(pattern.mem(), draw);
+  std::error_code missing;
+  if (std::filesystem::exists(path, missing) &&
+      (!pattern.ReadInputPat(path) || !pattern.damaged_file().empty()))
+    return false;
+  DefaultEvents(pattern, draw);
+  return true;
 }
 
 bool ExportExpanded(const RunSetup& setup, const std::string& pattern_path,

@@ -24,6 +24,12 @@ std::map<std::string, PinDirection> PinDirections(const Draw& draw);
 bool ExportExpanded(const RunSetup& setup, const std::string& pattern_path,
                     const VerilogOptions& options, VerilogText& text);
 
+// The pattern an export drives, as a run takes it: a row per input pin of
+// the schematic, its memories, the file `path` when there is one, and 0 at
+// time 0 for every input without a change. False when the file does not
+// read whole (its warning has been shown).
+bool ExportPattern(Pat& pattern, const Draw& draw, const std::string& path);
+
 // The road of an export from a saved schematic: converts and expands its
 // file, writes `pattern` as the run's input into the working folder, then
 // ExportExpanded. The store is empty afterwards.

@@ -52,9 +52,20 @@ module lumo_control;
   always begin : deliver
     integer i;
     wait (count > 0);
-    while (at[0] > $time) #1;
     wait (ready >= $time);
-    if (at[0] <= $time) begin
+    if (at[0] > $time) begin
+      // Until the first change is due, or a new one may be due earlier.
+      fork : nap
+        begin
+          #(at[0] - $time);
+          disable nap;
+        end
+        begin
+          @(count);
+          disable nap;
+        end
+      join
+    end else begin
       current = id[0];
       for (i = 1; i < count; i = i + 1) begin
         at[i - 1] = at[i];

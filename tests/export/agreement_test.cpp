@@ -54,7 +54,10 @@ void AgreeOnSchematics(const WorkFolder& work, const std::vector<std::string>& n
         RunIcarus(out.string(), {name + ".v", name + "_tb.v", kVerilogCellsFile}, {name + "_tb"});
     ASSERT_FALSE(ours.empty()) << name;
     Compare(name, ReadChanges(ours), ReadChanges(printed), agreement);
+    WriteText(out / "lumo.txt", ours);
   }
+  if (const char* keep = std::getenv("LUMO_KEEP_EXPORTS"); keep != nullptr)
+    fs::copy(work.path(), keep, fs::copy_options::recursive | fs::copy_options::overwrite_existing);
 }
 
 TEST(VerilogAgreement, Samples) {
@@ -177,7 +180,8 @@ RandomCircuit MakeCircuit(int index, std::mt19937& random) {
     const Kind* pick = &kinds[random() % kinds.size()];
     // An element whose inputs cannot all have signals of their own yet is
     // drawn again (the first kinds are gates, which may share).
-    while (pick->inputs.size() > sources.size()) pick = &kinds[random() % 7];
+    while (pick->inputs.size() > sources.size())
+      pick = &kinds[random() % 7];
     const Kind& kind = *pick;
     const std::string name = "g" + std::to_string(e);
     elements.push_back("(" + name + " " + kind.function + ")");
@@ -319,8 +323,8 @@ TEST(VerilogAgreement, RandomCircuits) {
   EXPECT_GT(agreement.changes, 10 * kCircuits);
   // Not yet zero: some circuits with flip-flops still differ (see the
   // README); this bound keeps what agrees from sliding back.
-  EXPECT_LE(agreement.mismatches, agreement.changes / 25) << agreement.first_difference << "\n"
-                                                          << shown;
+  EXPECT_LE(agreement.mismatches, agreement.changes / 100) << agreement.first_difference << "\n"
+                                                           << shown;
 }
 
 }  // namespace

@@ -2,7 +2,6 @@
 // cells of lumocad_cells.v (copied beside it) and, on request, a testbench
 // that drives its input pattern.
 
-#include <filesystem>
 #include <sstream>
 #include <vector>
 
@@ -11,7 +10,6 @@
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "export/verilog_road.h"
-#include "schematic/pattern_setup.h"
 #include "tools/lumo/commands.h"
 #include "tools/lumo/workbench.h"
 #include "workflow/run_lock.h"
@@ -81,25 +79,14 @@ int ExportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   Draw draw(bench.environment());
   if (!bench.ReadSchematic(options.schematic, draw)) return kFailed;
 
-  // The pattern as a run takes it: a row per input pin, the memories, the
-  // file when there is one, and 0 at time 0 for every input without a change.
   Pat pattern(bench.host(), bench.errors());
-  if (!SetupInputs(pattern, draw)) {
-    bench.host().Warn(TooManyInputsText());
-    return kFailed;
-  }
-  SetupMemories(pattern.mem(), draw);
   const std::string pattern_path = options.pattern.empty()
                                        ? JoinPath(draw.folder(), draw.circuit_name() + "[0].lpt")
                                        : options.pattern;
-  std::error_code missing;
-  if (std::filesystem::exists(pattern_path, missing)) {
-    if (!pattern.ReadInputPat(pattern_path) || !pattern.damaged_file().empty()) {
-      err << "lumo export: " << pattern_path << " does not read whole\n";
-      return kFailed;
-    }
+  if (!ExportPattern(pattern, draw, pattern_path)) {
+    err << "lumo export: the pattern " << pattern_path << " cannot be used\n";
+    return kFailed;
   }
-  DefaultEvents(pattern, draw);
 
   std::ostringstream statistics;
   CircuitStore store;
