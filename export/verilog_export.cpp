@@ -297,6 +297,13 @@ std::string Writer::Instance(std::uint32_t e) {
       param(Upper(name) + "1", element.delays[p].to1);
     }
     const std::int32_t s = net_.terminals[t].signal;
+    // Where the terminal stands among its signal's receivers: the order in
+    // which a value reaches them.
+    if (!output || element.primitive == Primitive::kLine) {
+      std::uint32_t rank = 0;
+      if (s != Netlist::kNoSignal) rank = net_.terminals[t].route - net_.signals[s].first;
+      param("R_" + name, rank);
+    }
     ports.push_back("." + name + "(" + (s == Netlist::kNoSignal ? "" : nets_[s]) + ")");
   }
   std::ostringstream out;
@@ -313,6 +320,10 @@ std::string Writer::Instance(std::uint32_t e) {
   out << ");\n";
   return out.str();
 }
+
+// Counts an input's change as a delivery: what it causes is ordered after
+// what the deliveries before it caused.
+constexpr const char* kNextCause = "    dut.lumo_ctl.cause = dut.lumo_ctl.cause + 1;\n";
 
 std::string Range(int width) {
   return width == 1 ? std::string() : "[" + std::to_string(width - 1) + ":0] ";
@@ -379,12 +390,12 @@ std::string Writer::Testbench() {
     if (!net_.elements[e].io) {
       if (constants_settled) continue;
       constants_settled = true;
-      settle.push_back(when + "    dut.lumo_ctl.constants = 1'b1;\n    #1;\n");
+      settle.push_back(when + kNextCause + "    dut.lumo_ctl.constants = 1'b1;\n    #1;\n");
       continue;
     }
     for (const Pin& pin : pins_)
       if (pin.terminal == t && pin.direction != PinDirection::kOutput)
-        settle.push_back(when + "    " + pin.port + " = " + Literal(value, pin.width) +
+        settle.push_back(when + kNextCause + "    " + pin.port + " = " + Literal(value, pin.width) +
                          ";\n    #1;\n");
   }
   const long origin = static_cast<long>(settle.size()) + longest + 4;
@@ -410,7 +421,10 @@ std::string Writer::Testbench() {
       << "  // more in hexadecimal with x and z read as 0.\n"
       << "  function [8 * 16 - 1:0] shown;\n    input integer width;\n    input [255:0] v;\n"
       << "    integer i;\n    begin\n      shown = 0;\n"
-      << "      if (width == 1)\n"
+      << "      // A value that is all x stands for LumoCAD's x of any width.\n"
+      << "      if (width > 1 && v[63:0] === {64{1'bx}} >> (64 - width))\n"
+      << "        shown[7:0] = \"x\";\n"
+      << "      else if (width == 1)\n"
       << "        shown[7:0] = v[0] === 1'b0 ? \"0\" : v[0] === 1'b1 ? \"1\" : v[0] === 1'bz ? "
          "\"z\" : \"x\";\n"
       << "      else\n        for (i = 0; i < (width + 3) / 4; i = i + 1)\n"
@@ -427,8 +441,13 @@ std::string Writer::Testbench() {
     if (net_.terminals[pin.terminal].signal == Netlist::kNoSignal) continue;
     out << "  always @(" << pin.port << ") if (" << in_run;
     if (!options_.pins_show_unknown) out << " && (^" << pin.port << ") !== 1'bx";
+    // Shown, any x or z bit makes the value x: not one LumoCAD passes on.
+    const std::string value = options_.pins_show_unknown
+                                  ? "(^" + pin.port + ") === 1'bx ? \"x\" : shown(" +
+                                        std::to_string(pin.width) + ", " + pin.port + ")"
+                                  : "shown(" + std::to_string(pin.width) + ", " + pin.port + ")";
     out << ")\n    $write(\"%0s %0d %0s\\n\", " << VerilogString(circuit_name_ + "." + pin.name)
-        << ", " << time << ", shown(" << pin.width << ", " << pin.port << "));\n";
+        << ", " << time << ", " << value << ");\n";
   }
   // Recorded signals: every change, x and z too.
   for (std::size_t s = 0; s < net_.signals.size(); ++s) {
@@ -482,7 +501,7 @@ std::string Writer::Testbench() {
     const std::uint32_t e = net_.terminals[t].element;
     const std::string& value = kernel_.values().Text(event.value);
     if (!net_.elements[e].io) {
-      if (!constants_driven) out << "    dut.lumo_ctl.constants = 1'b1;\n    #0;\n";
+      if (!constants_driven) out << kNextCause << "    dut.lumo_ctl.constants = 1'b1;\n    #0;\n";
       constants_driven = true;
       continue;
     }
@@ -494,7 +513,8 @@ std::string Writer::Testbench() {
       if (pin.direction == PinDirection::kOutput) continue;
       if (value == last[p])
         out << "    " << pin.port << " = {" << pin.width << "{1'bx}};\n    #0;\n";
-      out << "    " << pin.port << " = " << Literal(value, pin.width) << ";\n    #0;\n";
+      out << kNextCause << "    " << pin.port << " = " << Literal(value, pin.width)
+          << ";\n    #0;\n";
       last[p] = value;
     }
   }

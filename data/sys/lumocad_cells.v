@@ -41,13 +41,20 @@ module lumo_control;
                             // the testbench's inputs at a time come first
   initial #0 if (!managed) constants = 1'b1;
   // Every change waiting for its time, from every output of the module, in
-  // the order of delivery: by time, and at one time in the order they were
-  // made. The cells put them here; the output whose turn it is sees its id
-  // in `current` when `tick` changes, and delivers.
+  // the order of delivery: by time, then in the order the changes were
+  // made, which is the order of what caused them (`cause` counts the
+  // deliveries, the testbench's inputs too), of the receivers on the
+  // signal that brought it (`rank`), and of the outputs of one element.
+  // When `tick` changes, the output numbered `current` takes `now_value`.
   integer at[0:4095];
   integer id[0:4095];
+  integer by[0:4095];
+  integer rank_of[0:4095];
+  reg [63:0] value[0:4095];
   integer count = 0;
+  integer cause = 0;
   integer current = -1;
+  reg [63:0] now_value;
   reg tick = 1'b0;
   always begin : deliver
     integer i;
@@ -67,11 +74,16 @@ module lumo_control;
       join
     end else begin
       current = id[0];
+      now_value = value[0];
       for (i = 1; i < count; i = i + 1) begin
         at[i - 1] = at[i];
         id[i - 1] = id[i];
+        by[i - 1] = by[i];
+        rank_of[i - 1] = rank_of[i];
+        value[i - 1] = value[i];
       end
       count = count - 1;
+      cause = cause + 1;
       tick = ~tick;
       #0;
     end
@@ -80,9 +92,10 @@ endmodule
 
 
 // _and2: AND of 2 inputs; settles before time 0.
-module lumo_and2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and2 #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -114,6 +127,7 @@ module lumo_and2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -123,33 +137,37 @@ module lumo_and2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -159,51 +177,43 @@ module lumo_and2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _and3: AND of 3 inputs; settles before time 0.
-module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -235,6 +245,7 @@ module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -244,33 +255,37 @@ module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -280,33 +295,37 @@ module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -316,51 +335,43 @@ module lumo_and3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _and4: AND of 4 inputs; settles before time 0.
-module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_and4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -392,6 +403,7 @@ module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -401,33 +413,37 @@ module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -437,33 +453,37 @@ module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -473,33 +493,37 @@ module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
     begin : evaluate_7
       reg [W-1:0] n_7;
@@ -509,51 +533,43 @@ module lumo_and4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_8
           reg [W-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_7;
           delay_8 = wait_for(delay_for(n_7, Y0, Y1));
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nand2: NAND of 2 inputs; settles before time 0.
-module lumo_nand2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand2 #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -585,6 +601,7 @@ module lumo_nand2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -594,33 +611,37 @@ module lumo_nand2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -630,51 +651,43 @@ module lumo_nand2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nand3: NAND of 3 inputs; settles before time 0.
-module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -706,6 +719,7 @@ module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -715,33 +729,37 @@ module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -751,33 +769,37 @@ module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -787,51 +809,43 @@ module lumo_nand3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nand4: NAND of 4 inputs; settles before time 0.
-module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nand4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -863,6 +877,7 @@ module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -872,33 +887,37 @@ module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -908,33 +927,37 @@ module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -944,33 +967,37 @@ module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
     begin : evaluate_7
       reg [W-1:0] n_7;
@@ -980,51 +1007,43 @@ module lumo_nand4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_8
           reg [W-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_7;
           delay_8 = wait_for(delay_for(n_7, Y0, Y1));
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _or2: OR of 2 inputs; settles before time 0.
-module lumo_or2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or2 #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1056,6 +1075,7 @@ module lumo_or2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1065,33 +1085,37 @@ module lumo_or2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1101,51 +1125,43 @@ module lumo_or2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _or3: OR of 3 inputs; settles before time 0.
-module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1177,6 +1193,7 @@ module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1186,33 +1203,37 @@ module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1222,33 +1243,37 @@ module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -1258,51 +1283,43 @@ module lumo_or3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _or4: OR of 4 inputs; settles before time 0.
-module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_or4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1334,6 +1351,7 @@ module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1343,33 +1361,37 @@ module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1379,33 +1401,37 @@ module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -1415,33 +1441,37 @@ module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
     begin : evaluate_7
       reg [W-1:0] n_7;
@@ -1451,51 +1481,43 @@ module lumo_or4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_8
           reg [W-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_7;
           delay_8 = wait_for(delay_for(n_7, Y0, Y1));
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nor2: NOR of 2 inputs; settles before time 0.
-module lumo_nor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor2 #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1527,6 +1549,7 @@ module lumo_nor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1536,33 +1559,37 @@ module lumo_nor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1572,51 +1599,43 @@ module lumo_nor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nor3: NOR of 3 inputs; settles before time 0.
-module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1648,6 +1667,7 @@ module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1657,33 +1677,37 @@ module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1693,33 +1717,37 @@ module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -1729,51 +1757,43 @@ module lumo_nor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _nor4: NOR of 4 inputs; settles before time 0.
-module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_nor4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1805,6 +1825,7 @@ module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -1814,33 +1835,37 @@ module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -1850,33 +1875,37 @@ module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -1886,33 +1915,37 @@ module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
     begin : evaluate_7
       reg [W-1:0] n_7;
@@ -1922,51 +1955,43 @@ module lumo_nor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_8
           reg [W-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_7;
           delay_8 = wait_for(delay_for(n_7, Y0, Y1));
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _exor2: EXOR of 2 inputs; settles before time 0.
-module lumo_exor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor2 #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -1998,6 +2023,7 @@ module lumo_exor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -2007,33 +2033,37 @@ module lumo_exor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -2043,51 +2073,43 @@ module lumo_exor2 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _exor3: EXOR of 3 inputs; settles before time 0.
-module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -2119,6 +2141,7 @@ module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -2128,33 +2151,37 @@ module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -2164,33 +2191,37 @@ module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -2200,51 +2231,43 @@ module lumo_exor3 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _exor4: EXOR of 4 inputs; settles before time 0.
-module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_exor4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a, b, c, d,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, cv = {W{1'bx}}, dv = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -2276,6 +2299,7 @@ module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -2285,33 +2309,37 @@ module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_3
       reg [W-1:0] n_3;
@@ -2321,33 +2349,37 @@ module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -2357,33 +2389,37 @@ module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
     begin : evaluate_7
       reg [W-1:0] n_7;
@@ -2393,51 +2429,43 @@ module lumo_exor4 #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_8
           reg [W-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_7;
           delay_8 = wait_for(delay_for(n_7, Y0, Y1));
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _not: inverter; settles before time 0.
-module lumo_not #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
+module lumo_not #(parameter ID = 0, R_a = 0, W = 1, Y0 = 1, Y1 = 1) (
     input [W-1:0] a,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}};
   reg [W-1:0] yv = {W{1'bx}}, yr = {W{1'bx}};
   assign y = yr;
@@ -2469,6 +2497,7 @@ module lumo_not #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -2478,49 +2507,41 @@ module lumo_not #(parameter ID = 0, W = 1, Y0 = 1, Y1 = 1) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _ptri: tristate buffer, enable c active 1.
-module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ptri #(parameter ID = 0, R_a = 0, R_c = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -2552,6 +2573,7 @@ module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
   endfunction
 
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     if (cv === 1'b1) begin : drive_1
       reg [W-1:0] n_1;
@@ -2561,33 +2583,37 @@ module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     if (cv === 1'b1) begin : drive_3
       reg [W-1:0] n_3;
@@ -2597,27 +2623,30 @@ module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -2630,49 +2659,41 @@ module lumo_ptri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _ntri: tristate buffer, enable c active 0 (and while c was never driven).
-module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ntri #(parameter ID = 0, R_a = 0, R_c = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -2704,6 +2725,7 @@ module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
   endfunction
 
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     if (cv === 1'b0 || cv === 1'bx) begin : drive_1
       reg [W-1:0] n_1;
@@ -2713,33 +2735,37 @@ module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     if (cv === 1'b0) begin : drive_3
       reg [W-1:0] n_3;
@@ -2749,27 +2775,30 @@ module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -2782,49 +2811,41 @@ module lumo_ntri #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, in
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _ptriinv: tristate inverter, enable c active 1.
-module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ptriinv #(parameter ID = 0, R_a = 0, R_c = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -2856,6 +2877,7 @@ module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
   endfunction
 
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     if (cv === 1'b1) begin : drive_1
       reg [W-1:0] n_1;
@@ -2865,33 +2887,37 @@ module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     if (cv === 1'b1) begin : drive_3
       reg [W-1:0] n_3;
@@ -2901,27 +2927,30 @@ module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -2934,49 +2963,41 @@ module lumo_ptriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _ntriinv: tristate inverter, enable c active 0 (and while c was never driven).
-module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+module lumo_ntriinv #(parameter ID = 0, R_a = 0, R_c = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a, input c, output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg cv = 1'bx;
   assign y = yr;
@@ -3008,6 +3029,7 @@ module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
   endfunction
 
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     if (cv === 1'b0 || cv === 1'bx) begin : drive_1
       reg [W-1:0] n_1;
@@ -3017,33 +3039,37 @@ module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if (!lumo_ctl.settle && (^c) !== 1'bx) begin
+    rank = R_c;
     cv = c;
     if (cv === 1'b0) begin : drive_3
       reg [W-1:0] n_3;
@@ -3053,27 +3079,30 @@ module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -3086,51 +3115,43 @@ module lumo_ntriinv #(parameter ID = 0, W = 1, Y0 = 2, Y1 = 2) (input [W-1:0] a,
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _cmp: magnitude comparator of a and b.
-module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, LT0 = 4, LT1 = 4) (
+module lumo_cmp #(parameter ID = 0, R_a = 0, R_b = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, LT0 = 4, LT1 = 4) (
     input [W-1:0] a, b,
     output eq, gt, lt);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}};
   reg eqv = 1'bx, gtv = 1'bx, ltv = 1'bx, eqr = 1'bx, gtr = 1'bx, ltr = 1'bx;
   assign eq = eqr;
@@ -3164,6 +3185,7 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
   endfunction
 
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : evaluate_1
       reg n_1;
@@ -3173,27 +3195,30 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_gt_2
           reg [1-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, GT0, GT1));
           at_2 = $time + delay_2;
-          if (gt_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = gt_count; i_2 > 0 && gt_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            gt_value[i_2] = gt_value[i_2 - 1];
-            gt_at[i_2] = gt_at[i_2 - 1];
-          end
-          gt_value[i_2] = n_2;
-          gt_at[i_2] = at_2;
-          gt_count = gt_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -3203,27 +3228,30 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_eq_3
           reg [1-1:0] n_3;
           integer delay_3;
-          integer i_3, at_3;
+          integer i_3, at_3, cause_3, order_3;
           n_3 = n_1;
           delay_3 = wait_for(delay_for(n_1, EQ0, EQ1));
           at_3 = $time + delay_3;
-          if (eq_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_3 = lumo_ctl.cause;
+          order_3 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_3 = eq_count; i_3 > 0 && eq_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-            eq_value[i_3] = eq_value[i_3 - 1];
-            eq_at[i_3] = eq_at[i_3 - 1];
-          end
-          eq_value[i_3] = n_3;
-          eq_at[i_3] = at_3;
-          eq_count = eq_count + 1;
-          for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+          for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+               (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+               i_3 = i_3 - 1) begin
             lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
             lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+            lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+            lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+            lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
           end
           lumo_ctl.at[i_3] = at_3;
           lumo_ctl.id[i_3] = ID * 16 + 1;
+          lumo_ctl.by[i_3] = cause_3;
+          lumo_ctl.rank_of[i_3] = order_3;
+          lumo_ctl.value[i_3] = n_3;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -3233,33 +3261,37 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_lt_4
           reg [1-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_1;
           delay_4 = wait_for(delay_for(n_1, LT0, LT1));
           at_4 = $time + delay_4;
-          if (lt_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = lt_count; i_4 > 0 && lt_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            lt_value[i_4] = lt_value[i_4 - 1];
-            lt_at[i_4] = lt_at[i_4 - 1];
-          end
-          lt_value[i_4] = n_4;
-          lt_at[i_4] = at_4;
-          lt_count = lt_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 2;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if (!lumo_ctl.settle && (^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     begin : evaluate_5
       reg n_5;
@@ -3269,27 +3301,30 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_gt_6
           reg [1-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, GT0, GT1));
           at_6 = $time + delay_6;
-          if (gt_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = gt_count; i_6 > 0 && gt_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            gt_value[i_6] = gt_value[i_6 - 1];
-            gt_at[i_6] = gt_at[i_6 - 1];
-          end
-          gt_value[i_6] = n_6;
-          gt_at[i_6] = at_6;
-          gt_count = gt_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -3299,27 +3334,30 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_eq_7
           reg [1-1:0] n_7;
           integer delay_7;
-          integer i_7, at_7;
+          integer i_7, at_7, cause_7, order_7;
           n_7 = n_5;
           delay_7 = wait_for(delay_for(n_5, EQ0, EQ1));
           at_7 = $time + delay_7;
-          if (eq_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_7 = lumo_ctl.cause;
+          order_7 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_7 = eq_count; i_7 > 0 && eq_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-            eq_value[i_7] = eq_value[i_7 - 1];
-            eq_at[i_7] = eq_at[i_7 - 1];
-          end
-          eq_value[i_7] = n_7;
-          eq_at[i_7] = at_7;
-          eq_count = eq_count + 1;
-          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+          for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+               (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+               i_7 = i_7 - 1) begin
             lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
             lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+            lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+            lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
           end
           lumo_ctl.at[i_7] = at_7;
           lumo_ctl.id[i_7] = ID * 16 + 1;
+          lumo_ctl.by[i_7] = cause_7;
+          lumo_ctl.rank_of[i_7] = order_7;
+          lumo_ctl.value[i_7] = n_7;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -3329,78 +3367,46 @@ module lumo_cmp #(parameter ID = 0, W = 1, EQ0 = 4, EQ1 = 4, GT0 = 4, GT1 = 4, L
         begin : schedule_lt_8
           reg [1-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = n_5;
           delay_8 = wait_for(delay_for(n_5, LT0, LT1));
           at_8 = $time + delay_8;
-          if (lt_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = lt_count; i_8 > 0 && lt_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            lt_value[i_8] = lt_value[i_8 - 1];
-            lt_at[i_8] = lt_at[i_8 - 1];
-          end
-          lt_value[i_8] = n_8;
-          lt_at[i_8] = at_8;
-          lt_count = lt_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 2;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of gt waiting for their time, in delivery order.
-  reg [1-1:0] gt_value[0:63];
-  integer gt_at[0:63];
-  integer gt_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_gt
-    integer i;
-    gtr = gt_value[0];
-    for (i = 1; i < gt_count; i = i + 1) begin
-      gt_value[i - 1] = gt_value[i];
-      gt_at[i - 1] = gt_at[i];
-    end
-    gt_count = gt_count - 1;
-  end
-  // The changes of eq waiting for their time, in delivery order.
-  reg [1-1:0] eq_value[0:63];
-  integer eq_at[0:63];
-  integer eq_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_eq
-    integer i;
-    eqr = eq_value[0];
-    for (i = 1; i < eq_count; i = i + 1) begin
-      eq_value[i - 1] = eq_value[i];
-      eq_at[i - 1] = eq_at[i];
-    end
-    eq_count = eq_count - 1;
-  end
-  // The changes of lt waiting for their time, in delivery order.
-  reg [1-1:0] lt_value[0:63];
-  integer lt_at[0:63];
-  integer lt_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_lt
-    integer i;
-    ltr = lt_value[0];
-    for (i = 1; i < lt_count; i = i + 1) begin
-      lt_value[i - 1] = lt_value[i];
-      lt_at[i - 1] = lt_at[i];
-    end
-    lt_count = lt_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) gtr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) eqr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) ltr = lumo_ctl.now_value;
 endmodule
 
 // _rslatch: RS latch, r and s active at 0 (and while never driven); both
 // active keep the old state.
-module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2) (
+module lumo_rslatch #(parameter ID = 0, R_r = 0, R_s = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2) (
     output [W-1:0] q, qn,
     input [W-1:0] r, s);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] rv = {W{1'bx}}, sv = {W{1'bx}};
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
   assign q = qr;
@@ -3433,6 +3439,7 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
   endfunction
 
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -3447,27 +3454,30 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -3475,27 +3485,30 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -3504,6 +3517,7 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
     end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
+    rank = R_s;
     sv = s;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -3518,27 +3532,30 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -3546,27 +3563,30 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -3574,40 +3594,17 @@ module lumo_rslatch #(parameter ID = 0, W = 1, Q0 = 2, Q1 = 2, QN0 = 2, QN1 = 2)
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _dffr: D flip-flop; takes d while t is 1 whenever r, or t receives a value. r active at 0 (and while never driven); r wins.
-module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_dffr #(parameter ID = 0, R_d = 0, R_r = 0, R_t = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] d,
     output [W-1:0] q, qn,
     input r,
     input t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] dv = {W{1'bx}};
   reg rv = 1'bx, tv = 1'bx;
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
@@ -3641,9 +3638,11 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   endfunction
 
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -3660,27 +3659,30 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -3688,27 +3690,30 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -3717,6 +3722,7 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -3733,27 +3739,30 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -3761,27 +3770,30 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -3789,41 +3801,18 @@ module lumo_dffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _dffrs: D flip-flop with set; takes d while t is 1 whenever r, s or t receives a value. r and s active at 0 (and while never driven); r wins.
-module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_dffrs #(parameter ID = 0, R_d = 0, R_r = 0, R_s = 0, R_t = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] d,
     output [W-1:0] q, qn,
     input r,
     input [W-1:0] s,
     input t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] dv = {W{1'bx}}, sv = {W{1'bx}};
   reg rv = 1'bx, tv = 1'bx;
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
@@ -3857,9 +3846,11 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   endfunction
 
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) begin
+    rank = R_d;
     dv = d;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1;
@@ -3877,27 +3868,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -3905,27 +3899,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -3934,6 +3931,7 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
+    rank = R_s;
     sv = s;
     begin : evaluate_5
       reg [W-1:0] n_5;
@@ -3951,27 +3949,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -3979,27 +3980,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4008,6 +4012,7 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     begin : evaluate_9
       reg [W-1:0] n_9;
@@ -4025,27 +4030,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_11
             reg [W-1:0] n_11;
             integer delay_11;
-            integer i_11, at_11;
+            integer i_11, at_11, cause_11, order_11;
             n_11 = n_10;
             delay_11 = wait_for(delay_for(n_10, Q0, Q1));
             at_11 = $time + delay_11;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_11 = lumo_ctl.cause;
+            order_11 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
-              q_value[i_11] = q_value[i_11 - 1];
-              q_at[i_11] = q_at[i_11 - 1];
-            end
-            q_value[i_11] = n_11;
-            q_at[i_11] = at_11;
-            q_count = q_count + 1;
-            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+            for (i_11 = lumo_ctl.count; i_11 > 0 && (lumo_ctl.at[i_11 - 1] > at_11 || lumo_ctl.at[i_11 - 1] == at_11 &&
+                 (lumo_ctl.by[i_11 - 1] > cause_11 || lumo_ctl.by[i_11 - 1] == cause_11 && lumo_ctl.rank_of[i_11 - 1] > order_11));
+                 i_11 = i_11 - 1) begin
               lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
               lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+              lumo_ctl.by[i_11] = lumo_ctl.by[i_11 - 1];
+              lumo_ctl.rank_of[i_11] = lumo_ctl.rank_of[i_11 - 1];
+              lumo_ctl.value[i_11] = lumo_ctl.value[i_11 - 1];
             end
             lumo_ctl.at[i_11] = at_11;
             lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.by[i_11] = cause_11;
+            lumo_ctl.rank_of[i_11] = order_11;
+            lumo_ctl.value[i_11] = n_11;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_10) !== qnv) begin
@@ -4053,27 +4061,30 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_12
               reg [W-1:0] n_12;
               integer delay_12;
-              integer i_12, at_12;
+              integer i_12, at_12, cause_12, order_12;
               n_12 = qnv;
               delay_12 = wait_for(delay_for(qnv, QN0, QN1));
               at_12 = $time + delay_12;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_12 = lumo_ctl.cause;
+              order_12 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-                qn_value[i_12] = qn_value[i_12 - 1];
-                qn_at[i_12] = qn_at[i_12 - 1];
-              end
-              qn_value[i_12] = n_12;
-              qn_at[i_12] = at_12;
-              qn_count = qn_count + 1;
-              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+              for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+                   (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+                   i_12 = i_12 - 1) begin
                 lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
                 lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+                lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+                lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+                lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
               end
               lumo_ctl.at[i_12] = at_12;
               lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.by[i_12] = cause_12;
+              lumo_ctl.rank_of[i_12] = order_12;
+              lumo_ctl.value[i_12] = n_12;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4081,40 +4092,17 @@ module lumo_dffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _jkffr: JK flip-flop, falling clock (t at 0, or never driven); r active at 0 (and while never driven); r wins.
-module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffr #(parameter ID = 0, R_j = 0, R_k = 0, R_r = 0, R_t = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
     input t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] jv = {W{1'bx}}, kv = {W{1'bx}};
   reg rv = 1'bx, tv = 1'bx;
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
@@ -4148,12 +4136,15 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
   endfunction
 
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
+    rank = R_j;
     jv = j;
   end
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
+    rank = R_k;
     kv = k;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1, kk_1;
@@ -4173,27 +4164,30 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -4201,27 +4195,30 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4230,6 +4227,7 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     begin : evaluate_5
       reg [W-1:0] n_5, kk_5;
@@ -4249,27 +4247,30 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -4277,27 +4278,30 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4305,41 +4309,18 @@ module lumo_jkffr #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _jkffrs: JK flip-flop with set, falling clock (t at 0, or never driven); r and s active at 0 (and while never driven); r wins.
-module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffrs #(parameter ID = 0, R_j = 0, R_k = 0, R_r = 0, R_s = 0, R_t = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
     input [W-1:0] s,
     input t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] jv = {W{1'bx}}, kv = {W{1'bx}}, sv = {W{1'bx}};
   reg rv = 1'bx, tv = 1'bx;
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
@@ -4373,12 +4354,15 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
   endfunction
 
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
+    rank = R_j;
     jv = j;
   end
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
+    rank = R_k;
     kv = k;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1, kk_1;
@@ -4399,27 +4383,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -4427,27 +4414,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4456,6 +4446,7 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
     end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
+    rank = R_s;
     sv = s;
     begin : evaluate_5
       reg [W-1:0] n_5, kk_5;
@@ -4476,27 +4467,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -4504,27 +4498,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4533,6 +4530,7 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     begin : evaluate_9
       reg [W-1:0] n_9, kk_9;
@@ -4553,27 +4551,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
           begin : schedule_q_11
             reg [W-1:0] n_11;
             integer delay_11;
-            integer i_11, at_11;
+            integer i_11, at_11, cause_11, order_11;
             n_11 = n_10;
             delay_11 = wait_for(delay_for(n_10, Q0, Q1));
             at_11 = $time + delay_11;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_11 = lumo_ctl.cause;
+            order_11 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
-              q_value[i_11] = q_value[i_11 - 1];
-              q_at[i_11] = q_at[i_11 - 1];
-            end
-            q_value[i_11] = n_11;
-            q_at[i_11] = at_11;
-            q_count = q_count + 1;
-            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+            for (i_11 = lumo_ctl.count; i_11 > 0 && (lumo_ctl.at[i_11 - 1] > at_11 || lumo_ctl.at[i_11 - 1] == at_11 &&
+                 (lumo_ctl.by[i_11 - 1] > cause_11 || lumo_ctl.by[i_11 - 1] == cause_11 && lumo_ctl.rank_of[i_11 - 1] > order_11));
+                 i_11 = i_11 - 1) begin
               lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
               lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+              lumo_ctl.by[i_11] = lumo_ctl.by[i_11 - 1];
+              lumo_ctl.rank_of[i_11] = lumo_ctl.rank_of[i_11 - 1];
+              lumo_ctl.value[i_11] = lumo_ctl.value[i_11 - 1];
             end
             lumo_ctl.at[i_11] = at_11;
             lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.by[i_11] = cause_11;
+            lumo_ctl.rank_of[i_11] = order_11;
+            lumo_ctl.value[i_11] = n_11;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_10) !== qnv) begin
@@ -4581,27 +4582,30 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
             begin : schedule_qn_12
               reg [W-1:0] n_12;
               integer delay_12;
-              integer i_12, at_12;
+              integer i_12, at_12, cause_12, order_12;
               n_12 = qnv;
               delay_12 = wait_for(delay_for(qnv, QN0, QN1));
               at_12 = $time + delay_12;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_12 = lumo_ctl.cause;
+              order_12 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-                qn_value[i_12] = qn_value[i_12 - 1];
-                qn_at[i_12] = qn_at[i_12 - 1];
-              end
-              qn_value[i_12] = n_12;
-              qn_at[i_12] = at_12;
-              qn_count = qn_count + 1;
-              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+              for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+                   (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+                   i_12 = i_12 - 1) begin
                 lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
                 lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+                lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+                lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+                lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
               end
               lumo_ctl.at[i_12] = at_12;
               lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.by[i_12] = cause_12;
+              lumo_ctl.rank_of[i_12] = order_12;
+              lumo_ctl.value[i_12] = n_12;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4609,41 +4613,18 @@ module lumo_jkffrs #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) 
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _jkffrs2: JK flip-flop with set, J and inverted K, rising clock; r and s active at 0 (and while never driven); r wins.
-module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
+module lumo_jkffrs2 #(parameter ID = 0, R_j = 0, R_k = 0, R_r = 0, R_s = 0, R_t = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3) (
     input [W-1:0] j, k,
     output [W-1:0] q, qn,
     input r,
     input [W-1:0] s,
     input t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] jv = {W{1'bx}}, kv = {W{1'bx}}, sv = {W{1'bx}};
   reg rv = 1'bx, tv = 1'bx;
   reg [W-1:0] qv = {W{1'bx}}, qr = {W{1'bx}}, qnv = {W{1'bx}}, qnr = {W{1'bx}};
@@ -4677,12 +4658,15 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
   endfunction
 
   always @(j) if (!lumo_ctl.settle && (^j) !== 1'bx) begin
+    rank = R_j;
     jv = j;
   end
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
+    rank = R_k;
     kv = k;
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : evaluate_1
       reg [W-1:0] n_1, kk_1;
@@ -4703,27 +4687,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
           begin : schedule_q_3
             reg [W-1:0] n_3;
             integer delay_3;
-            integer i_3, at_3;
+            integer i_3, at_3, cause_3, order_3;
             n_3 = n_2;
             delay_3 = wait_for(delay_for(n_2, Q0, Q1));
             at_3 = $time + delay_3;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_3 = lumo_ctl.cause;
+            order_3 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_3 = q_count; i_3 > 0 && q_at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
-              q_value[i_3] = q_value[i_3 - 1];
-              q_at[i_3] = q_at[i_3 - 1];
-            end
-            q_value[i_3] = n_3;
-            q_at[i_3] = at_3;
-            q_count = q_count + 1;
-            for (i_3 = lumo_ctl.count; i_3 > 0 && lumo_ctl.at[i_3 - 1] > at_3; i_3 = i_3 - 1) begin
+            for (i_3 = lumo_ctl.count; i_3 > 0 && (lumo_ctl.at[i_3 - 1] > at_3 || lumo_ctl.at[i_3 - 1] == at_3 &&
+                 (lumo_ctl.by[i_3 - 1] > cause_3 || lumo_ctl.by[i_3 - 1] == cause_3 && lumo_ctl.rank_of[i_3 - 1] > order_3));
+                 i_3 = i_3 - 1) begin
               lumo_ctl.at[i_3] = lumo_ctl.at[i_3 - 1];
               lumo_ctl.id[i_3] = lumo_ctl.id[i_3 - 1];
+              lumo_ctl.by[i_3] = lumo_ctl.by[i_3 - 1];
+              lumo_ctl.rank_of[i_3] = lumo_ctl.rank_of[i_3 - 1];
+              lumo_ctl.value[i_3] = lumo_ctl.value[i_3 - 1];
             end
             lumo_ctl.at[i_3] = at_3;
             lumo_ctl.id[i_3] = ID * 16 + 0;
+            lumo_ctl.by[i_3] = cause_3;
+            lumo_ctl.rank_of[i_3] = order_3;
+            lumo_ctl.value[i_3] = n_3;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_2) !== qnv) begin
@@ -4731,27 +4718,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
             begin : schedule_qn_4
               reg [W-1:0] n_4;
               integer delay_4;
-              integer i_4, at_4;
+              integer i_4, at_4, cause_4, order_4;
               n_4 = qnv;
               delay_4 = wait_for(delay_for(qnv, QN0, QN1));
               at_4 = $time + delay_4;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_4 = lumo_ctl.cause;
+              order_4 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_4 = qn_count; i_4 > 0 && qn_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-                qn_value[i_4] = qn_value[i_4 - 1];
-                qn_at[i_4] = qn_at[i_4 - 1];
-              end
-              qn_value[i_4] = n_4;
-              qn_at[i_4] = at_4;
-              qn_count = qn_count + 1;
-              for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+              for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+                   (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+                   i_4 = i_4 - 1) begin
                 lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
                 lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+                lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+                lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+                lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
               end
               lumo_ctl.at[i_4] = at_4;
               lumo_ctl.id[i_4] = ID * 16 + 1;
+              lumo_ctl.by[i_4] = cause_4;
+              lumo_ctl.rank_of[i_4] = order_4;
+              lumo_ctl.value[i_4] = n_4;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4760,6 +4750,7 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
     end
   end
   always @(s) if (!lumo_ctl.settle && (^s) !== 1'bx) begin
+    rank = R_s;
     sv = s;
     begin : evaluate_5
       reg [W-1:0] n_5, kk_5;
@@ -4780,27 +4771,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
           begin : schedule_q_7
             reg [W-1:0] n_7;
             integer delay_7;
-            integer i_7, at_7;
+            integer i_7, at_7, cause_7, order_7;
             n_7 = n_6;
             delay_7 = wait_for(delay_for(n_6, Q0, Q1));
             at_7 = $time + delay_7;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_7 = lumo_ctl.cause;
+            order_7 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-              q_value[i_7] = q_value[i_7 - 1];
-              q_at[i_7] = q_at[i_7 - 1];
-            end
-            q_value[i_7] = n_7;
-            q_at[i_7] = at_7;
-            q_count = q_count + 1;
-            for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+            for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+                 (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+                 i_7 = i_7 - 1) begin
               lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
               lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+              lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+              lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+              lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
             end
             lumo_ctl.at[i_7] = at_7;
             lumo_ctl.id[i_7] = ID * 16 + 0;
+            lumo_ctl.by[i_7] = cause_7;
+            lumo_ctl.rank_of[i_7] = order_7;
+            lumo_ctl.value[i_7] = n_7;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_6) !== qnv) begin
@@ -4808,27 +4802,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
             begin : schedule_qn_8
               reg [W-1:0] n_8;
               integer delay_8;
-              integer i_8, at_8;
+              integer i_8, at_8, cause_8, order_8;
               n_8 = qnv;
               delay_8 = wait_for(delay_for(qnv, QN0, QN1));
               at_8 = $time + delay_8;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_8 = lumo_ctl.cause;
+              order_8 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_8 = qn_count; i_8 > 0 && qn_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-                qn_value[i_8] = qn_value[i_8 - 1];
-                qn_at[i_8] = qn_at[i_8 - 1];
-              end
-              qn_value[i_8] = n_8;
-              qn_at[i_8] = at_8;
-              qn_count = qn_count + 1;
-              for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+              for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+                   (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+                   i_8 = i_8 - 1) begin
                 lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
                 lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+                lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+                lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+                lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
               end
               lumo_ctl.at[i_8] = at_8;
               lumo_ctl.id[i_8] = ID * 16 + 1;
+              lumo_ctl.by[i_8] = cause_8;
+              lumo_ctl.rank_of[i_8] = order_8;
+              lumo_ctl.value[i_8] = n_8;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4837,6 +4834,7 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     begin : evaluate_9
       reg [W-1:0] n_9, kk_9;
@@ -4857,27 +4855,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
           begin : schedule_q_11
             reg [W-1:0] n_11;
             integer delay_11;
-            integer i_11, at_11;
+            integer i_11, at_11, cause_11, order_11;
             n_11 = n_10;
             delay_11 = wait_for(delay_for(n_10, Q0, Q1));
             at_11 = $time + delay_11;
-            if (q_count == 64 || lumo_ctl.count == 4096) begin
-              $display("lumocad_cells: too many changes pending in %m");
+            cause_11 = lumo_ctl.cause;
+            order_11 = rank * 16 + 0;
+            if (lumo_ctl.count == 4096) begin
+              $display("lumocad_cells: more than 4096 changes pending in %m");
               $finish;
             end
-            for (i_11 = q_count; i_11 > 0 && q_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
-              q_value[i_11] = q_value[i_11 - 1];
-              q_at[i_11] = q_at[i_11 - 1];
-            end
-            q_value[i_11] = n_11;
-            q_at[i_11] = at_11;
-            q_count = q_count + 1;
-            for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+            for (i_11 = lumo_ctl.count; i_11 > 0 && (lumo_ctl.at[i_11 - 1] > at_11 || lumo_ctl.at[i_11 - 1] == at_11 &&
+                 (lumo_ctl.by[i_11 - 1] > cause_11 || lumo_ctl.by[i_11 - 1] == cause_11 && lumo_ctl.rank_of[i_11 - 1] > order_11));
+                 i_11 = i_11 - 1) begin
               lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
               lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+              lumo_ctl.by[i_11] = lumo_ctl.by[i_11 - 1];
+              lumo_ctl.rank_of[i_11] = lumo_ctl.rank_of[i_11 - 1];
+              lumo_ctl.value[i_11] = lumo_ctl.value[i_11 - 1];
             end
             lumo_ctl.at[i_11] = at_11;
             lumo_ctl.id[i_11] = ID * 16 + 0;
+            lumo_ctl.by[i_11] = cause_11;
+            lumo_ctl.rank_of[i_11] = order_11;
+            lumo_ctl.value[i_11] = n_11;
             lumo_ctl.count = lumo_ctl.count + 1;
           end
           if (~ones(n_10) !== qnv) begin
@@ -4885,27 +4886,30 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
             begin : schedule_qn_12
               reg [W-1:0] n_12;
               integer delay_12;
-              integer i_12, at_12;
+              integer i_12, at_12, cause_12, order_12;
               n_12 = qnv;
               delay_12 = wait_for(delay_for(qnv, QN0, QN1));
               at_12 = $time + delay_12;
-              if (qn_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_12 = lumo_ctl.cause;
+              order_12 = rank * 16 + 1;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_12 = qn_count; i_12 > 0 && qn_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-                qn_value[i_12] = qn_value[i_12 - 1];
-                qn_at[i_12] = qn_at[i_12 - 1];
-              end
-              qn_value[i_12] = n_12;
-              qn_at[i_12] = at_12;
-              qn_count = qn_count + 1;
-              for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+              for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+                   (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+                   i_12 = i_12 - 1) begin
                 lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
                 lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+                lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+                lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+                lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
               end
               lumo_ctl.at[i_12] = at_12;
               lumo_ctl.id[i_12] = ID * 16 + 1;
+              lumo_ctl.by[i_12] = cause_12;
+              lumo_ctl.rank_of[i_12] = order_12;
+              lumo_ctl.value[i_12] = n_12;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -4913,40 +4917,17 @@ module lumo_jkffrs2 #(parameter ID = 0, W = 1, Q0 = 3, Q1 = 3, QN0 = 3, QN1 = 3)
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
-  // The changes of qn waiting for their time, in delivery order.
-  reg [W-1:0] qn_value[0:63];
-  integer qn_at[0:63];
-  integer qn_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_qn
-    integer i;
-    qnr = qn_value[0];
-    for (i = 1; i < qn_count; i = i + 1) begin
-      qn_value[i - 1] = qn_value[i];
-      qn_at[i - 1] = qn_at[i];
-    end
-    qn_count = qn_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) qnr = lumo_ctl.now_value;
 endmodule
 
 // _mux: 2-to-1 multiplexer; while s was never driven, the input that
 // changed last passes. Settles before time 0.
-module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
+module lumo_mux #(parameter ID = 0, R_a = 0, R_b = 0, R_s = 0, W = 1, Y0 = 3, Y1 = 3) (
     input [W-1:0] a, b,
     input s,
     output [W-1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] av = {W{1'bx}}, bv = {W{1'bx}}, yv = {W{1'bx}}, yr = {W{1'bx}};
   reg sv = 1'bx;
   assign y = yr;
@@ -4978,6 +4959,7 @@ module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
   endfunction
 
   always @(a) if ((^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     if (sv === 1'b0 || sv === 1'bx) begin : drive_1
       reg [W-1:0] n_1;
@@ -4987,33 +4969,37 @@ module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
         begin : schedule_y_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(delay_for(n_1, Y0, Y1));
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx) begin
+    rank = R_b;
     bv = b;
     if (sv === 1'b1 || sv === 1'bx) begin : drive_3
       reg [W-1:0] n_3;
@@ -5023,33 +5009,37 @@ module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
         begin : schedule_y_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(delay_for(n_3, Y0, Y1));
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(s) if ((^s) !== 1'bx) begin
+    rank = R_s;
     sv = s;
     begin : drive_5
       reg [W-1:0] n_5;
@@ -5059,53 +5049,45 @@ module lumo_mux #(parameter ID = 0, W = 1, Y0 = 3, Y1 = 3) (
         begin : schedule_y_6
           reg [W-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = n_5;
           delay_6 = wait_for(delay_for(n_5, Y0, Y1));
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [W-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
 endmodule
 
 // _line2: 2 lines and the bus y, both ways and without delay: line a
 // is bit 0, line b the bits from 1 up (LW of them). Settles before time 0.
-module lumo_line2 #(parameter ID = 0, LW = 1) (
+module lumo_line2 #(parameter ID = 0, R_a = 0, R_b = 0, R_y = 0, LW = 1) (
     inout a,
     inout [LW-1:0] b,
     inout [LW+0:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 1;
   reg av = 1'bx, ar = 1'bz;
   reg [LW-1:0] bv = {LW{1'bx}}, br = {LW{1'bz}};
@@ -5122,6 +5104,7 @@ module lumo_line2 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({bv, av} !== yv) begin
@@ -5129,33 +5112,37 @@ module lumo_line2 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({bv, av} !== yv) begin
@@ -5163,33 +5150,37 @@ module lumo_line2 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_5
       reg [BW-1:0] v_5;
@@ -5200,27 +5191,30 @@ module lumo_line2 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_6
           reg [1-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = av;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = a_count; i_6 > 0 && a_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            a_value[i_6] = a_value[i_6 - 1];
-            a_at[i_6] = a_at[i_6 - 1];
-          end
-          a_value[i_6] = n_6;
-          a_at[i_6] = at_6;
-          a_count = a_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 1;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5229,79 +5223,47 @@ module lumo_line2 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_7
           reg [LW-1:0] n_7;
           integer delay_7;
-          integer i_7, at_7;
+          integer i_7, at_7, cause_7, order_7;
           n_7 = bv;
           delay_7 = wait_for(0);
           at_7 = $time + delay_7;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_7 = lumo_ctl.cause;
+          order_7 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_7 = b_count; i_7 > 0 && b_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-            b_value[i_7] = b_value[i_7 - 1];
-            b_at[i_7] = b_at[i_7 - 1];
-          end
-          b_value[i_7] = n_7;
-          b_at[i_7] = at_7;
-          b_count = b_count + 1;
-          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+          for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+               (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+               i_7 = i_7 - 1) begin
             lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
             lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+            lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+            lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
           end
           lumo_ctl.at[i_7] = at_7;
           lumo_ctl.id[i_7] = ID * 16 + 2;
+          lumo_ctl.by[i_7] = cause_7;
+          lumo_ctl.rank_of[i_7] = order_7;
+          lumo_ctl.value[i_7] = n_7;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [LW-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
 endmodule
 
 // _line3: 3 lines and the bus y, both ways and without delay: line a
 // is bit 0, line c the bits from 2 up (LW of them). Settles before time 0.
-module lumo_line3 #(parameter ID = 0, LW = 1) (
+module lumo_line3 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_y = 0, LW = 1) (
     inout a, b,
     inout [LW-1:0] c,
     inout [LW+1:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 2;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -5320,6 +5282,7 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({cv, bv, av} !== yv) begin
@@ -5327,33 +5290,37 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({cv, bv, av} !== yv) begin
@@ -5361,33 +5328,37 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({cv, bv, av} !== yv) begin
@@ -5395,33 +5366,37 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_7
       reg [BW-1:0] v_7;
@@ -5432,27 +5407,30 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_8
           reg [1-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = av;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = a_count; i_8 > 0 && a_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            a_value[i_8] = a_value[i_8 - 1];
-            a_at[i_8] = a_at[i_8 - 1];
-          end
-          a_value[i_8] = n_8;
-          a_at[i_8] = at_8;
-          a_count = a_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 1;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5461,27 +5439,30 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_9
           reg [1-1:0] n_9;
           integer delay_9;
-          integer i_9, at_9;
+          integer i_9, at_9, cause_9, order_9;
           n_9 = bv;
           delay_9 = wait_for(0);
           at_9 = $time + delay_9;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_9 = lumo_ctl.cause;
+          order_9 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_9 = b_count; i_9 > 0 && b_at[i_9 - 1] > at_9; i_9 = i_9 - 1) begin
-            b_value[i_9] = b_value[i_9 - 1];
-            b_at[i_9] = b_at[i_9 - 1];
-          end
-          b_value[i_9] = n_9;
-          b_at[i_9] = at_9;
-          b_count = b_count + 1;
-          for (i_9 = lumo_ctl.count; i_9 > 0 && lumo_ctl.at[i_9 - 1] > at_9; i_9 = i_9 - 1) begin
+          for (i_9 = lumo_ctl.count; i_9 > 0 && (lumo_ctl.at[i_9 - 1] > at_9 || lumo_ctl.at[i_9 - 1] == at_9 &&
+               (lumo_ctl.by[i_9 - 1] > cause_9 || lumo_ctl.by[i_9 - 1] == cause_9 && lumo_ctl.rank_of[i_9 - 1] > order_9));
+               i_9 = i_9 - 1) begin
             lumo_ctl.at[i_9] = lumo_ctl.at[i_9 - 1];
             lumo_ctl.id[i_9] = lumo_ctl.id[i_9 - 1];
+            lumo_ctl.by[i_9] = lumo_ctl.by[i_9 - 1];
+            lumo_ctl.rank_of[i_9] = lumo_ctl.rank_of[i_9 - 1];
+            lumo_ctl.value[i_9] = lumo_ctl.value[i_9 - 1];
           end
           lumo_ctl.at[i_9] = at_9;
           lumo_ctl.id[i_9] = ID * 16 + 2;
+          lumo_ctl.by[i_9] = cause_9;
+          lumo_ctl.rank_of[i_9] = order_9;
+          lumo_ctl.value[i_9] = n_9;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5490,92 +5471,48 @@ module lumo_line3 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_10
           reg [LW-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = cv;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = c_count; i_10 > 0 && c_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            c_value[i_10] = c_value[i_10 - 1];
-            c_at[i_10] = c_at[i_10 - 1];
-          end
-          c_value[i_10] = n_10;
-          c_at[i_10] = at_10;
-          c_count = c_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 3;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [LW-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
 endmodule
 
 // _line4: 4 lines and the bus y, both ways and without delay: line a
 // is bit 0, line d the bits from 3 up (LW of them). Settles before time 0.
-module lumo_line4 #(parameter ID = 0, LW = 1) (
+module lumo_line4 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, R_y = 0, LW = 1) (
     inout a, b, c,
     inout [LW-1:0] d,
     inout [LW+2:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 3;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -5596,6 +5533,7 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({dv, cv, bv, av} !== yv) begin
@@ -5603,33 +5541,37 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({dv, cv, bv, av} !== yv) begin
@@ -5637,33 +5579,37 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({dv, cv, bv, av} !== yv) begin
@@ -5671,33 +5617,37 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
+    rank = R_d;
     dv = d;
     begin : merge_7
       if ({dv, cv, bv, av} !== yv) begin
@@ -5705,33 +5655,37 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_8
           reg [BW-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = yv;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_9
       reg [BW-1:0] v_9;
@@ -5742,27 +5696,30 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_10
           reg [1-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = av;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = a_count; i_10 > 0 && a_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            a_value[i_10] = a_value[i_10 - 1];
-            a_at[i_10] = a_at[i_10 - 1];
-          end
-          a_value[i_10] = n_10;
-          a_at[i_10] = at_10;
-          a_count = a_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 1;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5771,27 +5728,30 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_11
           reg [1-1:0] n_11;
           integer delay_11;
-          integer i_11, at_11;
+          integer i_11, at_11, cause_11, order_11;
           n_11 = bv;
           delay_11 = wait_for(0);
           at_11 = $time + delay_11;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_11 = lumo_ctl.cause;
+          order_11 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_11 = b_count; i_11 > 0 && b_at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
-            b_value[i_11] = b_value[i_11 - 1];
-            b_at[i_11] = b_at[i_11 - 1];
-          end
-          b_value[i_11] = n_11;
-          b_at[i_11] = at_11;
-          b_count = b_count + 1;
-          for (i_11 = lumo_ctl.count; i_11 > 0 && lumo_ctl.at[i_11 - 1] > at_11; i_11 = i_11 - 1) begin
+          for (i_11 = lumo_ctl.count; i_11 > 0 && (lumo_ctl.at[i_11 - 1] > at_11 || lumo_ctl.at[i_11 - 1] == at_11 &&
+               (lumo_ctl.by[i_11 - 1] > cause_11 || lumo_ctl.by[i_11 - 1] == cause_11 && lumo_ctl.rank_of[i_11 - 1] > order_11));
+               i_11 = i_11 - 1) begin
             lumo_ctl.at[i_11] = lumo_ctl.at[i_11 - 1];
             lumo_ctl.id[i_11] = lumo_ctl.id[i_11 - 1];
+            lumo_ctl.by[i_11] = lumo_ctl.by[i_11 - 1];
+            lumo_ctl.rank_of[i_11] = lumo_ctl.rank_of[i_11 - 1];
+            lumo_ctl.value[i_11] = lumo_ctl.value[i_11 - 1];
           end
           lumo_ctl.at[i_11] = at_11;
           lumo_ctl.id[i_11] = ID * 16 + 2;
+          lumo_ctl.by[i_11] = cause_11;
+          lumo_ctl.rank_of[i_11] = order_11;
+          lumo_ctl.value[i_11] = n_11;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5800,27 +5760,30 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_12
           reg [1-1:0] n_12;
           integer delay_12;
-          integer i_12, at_12;
+          integer i_12, at_12, cause_12, order_12;
           n_12 = cv;
           delay_12 = wait_for(0);
           at_12 = $time + delay_12;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_12 = lumo_ctl.cause;
+          order_12 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_12 = c_count; i_12 > 0 && c_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-            c_value[i_12] = c_value[i_12 - 1];
-            c_at[i_12] = c_at[i_12 - 1];
-          end
-          c_value[i_12] = n_12;
-          c_at[i_12] = at_12;
-          c_count = c_count + 1;
-          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+          for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+               (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+               i_12 = i_12 - 1) begin
             lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
             lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+            lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+            lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+            lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
           end
           lumo_ctl.at[i_12] = at_12;
           lumo_ctl.id[i_12] = ID * 16 + 3;
+          lumo_ctl.by[i_12] = cause_12;
+          lumo_ctl.rank_of[i_12] = order_12;
+          lumo_ctl.value[i_12] = n_12;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -5829,105 +5792,49 @@ module lumo_line4 #(parameter ID = 0, LW = 1) (
         begin : schedule_d_13
           reg [LW-1:0] n_13;
           integer delay_13;
-          integer i_13, at_13;
+          integer i_13, at_13, cause_13, order_13;
           n_13 = dv;
           delay_13 = wait_for(0);
           at_13 = $time + delay_13;
-          if (d_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_13 = lumo_ctl.cause;
+          order_13 = rank * 16 + 4;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_13 = d_count; i_13 > 0 && d_at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
-            d_value[i_13] = d_value[i_13 - 1];
-            d_at[i_13] = d_at[i_13 - 1];
-          end
-          d_value[i_13] = n_13;
-          d_at[i_13] = at_13;
-          d_count = d_count + 1;
-          for (i_13 = lumo_ctl.count; i_13 > 0 && lumo_ctl.at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+          for (i_13 = lumo_ctl.count; i_13 > 0 && (lumo_ctl.at[i_13 - 1] > at_13 || lumo_ctl.at[i_13 - 1] == at_13 &&
+               (lumo_ctl.by[i_13 - 1] > cause_13 || lumo_ctl.by[i_13 - 1] == cause_13 && lumo_ctl.rank_of[i_13 - 1] > order_13));
+               i_13 = i_13 - 1) begin
             lumo_ctl.at[i_13] = lumo_ctl.at[i_13 - 1];
             lumo_ctl.id[i_13] = lumo_ctl.id[i_13 - 1];
+            lumo_ctl.by[i_13] = lumo_ctl.by[i_13 - 1];
+            lumo_ctl.rank_of[i_13] = lumo_ctl.rank_of[i_13 - 1];
+            lumo_ctl.value[i_13] = lumo_ctl.value[i_13 - 1];
           end
           lumo_ctl.at[i_13] = at_13;
           lumo_ctl.id[i_13] = ID * 16 + 4;
+          lumo_ctl.by[i_13] = cause_13;
+          lumo_ctl.rank_of[i_13] = order_13;
+          lumo_ctl.value[i_13] = n_13;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [1-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
-  // The changes of d waiting for their time, in delivery order.
-  reg [LW-1:0] d_value[0:63];
-  integer d_at[0:63];
-  integer d_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
-    integer i;
-    dr = d_value[0];
-    for (i = 1; i < d_count; i = i + 1) begin
-      d_value[i - 1] = d_value[i];
-      d_at[i - 1] = d_at[i];
-    end
-    d_count = d_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) dr = lumo_ctl.now_value;
 endmodule
 
 // _line5: 5 lines and the bus y, both ways and without delay: line a
 // is bit 0, line e the bits from 4 up (LW of them). Settles before time 0.
-module lumo_line5 #(parameter ID = 0, LW = 1) (
+module lumo_line5 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, R_e = 0, R_y = 0, LW = 1) (
     inout a, b, c, d,
     inout [LW-1:0] e,
     inout [LW+3:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 4;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -5950,6 +5857,7 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({ev, dv, cv, bv, av} !== yv) begin
@@ -5957,33 +5865,37 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({ev, dv, cv, bv, av} !== yv) begin
@@ -5991,33 +5903,37 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({ev, dv, cv, bv, av} !== yv) begin
@@ -6025,33 +5941,37 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
+    rank = R_d;
     dv = d;
     begin : merge_7
       if ({ev, dv, cv, bv, av} !== yv) begin
@@ -6059,33 +5979,37 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_8
           reg [BW-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = yv;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
+    rank = R_e;
     ev = e;
     begin : merge_9
       if ({ev, dv, cv, bv, av} !== yv) begin
@@ -6093,33 +6017,37 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_10
           reg [BW-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = yv;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            y_value[i_10] = y_value[i_10 - 1];
-            y_at[i_10] = y_at[i_10 - 1];
-          end
-          y_value[i_10] = n_10;
-          y_at[i_10] = at_10;
-          y_count = y_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_11
       reg [BW-1:0] v_11;
@@ -6130,27 +6058,30 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_12
           reg [1-1:0] n_12;
           integer delay_12;
-          integer i_12, at_12;
+          integer i_12, at_12, cause_12, order_12;
           n_12 = av;
           delay_12 = wait_for(0);
           at_12 = $time + delay_12;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_12 = lumo_ctl.cause;
+          order_12 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_12 = a_count; i_12 > 0 && a_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-            a_value[i_12] = a_value[i_12 - 1];
-            a_at[i_12] = a_at[i_12 - 1];
-          end
-          a_value[i_12] = n_12;
-          a_at[i_12] = at_12;
-          a_count = a_count + 1;
-          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+          for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+               (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+               i_12 = i_12 - 1) begin
             lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
             lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+            lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+            lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+            lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
           end
           lumo_ctl.at[i_12] = at_12;
           lumo_ctl.id[i_12] = ID * 16 + 1;
+          lumo_ctl.by[i_12] = cause_12;
+          lumo_ctl.rank_of[i_12] = order_12;
+          lumo_ctl.value[i_12] = n_12;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6159,27 +6090,30 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_13
           reg [1-1:0] n_13;
           integer delay_13;
-          integer i_13, at_13;
+          integer i_13, at_13, cause_13, order_13;
           n_13 = bv;
           delay_13 = wait_for(0);
           at_13 = $time + delay_13;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_13 = lumo_ctl.cause;
+          order_13 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_13 = b_count; i_13 > 0 && b_at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
-            b_value[i_13] = b_value[i_13 - 1];
-            b_at[i_13] = b_at[i_13 - 1];
-          end
-          b_value[i_13] = n_13;
-          b_at[i_13] = at_13;
-          b_count = b_count + 1;
-          for (i_13 = lumo_ctl.count; i_13 > 0 && lumo_ctl.at[i_13 - 1] > at_13; i_13 = i_13 - 1) begin
+          for (i_13 = lumo_ctl.count; i_13 > 0 && (lumo_ctl.at[i_13 - 1] > at_13 || lumo_ctl.at[i_13 - 1] == at_13 &&
+               (lumo_ctl.by[i_13 - 1] > cause_13 || lumo_ctl.by[i_13 - 1] == cause_13 && lumo_ctl.rank_of[i_13 - 1] > order_13));
+               i_13 = i_13 - 1) begin
             lumo_ctl.at[i_13] = lumo_ctl.at[i_13 - 1];
             lumo_ctl.id[i_13] = lumo_ctl.id[i_13 - 1];
+            lumo_ctl.by[i_13] = lumo_ctl.by[i_13 - 1];
+            lumo_ctl.rank_of[i_13] = lumo_ctl.rank_of[i_13 - 1];
+            lumo_ctl.value[i_13] = lumo_ctl.value[i_13 - 1];
           end
           lumo_ctl.at[i_13] = at_13;
           lumo_ctl.id[i_13] = ID * 16 + 2;
+          lumo_ctl.by[i_13] = cause_13;
+          lumo_ctl.rank_of[i_13] = order_13;
+          lumo_ctl.value[i_13] = n_13;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6188,27 +6122,30 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_14
           reg [1-1:0] n_14;
           integer delay_14;
-          integer i_14, at_14;
+          integer i_14, at_14, cause_14, order_14;
           n_14 = cv;
           delay_14 = wait_for(0);
           at_14 = $time + delay_14;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_14 = lumo_ctl.cause;
+          order_14 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_14 = c_count; i_14 > 0 && c_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
-            c_value[i_14] = c_value[i_14 - 1];
-            c_at[i_14] = c_at[i_14 - 1];
-          end
-          c_value[i_14] = n_14;
-          c_at[i_14] = at_14;
-          c_count = c_count + 1;
-          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+          for (i_14 = lumo_ctl.count; i_14 > 0 && (lumo_ctl.at[i_14 - 1] > at_14 || lumo_ctl.at[i_14 - 1] == at_14 &&
+               (lumo_ctl.by[i_14 - 1] > cause_14 || lumo_ctl.by[i_14 - 1] == cause_14 && lumo_ctl.rank_of[i_14 - 1] > order_14));
+               i_14 = i_14 - 1) begin
             lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
             lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+            lumo_ctl.by[i_14] = lumo_ctl.by[i_14 - 1];
+            lumo_ctl.rank_of[i_14] = lumo_ctl.rank_of[i_14 - 1];
+            lumo_ctl.value[i_14] = lumo_ctl.value[i_14 - 1];
           end
           lumo_ctl.at[i_14] = at_14;
           lumo_ctl.id[i_14] = ID * 16 + 3;
+          lumo_ctl.by[i_14] = cause_14;
+          lumo_ctl.rank_of[i_14] = order_14;
+          lumo_ctl.value[i_14] = n_14;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6217,27 +6154,30 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_d_15
           reg [1-1:0] n_15;
           integer delay_15;
-          integer i_15, at_15;
+          integer i_15, at_15, cause_15, order_15;
           n_15 = dv;
           delay_15 = wait_for(0);
           at_15 = $time + delay_15;
-          if (d_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_15 = lumo_ctl.cause;
+          order_15 = rank * 16 + 4;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_15 = d_count; i_15 > 0 && d_at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
-            d_value[i_15] = d_value[i_15 - 1];
-            d_at[i_15] = d_at[i_15 - 1];
-          end
-          d_value[i_15] = n_15;
-          d_at[i_15] = at_15;
-          d_count = d_count + 1;
-          for (i_15 = lumo_ctl.count; i_15 > 0 && lumo_ctl.at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+          for (i_15 = lumo_ctl.count; i_15 > 0 && (lumo_ctl.at[i_15 - 1] > at_15 || lumo_ctl.at[i_15 - 1] == at_15 &&
+               (lumo_ctl.by[i_15 - 1] > cause_15 || lumo_ctl.by[i_15 - 1] == cause_15 && lumo_ctl.rank_of[i_15 - 1] > order_15));
+               i_15 = i_15 - 1) begin
             lumo_ctl.at[i_15] = lumo_ctl.at[i_15 - 1];
             lumo_ctl.id[i_15] = lumo_ctl.id[i_15 - 1];
+            lumo_ctl.by[i_15] = lumo_ctl.by[i_15 - 1];
+            lumo_ctl.rank_of[i_15] = lumo_ctl.rank_of[i_15 - 1];
+            lumo_ctl.value[i_15] = lumo_ctl.value[i_15 - 1];
           end
           lumo_ctl.at[i_15] = at_15;
           lumo_ctl.id[i_15] = ID * 16 + 4;
+          lumo_ctl.by[i_15] = cause_15;
+          lumo_ctl.rank_of[i_15] = order_15;
+          lumo_ctl.value[i_15] = n_15;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6246,118 +6186,50 @@ module lumo_line5 #(parameter ID = 0, LW = 1) (
         begin : schedule_e_16
           reg [LW-1:0] n_16;
           integer delay_16;
-          integer i_16, at_16;
+          integer i_16, at_16, cause_16, order_16;
           n_16 = ev;
           delay_16 = wait_for(0);
           at_16 = $time + delay_16;
-          if (e_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_16 = lumo_ctl.cause;
+          order_16 = rank * 16 + 5;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_16 = e_count; i_16 > 0 && e_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
-            e_value[i_16] = e_value[i_16 - 1];
-            e_at[i_16] = e_at[i_16 - 1];
-          end
-          e_value[i_16] = n_16;
-          e_at[i_16] = at_16;
-          e_count = e_count + 1;
-          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+          for (i_16 = lumo_ctl.count; i_16 > 0 && (lumo_ctl.at[i_16 - 1] > at_16 || lumo_ctl.at[i_16 - 1] == at_16 &&
+               (lumo_ctl.by[i_16 - 1] > cause_16 || lumo_ctl.by[i_16 - 1] == cause_16 && lumo_ctl.rank_of[i_16 - 1] > order_16));
+               i_16 = i_16 - 1) begin
             lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
             lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+            lumo_ctl.by[i_16] = lumo_ctl.by[i_16 - 1];
+            lumo_ctl.rank_of[i_16] = lumo_ctl.rank_of[i_16 - 1];
+            lumo_ctl.value[i_16] = lumo_ctl.value[i_16 - 1];
           end
           lumo_ctl.at[i_16] = at_16;
           lumo_ctl.id[i_16] = ID * 16 + 5;
+          lumo_ctl.by[i_16] = cause_16;
+          lumo_ctl.rank_of[i_16] = order_16;
+          lumo_ctl.value[i_16] = n_16;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [1-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
-  // The changes of d waiting for their time, in delivery order.
-  reg [1-1:0] d_value[0:63];
-  integer d_at[0:63];
-  integer d_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
-    integer i;
-    dr = d_value[0];
-    for (i = 1; i < d_count; i = i + 1) begin
-      d_value[i - 1] = d_value[i];
-      d_at[i - 1] = d_at[i];
-    end
-    d_count = d_count - 1;
-  end
-  // The changes of e waiting for their time, in delivery order.
-  reg [LW-1:0] e_value[0:63];
-  integer e_at[0:63];
-  integer e_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
-    integer i;
-    er = e_value[0];
-    for (i = 1; i < e_count; i = i + 1) begin
-      e_value[i - 1] = e_value[i];
-      e_at[i - 1] = e_at[i];
-    end
-    e_count = e_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) dr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) er = lumo_ctl.now_value;
 endmodule
 
 // _line6: 6 lines and the bus y, both ways and without delay: line a
 // is bit 0, line f the bits from 5 up (LW of them). Settles before time 0.
-module lumo_line6 #(parameter ID = 0, LW = 1) (
+module lumo_line6 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, R_e = 0, R_f = 0, R_y = 0, LW = 1) (
     inout a, b, c, d, e,
     inout [LW-1:0] f,
     inout [LW+4:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 5;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -6382,6 +6254,7 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6389,33 +6262,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6423,33 +6300,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6457,33 +6338,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
+    rank = R_d;
     dv = d;
     begin : merge_7
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6491,33 +6376,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_8
           reg [BW-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = yv;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
+    rank = R_e;
     ev = e;
     begin : merge_9
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6525,33 +6414,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_10
           reg [BW-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = yv;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            y_value[i_10] = y_value[i_10 - 1];
-            y_at[i_10] = y_at[i_10 - 1];
-          end
-          y_value[i_10] = n_10;
-          y_at[i_10] = at_10;
-          y_count = y_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
+    rank = R_f;
     fv = f;
     begin : merge_11
       if ({fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6559,33 +6452,37 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_12
           reg [BW-1:0] n_12;
           integer delay_12;
-          integer i_12, at_12;
+          integer i_12, at_12, cause_12, order_12;
           n_12 = yv;
           delay_12 = wait_for(0);
           at_12 = $time + delay_12;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_12 = lumo_ctl.cause;
+          order_12 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-            y_value[i_12] = y_value[i_12 - 1];
-            y_at[i_12] = y_at[i_12 - 1];
-          end
-          y_value[i_12] = n_12;
-          y_at[i_12] = at_12;
-          y_count = y_count + 1;
-          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+          for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+               (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+               i_12 = i_12 - 1) begin
             lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
             lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+            lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+            lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+            lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
           end
           lumo_ctl.at[i_12] = at_12;
           lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.by[i_12] = cause_12;
+          lumo_ctl.rank_of[i_12] = order_12;
+          lumo_ctl.value[i_12] = n_12;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_13
       reg [BW-1:0] v_13;
@@ -6596,27 +6493,30 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_14
           reg [1-1:0] n_14;
           integer delay_14;
-          integer i_14, at_14;
+          integer i_14, at_14, cause_14, order_14;
           n_14 = av;
           delay_14 = wait_for(0);
           at_14 = $time + delay_14;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_14 = lumo_ctl.cause;
+          order_14 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_14 = a_count; i_14 > 0 && a_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
-            a_value[i_14] = a_value[i_14 - 1];
-            a_at[i_14] = a_at[i_14 - 1];
-          end
-          a_value[i_14] = n_14;
-          a_at[i_14] = at_14;
-          a_count = a_count + 1;
-          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+          for (i_14 = lumo_ctl.count; i_14 > 0 && (lumo_ctl.at[i_14 - 1] > at_14 || lumo_ctl.at[i_14 - 1] == at_14 &&
+               (lumo_ctl.by[i_14 - 1] > cause_14 || lumo_ctl.by[i_14 - 1] == cause_14 && lumo_ctl.rank_of[i_14 - 1] > order_14));
+               i_14 = i_14 - 1) begin
             lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
             lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+            lumo_ctl.by[i_14] = lumo_ctl.by[i_14 - 1];
+            lumo_ctl.rank_of[i_14] = lumo_ctl.rank_of[i_14 - 1];
+            lumo_ctl.value[i_14] = lumo_ctl.value[i_14 - 1];
           end
           lumo_ctl.at[i_14] = at_14;
           lumo_ctl.id[i_14] = ID * 16 + 1;
+          lumo_ctl.by[i_14] = cause_14;
+          lumo_ctl.rank_of[i_14] = order_14;
+          lumo_ctl.value[i_14] = n_14;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6625,27 +6525,30 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_15
           reg [1-1:0] n_15;
           integer delay_15;
-          integer i_15, at_15;
+          integer i_15, at_15, cause_15, order_15;
           n_15 = bv;
           delay_15 = wait_for(0);
           at_15 = $time + delay_15;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_15 = lumo_ctl.cause;
+          order_15 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_15 = b_count; i_15 > 0 && b_at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
-            b_value[i_15] = b_value[i_15 - 1];
-            b_at[i_15] = b_at[i_15 - 1];
-          end
-          b_value[i_15] = n_15;
-          b_at[i_15] = at_15;
-          b_count = b_count + 1;
-          for (i_15 = lumo_ctl.count; i_15 > 0 && lumo_ctl.at[i_15 - 1] > at_15; i_15 = i_15 - 1) begin
+          for (i_15 = lumo_ctl.count; i_15 > 0 && (lumo_ctl.at[i_15 - 1] > at_15 || lumo_ctl.at[i_15 - 1] == at_15 &&
+               (lumo_ctl.by[i_15 - 1] > cause_15 || lumo_ctl.by[i_15 - 1] == cause_15 && lumo_ctl.rank_of[i_15 - 1] > order_15));
+               i_15 = i_15 - 1) begin
             lumo_ctl.at[i_15] = lumo_ctl.at[i_15 - 1];
             lumo_ctl.id[i_15] = lumo_ctl.id[i_15 - 1];
+            lumo_ctl.by[i_15] = lumo_ctl.by[i_15 - 1];
+            lumo_ctl.rank_of[i_15] = lumo_ctl.rank_of[i_15 - 1];
+            lumo_ctl.value[i_15] = lumo_ctl.value[i_15 - 1];
           end
           lumo_ctl.at[i_15] = at_15;
           lumo_ctl.id[i_15] = ID * 16 + 2;
+          lumo_ctl.by[i_15] = cause_15;
+          lumo_ctl.rank_of[i_15] = order_15;
+          lumo_ctl.value[i_15] = n_15;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6654,27 +6557,30 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_16
           reg [1-1:0] n_16;
           integer delay_16;
-          integer i_16, at_16;
+          integer i_16, at_16, cause_16, order_16;
           n_16 = cv;
           delay_16 = wait_for(0);
           at_16 = $time + delay_16;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_16 = lumo_ctl.cause;
+          order_16 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_16 = c_count; i_16 > 0 && c_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
-            c_value[i_16] = c_value[i_16 - 1];
-            c_at[i_16] = c_at[i_16 - 1];
-          end
-          c_value[i_16] = n_16;
-          c_at[i_16] = at_16;
-          c_count = c_count + 1;
-          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+          for (i_16 = lumo_ctl.count; i_16 > 0 && (lumo_ctl.at[i_16 - 1] > at_16 || lumo_ctl.at[i_16 - 1] == at_16 &&
+               (lumo_ctl.by[i_16 - 1] > cause_16 || lumo_ctl.by[i_16 - 1] == cause_16 && lumo_ctl.rank_of[i_16 - 1] > order_16));
+               i_16 = i_16 - 1) begin
             lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
             lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+            lumo_ctl.by[i_16] = lumo_ctl.by[i_16 - 1];
+            lumo_ctl.rank_of[i_16] = lumo_ctl.rank_of[i_16 - 1];
+            lumo_ctl.value[i_16] = lumo_ctl.value[i_16 - 1];
           end
           lumo_ctl.at[i_16] = at_16;
           lumo_ctl.id[i_16] = ID * 16 + 3;
+          lumo_ctl.by[i_16] = cause_16;
+          lumo_ctl.rank_of[i_16] = order_16;
+          lumo_ctl.value[i_16] = n_16;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6683,27 +6589,30 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_d_17
           reg [1-1:0] n_17;
           integer delay_17;
-          integer i_17, at_17;
+          integer i_17, at_17, cause_17, order_17;
           n_17 = dv;
           delay_17 = wait_for(0);
           at_17 = $time + delay_17;
-          if (d_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_17 = lumo_ctl.cause;
+          order_17 = rank * 16 + 4;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_17 = d_count; i_17 > 0 && d_at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
-            d_value[i_17] = d_value[i_17 - 1];
-            d_at[i_17] = d_at[i_17 - 1];
-          end
-          d_value[i_17] = n_17;
-          d_at[i_17] = at_17;
-          d_count = d_count + 1;
-          for (i_17 = lumo_ctl.count; i_17 > 0 && lumo_ctl.at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+          for (i_17 = lumo_ctl.count; i_17 > 0 && (lumo_ctl.at[i_17 - 1] > at_17 || lumo_ctl.at[i_17 - 1] == at_17 &&
+               (lumo_ctl.by[i_17 - 1] > cause_17 || lumo_ctl.by[i_17 - 1] == cause_17 && lumo_ctl.rank_of[i_17 - 1] > order_17));
+               i_17 = i_17 - 1) begin
             lumo_ctl.at[i_17] = lumo_ctl.at[i_17 - 1];
             lumo_ctl.id[i_17] = lumo_ctl.id[i_17 - 1];
+            lumo_ctl.by[i_17] = lumo_ctl.by[i_17 - 1];
+            lumo_ctl.rank_of[i_17] = lumo_ctl.rank_of[i_17 - 1];
+            lumo_ctl.value[i_17] = lumo_ctl.value[i_17 - 1];
           end
           lumo_ctl.at[i_17] = at_17;
           lumo_ctl.id[i_17] = ID * 16 + 4;
+          lumo_ctl.by[i_17] = cause_17;
+          lumo_ctl.rank_of[i_17] = order_17;
+          lumo_ctl.value[i_17] = n_17;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6712,27 +6621,30 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_e_18
           reg [1-1:0] n_18;
           integer delay_18;
-          integer i_18, at_18;
+          integer i_18, at_18, cause_18, order_18;
           n_18 = ev;
           delay_18 = wait_for(0);
           at_18 = $time + delay_18;
-          if (e_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_18 = lumo_ctl.cause;
+          order_18 = rank * 16 + 5;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_18 = e_count; i_18 > 0 && e_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
-            e_value[i_18] = e_value[i_18 - 1];
-            e_at[i_18] = e_at[i_18 - 1];
-          end
-          e_value[i_18] = n_18;
-          e_at[i_18] = at_18;
-          e_count = e_count + 1;
-          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+          for (i_18 = lumo_ctl.count; i_18 > 0 && (lumo_ctl.at[i_18 - 1] > at_18 || lumo_ctl.at[i_18 - 1] == at_18 &&
+               (lumo_ctl.by[i_18 - 1] > cause_18 || lumo_ctl.by[i_18 - 1] == cause_18 && lumo_ctl.rank_of[i_18 - 1] > order_18));
+               i_18 = i_18 - 1) begin
             lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
             lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+            lumo_ctl.by[i_18] = lumo_ctl.by[i_18 - 1];
+            lumo_ctl.rank_of[i_18] = lumo_ctl.rank_of[i_18 - 1];
+            lumo_ctl.value[i_18] = lumo_ctl.value[i_18 - 1];
           end
           lumo_ctl.at[i_18] = at_18;
           lumo_ctl.id[i_18] = ID * 16 + 5;
+          lumo_ctl.by[i_18] = cause_18;
+          lumo_ctl.rank_of[i_18] = order_18;
+          lumo_ctl.value[i_18] = n_18;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -6741,131 +6653,51 @@ module lumo_line6 #(parameter ID = 0, LW = 1) (
         begin : schedule_f_19
           reg [LW-1:0] n_19;
           integer delay_19;
-          integer i_19, at_19;
+          integer i_19, at_19, cause_19, order_19;
           n_19 = fv;
           delay_19 = wait_for(0);
           at_19 = $time + delay_19;
-          if (f_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_19 = lumo_ctl.cause;
+          order_19 = rank * 16 + 6;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_19 = f_count; i_19 > 0 && f_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
-            f_value[i_19] = f_value[i_19 - 1];
-            f_at[i_19] = f_at[i_19 - 1];
-          end
-          f_value[i_19] = n_19;
-          f_at[i_19] = at_19;
-          f_count = f_count + 1;
-          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+          for (i_19 = lumo_ctl.count; i_19 > 0 && (lumo_ctl.at[i_19 - 1] > at_19 || lumo_ctl.at[i_19 - 1] == at_19 &&
+               (lumo_ctl.by[i_19 - 1] > cause_19 || lumo_ctl.by[i_19 - 1] == cause_19 && lumo_ctl.rank_of[i_19 - 1] > order_19));
+               i_19 = i_19 - 1) begin
             lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
             lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+            lumo_ctl.by[i_19] = lumo_ctl.by[i_19 - 1];
+            lumo_ctl.rank_of[i_19] = lumo_ctl.rank_of[i_19 - 1];
+            lumo_ctl.value[i_19] = lumo_ctl.value[i_19 - 1];
           end
           lumo_ctl.at[i_19] = at_19;
           lumo_ctl.id[i_19] = ID * 16 + 6;
+          lumo_ctl.by[i_19] = cause_19;
+          lumo_ctl.rank_of[i_19] = order_19;
+          lumo_ctl.value[i_19] = n_19;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [1-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
-  // The changes of d waiting for their time, in delivery order.
-  reg [1-1:0] d_value[0:63];
-  integer d_at[0:63];
-  integer d_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
-    integer i;
-    dr = d_value[0];
-    for (i = 1; i < d_count; i = i + 1) begin
-      d_value[i - 1] = d_value[i];
-      d_at[i - 1] = d_at[i];
-    end
-    d_count = d_count - 1;
-  end
-  // The changes of e waiting for their time, in delivery order.
-  reg [1-1:0] e_value[0:63];
-  integer e_at[0:63];
-  integer e_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
-    integer i;
-    er = e_value[0];
-    for (i = 1; i < e_count; i = i + 1) begin
-      e_value[i - 1] = e_value[i];
-      e_at[i - 1] = e_at[i];
-    end
-    e_count = e_count - 1;
-  end
-  // The changes of f waiting for their time, in delivery order.
-  reg [LW-1:0] f_value[0:63];
-  integer f_at[0:63];
-  integer f_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
-    integer i;
-    fr = f_value[0];
-    for (i = 1; i < f_count; i = i + 1) begin
-      f_value[i - 1] = f_value[i];
-      f_at[i - 1] = f_at[i];
-    end
-    f_count = f_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) dr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) er = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) fr = lumo_ctl.now_value;
 endmodule
 
 // _line7: 7 lines and the bus y, both ways and without delay: line a
 // is bit 0, line g the bits from 6 up (LW of them). Settles before time 0.
-module lumo_line7 #(parameter ID = 0, LW = 1) (
+module lumo_line7 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, R_e = 0, R_f = 0, R_g = 0, R_y = 0, LW = 1) (
     inout a, b, c, d, e, f,
     inout [LW-1:0] g,
     inout [LW+5:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 6;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -6892,6 +6724,7 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6899,33 +6732,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6933,33 +6770,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -6967,33 +6808,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
+    rank = R_d;
     dv = d;
     begin : merge_7
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7001,33 +6846,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_8
           reg [BW-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = yv;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
+    rank = R_e;
     ev = e;
     begin : merge_9
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7035,33 +6884,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_10
           reg [BW-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = yv;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            y_value[i_10] = y_value[i_10 - 1];
-            y_at[i_10] = y_at[i_10 - 1];
-          end
-          y_value[i_10] = n_10;
-          y_at[i_10] = at_10;
-          y_count = y_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
+    rank = R_f;
     fv = f;
     begin : merge_11
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7069,33 +6922,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_12
           reg [BW-1:0] n_12;
           integer delay_12;
-          integer i_12, at_12;
+          integer i_12, at_12, cause_12, order_12;
           n_12 = yv;
           delay_12 = wait_for(0);
           at_12 = $time + delay_12;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_12 = lumo_ctl.cause;
+          order_12 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-            y_value[i_12] = y_value[i_12 - 1];
-            y_at[i_12] = y_at[i_12 - 1];
-          end
-          y_value[i_12] = n_12;
-          y_at[i_12] = at_12;
-          y_count = y_count + 1;
-          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+          for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+               (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+               i_12 = i_12 - 1) begin
             lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
             lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+            lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+            lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+            lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
           end
           lumo_ctl.at[i_12] = at_12;
           lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.by[i_12] = cause_12;
+          lumo_ctl.rank_of[i_12] = order_12;
+          lumo_ctl.value[i_12] = n_12;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(g) if ((^g) !== 1'bx && g !== gr) begin
+    rank = R_g;
     gv = g;
     begin : merge_13
       if ({gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7103,33 +6960,37 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_14
           reg [BW-1:0] n_14;
           integer delay_14;
-          integer i_14, at_14;
+          integer i_14, at_14, cause_14, order_14;
           n_14 = yv;
           delay_14 = wait_for(0);
           at_14 = $time + delay_14;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_14 = lumo_ctl.cause;
+          order_14 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_14 = y_count; i_14 > 0 && y_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
-            y_value[i_14] = y_value[i_14 - 1];
-            y_at[i_14] = y_at[i_14 - 1];
-          end
-          y_value[i_14] = n_14;
-          y_at[i_14] = at_14;
-          y_count = y_count + 1;
-          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+          for (i_14 = lumo_ctl.count; i_14 > 0 && (lumo_ctl.at[i_14 - 1] > at_14 || lumo_ctl.at[i_14 - 1] == at_14 &&
+               (lumo_ctl.by[i_14 - 1] > cause_14 || lumo_ctl.by[i_14 - 1] == cause_14 && lumo_ctl.rank_of[i_14 - 1] > order_14));
+               i_14 = i_14 - 1) begin
             lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
             lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+            lumo_ctl.by[i_14] = lumo_ctl.by[i_14 - 1];
+            lumo_ctl.rank_of[i_14] = lumo_ctl.rank_of[i_14 - 1];
+            lumo_ctl.value[i_14] = lumo_ctl.value[i_14 - 1];
           end
           lumo_ctl.at[i_14] = at_14;
           lumo_ctl.id[i_14] = ID * 16 + 0;
+          lumo_ctl.by[i_14] = cause_14;
+          lumo_ctl.rank_of[i_14] = order_14;
+          lumo_ctl.value[i_14] = n_14;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_15
       reg [BW-1:0] v_15;
@@ -7140,27 +7001,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_16
           reg [1-1:0] n_16;
           integer delay_16;
-          integer i_16, at_16;
+          integer i_16, at_16, cause_16, order_16;
           n_16 = av;
           delay_16 = wait_for(0);
           at_16 = $time + delay_16;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_16 = lumo_ctl.cause;
+          order_16 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_16 = a_count; i_16 > 0 && a_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
-            a_value[i_16] = a_value[i_16 - 1];
-            a_at[i_16] = a_at[i_16 - 1];
-          end
-          a_value[i_16] = n_16;
-          a_at[i_16] = at_16;
-          a_count = a_count + 1;
-          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+          for (i_16 = lumo_ctl.count; i_16 > 0 && (lumo_ctl.at[i_16 - 1] > at_16 || lumo_ctl.at[i_16 - 1] == at_16 &&
+               (lumo_ctl.by[i_16 - 1] > cause_16 || lumo_ctl.by[i_16 - 1] == cause_16 && lumo_ctl.rank_of[i_16 - 1] > order_16));
+               i_16 = i_16 - 1) begin
             lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
             lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+            lumo_ctl.by[i_16] = lumo_ctl.by[i_16 - 1];
+            lumo_ctl.rank_of[i_16] = lumo_ctl.rank_of[i_16 - 1];
+            lumo_ctl.value[i_16] = lumo_ctl.value[i_16 - 1];
           end
           lumo_ctl.at[i_16] = at_16;
           lumo_ctl.id[i_16] = ID * 16 + 1;
+          lumo_ctl.by[i_16] = cause_16;
+          lumo_ctl.rank_of[i_16] = order_16;
+          lumo_ctl.value[i_16] = n_16;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7169,27 +7033,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_17
           reg [1-1:0] n_17;
           integer delay_17;
-          integer i_17, at_17;
+          integer i_17, at_17, cause_17, order_17;
           n_17 = bv;
           delay_17 = wait_for(0);
           at_17 = $time + delay_17;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_17 = lumo_ctl.cause;
+          order_17 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_17 = b_count; i_17 > 0 && b_at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
-            b_value[i_17] = b_value[i_17 - 1];
-            b_at[i_17] = b_at[i_17 - 1];
-          end
-          b_value[i_17] = n_17;
-          b_at[i_17] = at_17;
-          b_count = b_count + 1;
-          for (i_17 = lumo_ctl.count; i_17 > 0 && lumo_ctl.at[i_17 - 1] > at_17; i_17 = i_17 - 1) begin
+          for (i_17 = lumo_ctl.count; i_17 > 0 && (lumo_ctl.at[i_17 - 1] > at_17 || lumo_ctl.at[i_17 - 1] == at_17 &&
+               (lumo_ctl.by[i_17 - 1] > cause_17 || lumo_ctl.by[i_17 - 1] == cause_17 && lumo_ctl.rank_of[i_17 - 1] > order_17));
+               i_17 = i_17 - 1) begin
             lumo_ctl.at[i_17] = lumo_ctl.at[i_17 - 1];
             lumo_ctl.id[i_17] = lumo_ctl.id[i_17 - 1];
+            lumo_ctl.by[i_17] = lumo_ctl.by[i_17 - 1];
+            lumo_ctl.rank_of[i_17] = lumo_ctl.rank_of[i_17 - 1];
+            lumo_ctl.value[i_17] = lumo_ctl.value[i_17 - 1];
           end
           lumo_ctl.at[i_17] = at_17;
           lumo_ctl.id[i_17] = ID * 16 + 2;
+          lumo_ctl.by[i_17] = cause_17;
+          lumo_ctl.rank_of[i_17] = order_17;
+          lumo_ctl.value[i_17] = n_17;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7198,27 +7065,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_18
           reg [1-1:0] n_18;
           integer delay_18;
-          integer i_18, at_18;
+          integer i_18, at_18, cause_18, order_18;
           n_18 = cv;
           delay_18 = wait_for(0);
           at_18 = $time + delay_18;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_18 = lumo_ctl.cause;
+          order_18 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_18 = c_count; i_18 > 0 && c_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
-            c_value[i_18] = c_value[i_18 - 1];
-            c_at[i_18] = c_at[i_18 - 1];
-          end
-          c_value[i_18] = n_18;
-          c_at[i_18] = at_18;
-          c_count = c_count + 1;
-          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+          for (i_18 = lumo_ctl.count; i_18 > 0 && (lumo_ctl.at[i_18 - 1] > at_18 || lumo_ctl.at[i_18 - 1] == at_18 &&
+               (lumo_ctl.by[i_18 - 1] > cause_18 || lumo_ctl.by[i_18 - 1] == cause_18 && lumo_ctl.rank_of[i_18 - 1] > order_18));
+               i_18 = i_18 - 1) begin
             lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
             lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+            lumo_ctl.by[i_18] = lumo_ctl.by[i_18 - 1];
+            lumo_ctl.rank_of[i_18] = lumo_ctl.rank_of[i_18 - 1];
+            lumo_ctl.value[i_18] = lumo_ctl.value[i_18 - 1];
           end
           lumo_ctl.at[i_18] = at_18;
           lumo_ctl.id[i_18] = ID * 16 + 3;
+          lumo_ctl.by[i_18] = cause_18;
+          lumo_ctl.rank_of[i_18] = order_18;
+          lumo_ctl.value[i_18] = n_18;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7227,27 +7097,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_d_19
           reg [1-1:0] n_19;
           integer delay_19;
-          integer i_19, at_19;
+          integer i_19, at_19, cause_19, order_19;
           n_19 = dv;
           delay_19 = wait_for(0);
           at_19 = $time + delay_19;
-          if (d_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_19 = lumo_ctl.cause;
+          order_19 = rank * 16 + 4;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_19 = d_count; i_19 > 0 && d_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
-            d_value[i_19] = d_value[i_19 - 1];
-            d_at[i_19] = d_at[i_19 - 1];
-          end
-          d_value[i_19] = n_19;
-          d_at[i_19] = at_19;
-          d_count = d_count + 1;
-          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+          for (i_19 = lumo_ctl.count; i_19 > 0 && (lumo_ctl.at[i_19 - 1] > at_19 || lumo_ctl.at[i_19 - 1] == at_19 &&
+               (lumo_ctl.by[i_19 - 1] > cause_19 || lumo_ctl.by[i_19 - 1] == cause_19 && lumo_ctl.rank_of[i_19 - 1] > order_19));
+               i_19 = i_19 - 1) begin
             lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
             lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+            lumo_ctl.by[i_19] = lumo_ctl.by[i_19 - 1];
+            lumo_ctl.rank_of[i_19] = lumo_ctl.rank_of[i_19 - 1];
+            lumo_ctl.value[i_19] = lumo_ctl.value[i_19 - 1];
           end
           lumo_ctl.at[i_19] = at_19;
           lumo_ctl.id[i_19] = ID * 16 + 4;
+          lumo_ctl.by[i_19] = cause_19;
+          lumo_ctl.rank_of[i_19] = order_19;
+          lumo_ctl.value[i_19] = n_19;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7256,27 +7129,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_e_20
           reg [1-1:0] n_20;
           integer delay_20;
-          integer i_20, at_20;
+          integer i_20, at_20, cause_20, order_20;
           n_20 = ev;
           delay_20 = wait_for(0);
           at_20 = $time + delay_20;
-          if (e_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_20 = lumo_ctl.cause;
+          order_20 = rank * 16 + 5;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_20 = e_count; i_20 > 0 && e_at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
-            e_value[i_20] = e_value[i_20 - 1];
-            e_at[i_20] = e_at[i_20 - 1];
-          end
-          e_value[i_20] = n_20;
-          e_at[i_20] = at_20;
-          e_count = e_count + 1;
-          for (i_20 = lumo_ctl.count; i_20 > 0 && lumo_ctl.at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+          for (i_20 = lumo_ctl.count; i_20 > 0 && (lumo_ctl.at[i_20 - 1] > at_20 || lumo_ctl.at[i_20 - 1] == at_20 &&
+               (lumo_ctl.by[i_20 - 1] > cause_20 || lumo_ctl.by[i_20 - 1] == cause_20 && lumo_ctl.rank_of[i_20 - 1] > order_20));
+               i_20 = i_20 - 1) begin
             lumo_ctl.at[i_20] = lumo_ctl.at[i_20 - 1];
             lumo_ctl.id[i_20] = lumo_ctl.id[i_20 - 1];
+            lumo_ctl.by[i_20] = lumo_ctl.by[i_20 - 1];
+            lumo_ctl.rank_of[i_20] = lumo_ctl.rank_of[i_20 - 1];
+            lumo_ctl.value[i_20] = lumo_ctl.value[i_20 - 1];
           end
           lumo_ctl.at[i_20] = at_20;
           lumo_ctl.id[i_20] = ID * 16 + 5;
+          lumo_ctl.by[i_20] = cause_20;
+          lumo_ctl.rank_of[i_20] = order_20;
+          lumo_ctl.value[i_20] = n_20;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7285,27 +7161,30 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_f_21
           reg [1-1:0] n_21;
           integer delay_21;
-          integer i_21, at_21;
+          integer i_21, at_21, cause_21, order_21;
           n_21 = fv;
           delay_21 = wait_for(0);
           at_21 = $time + delay_21;
-          if (f_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_21 = lumo_ctl.cause;
+          order_21 = rank * 16 + 6;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_21 = f_count; i_21 > 0 && f_at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
-            f_value[i_21] = f_value[i_21 - 1];
-            f_at[i_21] = f_at[i_21 - 1];
-          end
-          f_value[i_21] = n_21;
-          f_at[i_21] = at_21;
-          f_count = f_count + 1;
-          for (i_21 = lumo_ctl.count; i_21 > 0 && lumo_ctl.at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+          for (i_21 = lumo_ctl.count; i_21 > 0 && (lumo_ctl.at[i_21 - 1] > at_21 || lumo_ctl.at[i_21 - 1] == at_21 &&
+               (lumo_ctl.by[i_21 - 1] > cause_21 || lumo_ctl.by[i_21 - 1] == cause_21 && lumo_ctl.rank_of[i_21 - 1] > order_21));
+               i_21 = i_21 - 1) begin
             lumo_ctl.at[i_21] = lumo_ctl.at[i_21 - 1];
             lumo_ctl.id[i_21] = lumo_ctl.id[i_21 - 1];
+            lumo_ctl.by[i_21] = lumo_ctl.by[i_21 - 1];
+            lumo_ctl.rank_of[i_21] = lumo_ctl.rank_of[i_21 - 1];
+            lumo_ctl.value[i_21] = lumo_ctl.value[i_21 - 1];
           end
           lumo_ctl.at[i_21] = at_21;
           lumo_ctl.id[i_21] = ID * 16 + 6;
+          lumo_ctl.by[i_21] = cause_21;
+          lumo_ctl.rank_of[i_21] = order_21;
+          lumo_ctl.value[i_21] = n_21;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7314,144 +7193,52 @@ module lumo_line7 #(parameter ID = 0, LW = 1) (
         begin : schedule_g_22
           reg [LW-1:0] n_22;
           integer delay_22;
-          integer i_22, at_22;
+          integer i_22, at_22, cause_22, order_22;
           n_22 = gv;
           delay_22 = wait_for(0);
           at_22 = $time + delay_22;
-          if (g_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_22 = lumo_ctl.cause;
+          order_22 = rank * 16 + 7;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_22 = g_count; i_22 > 0 && g_at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
-            g_value[i_22] = g_value[i_22 - 1];
-            g_at[i_22] = g_at[i_22 - 1];
-          end
-          g_value[i_22] = n_22;
-          g_at[i_22] = at_22;
-          g_count = g_count + 1;
-          for (i_22 = lumo_ctl.count; i_22 > 0 && lumo_ctl.at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+          for (i_22 = lumo_ctl.count; i_22 > 0 && (lumo_ctl.at[i_22 - 1] > at_22 || lumo_ctl.at[i_22 - 1] == at_22 &&
+               (lumo_ctl.by[i_22 - 1] > cause_22 || lumo_ctl.by[i_22 - 1] == cause_22 && lumo_ctl.rank_of[i_22 - 1] > order_22));
+               i_22 = i_22 - 1) begin
             lumo_ctl.at[i_22] = lumo_ctl.at[i_22 - 1];
             lumo_ctl.id[i_22] = lumo_ctl.id[i_22 - 1];
+            lumo_ctl.by[i_22] = lumo_ctl.by[i_22 - 1];
+            lumo_ctl.rank_of[i_22] = lumo_ctl.rank_of[i_22 - 1];
+            lumo_ctl.value[i_22] = lumo_ctl.value[i_22 - 1];
           end
           lumo_ctl.at[i_22] = at_22;
           lumo_ctl.id[i_22] = ID * 16 + 7;
+          lumo_ctl.by[i_22] = cause_22;
+          lumo_ctl.rank_of[i_22] = order_22;
+          lumo_ctl.value[i_22] = n_22;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [1-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
-  // The changes of d waiting for their time, in delivery order.
-  reg [1-1:0] d_value[0:63];
-  integer d_at[0:63];
-  integer d_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
-    integer i;
-    dr = d_value[0];
-    for (i = 1; i < d_count; i = i + 1) begin
-      d_value[i - 1] = d_value[i];
-      d_at[i - 1] = d_at[i];
-    end
-    d_count = d_count - 1;
-  end
-  // The changes of e waiting for their time, in delivery order.
-  reg [1-1:0] e_value[0:63];
-  integer e_at[0:63];
-  integer e_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
-    integer i;
-    er = e_value[0];
-    for (i = 1; i < e_count; i = i + 1) begin
-      e_value[i - 1] = e_value[i];
-      e_at[i - 1] = e_at[i];
-    end
-    e_count = e_count - 1;
-  end
-  // The changes of f waiting for their time, in delivery order.
-  reg [1-1:0] f_value[0:63];
-  integer f_at[0:63];
-  integer f_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
-    integer i;
-    fr = f_value[0];
-    for (i = 1; i < f_count; i = i + 1) begin
-      f_value[i - 1] = f_value[i];
-      f_at[i - 1] = f_at[i];
-    end
-    f_count = f_count - 1;
-  end
-  // The changes of g waiting for their time, in delivery order.
-  reg [LW-1:0] g_value[0:63];
-  integer g_at[0:63];
-  integer g_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) begin : deliver_g
-    integer i;
-    gr = g_value[0];
-    for (i = 1; i < g_count; i = i + 1) begin
-      g_value[i - 1] = g_value[i];
-      g_at[i - 1] = g_at[i];
-    end
-    g_count = g_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) dr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) er = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) fr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) gr = lumo_ctl.now_value;
 endmodule
 
 // _line8: 8 lines and the bus y, both ways and without delay: line a
 // is bit 0, line h the bits from 7 up (LW of them). Settles before time 0.
-module lumo_line8 #(parameter ID = 0, LW = 1) (
+module lumo_line8 #(parameter ID = 0, R_a = 0, R_b = 0, R_c = 0, R_d = 0, R_e = 0, R_f = 0, R_g = 0, R_h = 0, R_y = 0, LW = 1) (
     inout a, b, c, d, e, f, g,
     inout [LW-1:0] h,
     inout [LW+6:0] y);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam BW = LW + 7;
   reg av = 1'bx, ar = 1'bz;
   reg bv = 1'bx, br = 1'bz;
@@ -7480,6 +7267,7 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
 
   // A line or the bus changing because this cell drives it is no arrival.
   always @(a) if ((^a) !== 1'bx && a !== ar) begin
+    rank = R_a;
     av = a;
     begin : merge_1
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7487,33 +7275,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_2
           reg [BW-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = yv;
           delay_2 = wait_for(0);
           at_2 = $time + delay_2;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = y_count; i_2 > 0 && y_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            y_value[i_2] = y_value[i_2 - 1];
-            y_at[i_2] = y_at[i_2 - 1];
-          end
-          y_value[i_2] = n_2;
-          y_at[i_2] = at_2;
-          y_count = y_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(b) if ((^b) !== 1'bx && b !== br) begin
+    rank = R_b;
     bv = b;
     begin : merge_3
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7521,33 +7313,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_4
           reg [BW-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = yv;
           delay_4 = wait_for(0);
           at_4 = $time + delay_4;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = y_count; i_4 > 0 && y_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            y_value[i_4] = y_value[i_4 - 1];
-            y_at[i_4] = y_at[i_4 - 1];
-          end
-          y_value[i_4] = n_4;
-          y_at[i_4] = at_4;
-          y_count = y_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(c) if ((^c) !== 1'bx && c !== cr) begin
+    rank = R_c;
     cv = c;
     begin : merge_5
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7555,33 +7351,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_6
           reg [BW-1:0] n_6;
           integer delay_6;
-          integer i_6, at_6;
+          integer i_6, at_6, cause_6, order_6;
           n_6 = yv;
           delay_6 = wait_for(0);
           at_6 = $time + delay_6;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_6 = lumo_ctl.cause;
+          order_6 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_6 = y_count; i_6 > 0 && y_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-            y_value[i_6] = y_value[i_6 - 1];
-            y_at[i_6] = y_at[i_6 - 1];
-          end
-          y_value[i_6] = n_6;
-          y_at[i_6] = at_6;
-          y_count = y_count + 1;
-          for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+          for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+               (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+               i_6 = i_6 - 1) begin
             lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
             lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+            lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+            lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+            lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
           end
           lumo_ctl.at[i_6] = at_6;
           lumo_ctl.id[i_6] = ID * 16 + 0;
+          lumo_ctl.by[i_6] = cause_6;
+          lumo_ctl.rank_of[i_6] = order_6;
+          lumo_ctl.value[i_6] = n_6;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(d) if ((^d) !== 1'bx && d !== dr) begin
+    rank = R_d;
     dv = d;
     begin : merge_7
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7589,33 +7389,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_8
           reg [BW-1:0] n_8;
           integer delay_8;
-          integer i_8, at_8;
+          integer i_8, at_8, cause_8, order_8;
           n_8 = yv;
           delay_8 = wait_for(0);
           at_8 = $time + delay_8;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_8 = lumo_ctl.cause;
+          order_8 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_8 = y_count; i_8 > 0 && y_at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
-            y_value[i_8] = y_value[i_8 - 1];
-            y_at[i_8] = y_at[i_8 - 1];
-          end
-          y_value[i_8] = n_8;
-          y_at[i_8] = at_8;
-          y_count = y_count + 1;
-          for (i_8 = lumo_ctl.count; i_8 > 0 && lumo_ctl.at[i_8 - 1] > at_8; i_8 = i_8 - 1) begin
+          for (i_8 = lumo_ctl.count; i_8 > 0 && (lumo_ctl.at[i_8 - 1] > at_8 || lumo_ctl.at[i_8 - 1] == at_8 &&
+               (lumo_ctl.by[i_8 - 1] > cause_8 || lumo_ctl.by[i_8 - 1] == cause_8 && lumo_ctl.rank_of[i_8 - 1] > order_8));
+               i_8 = i_8 - 1) begin
             lumo_ctl.at[i_8] = lumo_ctl.at[i_8 - 1];
             lumo_ctl.id[i_8] = lumo_ctl.id[i_8 - 1];
+            lumo_ctl.by[i_8] = lumo_ctl.by[i_8 - 1];
+            lumo_ctl.rank_of[i_8] = lumo_ctl.rank_of[i_8 - 1];
+            lumo_ctl.value[i_8] = lumo_ctl.value[i_8 - 1];
           end
           lumo_ctl.at[i_8] = at_8;
           lumo_ctl.id[i_8] = ID * 16 + 0;
+          lumo_ctl.by[i_8] = cause_8;
+          lumo_ctl.rank_of[i_8] = order_8;
+          lumo_ctl.value[i_8] = n_8;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(e) if ((^e) !== 1'bx && e !== er) begin
+    rank = R_e;
     ev = e;
     begin : merge_9
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7623,33 +7427,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_10
           reg [BW-1:0] n_10;
           integer delay_10;
-          integer i_10, at_10;
+          integer i_10, at_10, cause_10, order_10;
           n_10 = yv;
           delay_10 = wait_for(0);
           at_10 = $time + delay_10;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_10 = lumo_ctl.cause;
+          order_10 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_10 = y_count; i_10 > 0 && y_at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
-            y_value[i_10] = y_value[i_10 - 1];
-            y_at[i_10] = y_at[i_10 - 1];
-          end
-          y_value[i_10] = n_10;
-          y_at[i_10] = at_10;
-          y_count = y_count + 1;
-          for (i_10 = lumo_ctl.count; i_10 > 0 && lumo_ctl.at[i_10 - 1] > at_10; i_10 = i_10 - 1) begin
+          for (i_10 = lumo_ctl.count; i_10 > 0 && (lumo_ctl.at[i_10 - 1] > at_10 || lumo_ctl.at[i_10 - 1] == at_10 &&
+               (lumo_ctl.by[i_10 - 1] > cause_10 || lumo_ctl.by[i_10 - 1] == cause_10 && lumo_ctl.rank_of[i_10 - 1] > order_10));
+               i_10 = i_10 - 1) begin
             lumo_ctl.at[i_10] = lumo_ctl.at[i_10 - 1];
             lumo_ctl.id[i_10] = lumo_ctl.id[i_10 - 1];
+            lumo_ctl.by[i_10] = lumo_ctl.by[i_10 - 1];
+            lumo_ctl.rank_of[i_10] = lumo_ctl.rank_of[i_10 - 1];
+            lumo_ctl.value[i_10] = lumo_ctl.value[i_10 - 1];
           end
           lumo_ctl.at[i_10] = at_10;
           lumo_ctl.id[i_10] = ID * 16 + 0;
+          lumo_ctl.by[i_10] = cause_10;
+          lumo_ctl.rank_of[i_10] = order_10;
+          lumo_ctl.value[i_10] = n_10;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(f) if ((^f) !== 1'bx && f !== fr) begin
+    rank = R_f;
     fv = f;
     begin : merge_11
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7657,33 +7465,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_12
           reg [BW-1:0] n_12;
           integer delay_12;
-          integer i_12, at_12;
+          integer i_12, at_12, cause_12, order_12;
           n_12 = yv;
           delay_12 = wait_for(0);
           at_12 = $time + delay_12;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_12 = lumo_ctl.cause;
+          order_12 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_12 = y_count; i_12 > 0 && y_at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
-            y_value[i_12] = y_value[i_12 - 1];
-            y_at[i_12] = y_at[i_12 - 1];
-          end
-          y_value[i_12] = n_12;
-          y_at[i_12] = at_12;
-          y_count = y_count + 1;
-          for (i_12 = lumo_ctl.count; i_12 > 0 && lumo_ctl.at[i_12 - 1] > at_12; i_12 = i_12 - 1) begin
+          for (i_12 = lumo_ctl.count; i_12 > 0 && (lumo_ctl.at[i_12 - 1] > at_12 || lumo_ctl.at[i_12 - 1] == at_12 &&
+               (lumo_ctl.by[i_12 - 1] > cause_12 || lumo_ctl.by[i_12 - 1] == cause_12 && lumo_ctl.rank_of[i_12 - 1] > order_12));
+               i_12 = i_12 - 1) begin
             lumo_ctl.at[i_12] = lumo_ctl.at[i_12 - 1];
             lumo_ctl.id[i_12] = lumo_ctl.id[i_12 - 1];
+            lumo_ctl.by[i_12] = lumo_ctl.by[i_12 - 1];
+            lumo_ctl.rank_of[i_12] = lumo_ctl.rank_of[i_12 - 1];
+            lumo_ctl.value[i_12] = lumo_ctl.value[i_12 - 1];
           end
           lumo_ctl.at[i_12] = at_12;
           lumo_ctl.id[i_12] = ID * 16 + 0;
+          lumo_ctl.by[i_12] = cause_12;
+          lumo_ctl.rank_of[i_12] = order_12;
+          lumo_ctl.value[i_12] = n_12;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(g) if ((^g) !== 1'bx && g !== gr) begin
+    rank = R_g;
     gv = g;
     begin : merge_13
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7691,33 +7503,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_14
           reg [BW-1:0] n_14;
           integer delay_14;
-          integer i_14, at_14;
+          integer i_14, at_14, cause_14, order_14;
           n_14 = yv;
           delay_14 = wait_for(0);
           at_14 = $time + delay_14;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_14 = lumo_ctl.cause;
+          order_14 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_14 = y_count; i_14 > 0 && y_at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
-            y_value[i_14] = y_value[i_14 - 1];
-            y_at[i_14] = y_at[i_14 - 1];
-          end
-          y_value[i_14] = n_14;
-          y_at[i_14] = at_14;
-          y_count = y_count + 1;
-          for (i_14 = lumo_ctl.count; i_14 > 0 && lumo_ctl.at[i_14 - 1] > at_14; i_14 = i_14 - 1) begin
+          for (i_14 = lumo_ctl.count; i_14 > 0 && (lumo_ctl.at[i_14 - 1] > at_14 || lumo_ctl.at[i_14 - 1] == at_14 &&
+               (lumo_ctl.by[i_14 - 1] > cause_14 || lumo_ctl.by[i_14 - 1] == cause_14 && lumo_ctl.rank_of[i_14 - 1] > order_14));
+               i_14 = i_14 - 1) begin
             lumo_ctl.at[i_14] = lumo_ctl.at[i_14 - 1];
             lumo_ctl.id[i_14] = lumo_ctl.id[i_14 - 1];
+            lumo_ctl.by[i_14] = lumo_ctl.by[i_14 - 1];
+            lumo_ctl.rank_of[i_14] = lumo_ctl.rank_of[i_14 - 1];
+            lumo_ctl.value[i_14] = lumo_ctl.value[i_14 - 1];
           end
           lumo_ctl.at[i_14] = at_14;
           lumo_ctl.id[i_14] = ID * 16 + 0;
+          lumo_ctl.by[i_14] = cause_14;
+          lumo_ctl.rank_of[i_14] = order_14;
+          lumo_ctl.value[i_14] = n_14;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(h) if ((^h) !== 1'bx && h !== hr) begin
+    rank = R_h;
     hv = h;
     begin : merge_15
       if ({hv, gv, fv, ev, dv, cv, bv, av} !== yv) begin
@@ -7725,33 +7541,37 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_y_16
           reg [BW-1:0] n_16;
           integer delay_16;
-          integer i_16, at_16;
+          integer i_16, at_16, cause_16, order_16;
           n_16 = yv;
           delay_16 = wait_for(0);
           at_16 = $time + delay_16;
-          if (y_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_16 = lumo_ctl.cause;
+          order_16 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_16 = y_count; i_16 > 0 && y_at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
-            y_value[i_16] = y_value[i_16 - 1];
-            y_at[i_16] = y_at[i_16 - 1];
-          end
-          y_value[i_16] = n_16;
-          y_at[i_16] = at_16;
-          y_count = y_count + 1;
-          for (i_16 = lumo_ctl.count; i_16 > 0 && lumo_ctl.at[i_16 - 1] > at_16; i_16 = i_16 - 1) begin
+          for (i_16 = lumo_ctl.count; i_16 > 0 && (lumo_ctl.at[i_16 - 1] > at_16 || lumo_ctl.at[i_16 - 1] == at_16 &&
+               (lumo_ctl.by[i_16 - 1] > cause_16 || lumo_ctl.by[i_16 - 1] == cause_16 && lumo_ctl.rank_of[i_16 - 1] > order_16));
+               i_16 = i_16 - 1) begin
             lumo_ctl.at[i_16] = lumo_ctl.at[i_16 - 1];
             lumo_ctl.id[i_16] = lumo_ctl.id[i_16 - 1];
+            lumo_ctl.by[i_16] = lumo_ctl.by[i_16 - 1];
+            lumo_ctl.rank_of[i_16] = lumo_ctl.rank_of[i_16 - 1];
+            lumo_ctl.value[i_16] = lumo_ctl.value[i_16 - 1];
           end
           lumo_ctl.at[i_16] = at_16;
           lumo_ctl.id[i_16] = ID * 16 + 0;
+          lumo_ctl.by[i_16] = cause_16;
+          lumo_ctl.rank_of[i_16] = order_16;
+          lumo_ctl.value[i_16] = n_16;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(y) if ((^y) !== 1'bx && y !== yr) begin
+    rank = R_y;
     yv = y;
     begin : split_17
       reg [BW-1:0] v_17;
@@ -7762,27 +7582,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_a_18
           reg [1-1:0] n_18;
           integer delay_18;
-          integer i_18, at_18;
+          integer i_18, at_18, cause_18, order_18;
           n_18 = av;
           delay_18 = wait_for(0);
           at_18 = $time + delay_18;
-          if (a_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_18 = lumo_ctl.cause;
+          order_18 = rank * 16 + 1;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_18 = a_count; i_18 > 0 && a_at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
-            a_value[i_18] = a_value[i_18 - 1];
-            a_at[i_18] = a_at[i_18 - 1];
-          end
-          a_value[i_18] = n_18;
-          a_at[i_18] = at_18;
-          a_count = a_count + 1;
-          for (i_18 = lumo_ctl.count; i_18 > 0 && lumo_ctl.at[i_18 - 1] > at_18; i_18 = i_18 - 1) begin
+          for (i_18 = lumo_ctl.count; i_18 > 0 && (lumo_ctl.at[i_18 - 1] > at_18 || lumo_ctl.at[i_18 - 1] == at_18 &&
+               (lumo_ctl.by[i_18 - 1] > cause_18 || lumo_ctl.by[i_18 - 1] == cause_18 && lumo_ctl.rank_of[i_18 - 1] > order_18));
+               i_18 = i_18 - 1) begin
             lumo_ctl.at[i_18] = lumo_ctl.at[i_18 - 1];
             lumo_ctl.id[i_18] = lumo_ctl.id[i_18 - 1];
+            lumo_ctl.by[i_18] = lumo_ctl.by[i_18 - 1];
+            lumo_ctl.rank_of[i_18] = lumo_ctl.rank_of[i_18 - 1];
+            lumo_ctl.value[i_18] = lumo_ctl.value[i_18 - 1];
           end
           lumo_ctl.at[i_18] = at_18;
           lumo_ctl.id[i_18] = ID * 16 + 1;
+          lumo_ctl.by[i_18] = cause_18;
+          lumo_ctl.rank_of[i_18] = order_18;
+          lumo_ctl.value[i_18] = n_18;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7791,27 +7614,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_b_19
           reg [1-1:0] n_19;
           integer delay_19;
-          integer i_19, at_19;
+          integer i_19, at_19, cause_19, order_19;
           n_19 = bv;
           delay_19 = wait_for(0);
           at_19 = $time + delay_19;
-          if (b_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_19 = lumo_ctl.cause;
+          order_19 = rank * 16 + 2;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_19 = b_count; i_19 > 0 && b_at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
-            b_value[i_19] = b_value[i_19 - 1];
-            b_at[i_19] = b_at[i_19 - 1];
-          end
-          b_value[i_19] = n_19;
-          b_at[i_19] = at_19;
-          b_count = b_count + 1;
-          for (i_19 = lumo_ctl.count; i_19 > 0 && lumo_ctl.at[i_19 - 1] > at_19; i_19 = i_19 - 1) begin
+          for (i_19 = lumo_ctl.count; i_19 > 0 && (lumo_ctl.at[i_19 - 1] > at_19 || lumo_ctl.at[i_19 - 1] == at_19 &&
+               (lumo_ctl.by[i_19 - 1] > cause_19 || lumo_ctl.by[i_19 - 1] == cause_19 && lumo_ctl.rank_of[i_19 - 1] > order_19));
+               i_19 = i_19 - 1) begin
             lumo_ctl.at[i_19] = lumo_ctl.at[i_19 - 1];
             lumo_ctl.id[i_19] = lumo_ctl.id[i_19 - 1];
+            lumo_ctl.by[i_19] = lumo_ctl.by[i_19 - 1];
+            lumo_ctl.rank_of[i_19] = lumo_ctl.rank_of[i_19 - 1];
+            lumo_ctl.value[i_19] = lumo_ctl.value[i_19 - 1];
           end
           lumo_ctl.at[i_19] = at_19;
           lumo_ctl.id[i_19] = ID * 16 + 2;
+          lumo_ctl.by[i_19] = cause_19;
+          lumo_ctl.rank_of[i_19] = order_19;
+          lumo_ctl.value[i_19] = n_19;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7820,27 +7646,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_c_20
           reg [1-1:0] n_20;
           integer delay_20;
-          integer i_20, at_20;
+          integer i_20, at_20, cause_20, order_20;
           n_20 = cv;
           delay_20 = wait_for(0);
           at_20 = $time + delay_20;
-          if (c_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_20 = lumo_ctl.cause;
+          order_20 = rank * 16 + 3;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_20 = c_count; i_20 > 0 && c_at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
-            c_value[i_20] = c_value[i_20 - 1];
-            c_at[i_20] = c_at[i_20 - 1];
-          end
-          c_value[i_20] = n_20;
-          c_at[i_20] = at_20;
-          c_count = c_count + 1;
-          for (i_20 = lumo_ctl.count; i_20 > 0 && lumo_ctl.at[i_20 - 1] > at_20; i_20 = i_20 - 1) begin
+          for (i_20 = lumo_ctl.count; i_20 > 0 && (lumo_ctl.at[i_20 - 1] > at_20 || lumo_ctl.at[i_20 - 1] == at_20 &&
+               (lumo_ctl.by[i_20 - 1] > cause_20 || lumo_ctl.by[i_20 - 1] == cause_20 && lumo_ctl.rank_of[i_20 - 1] > order_20));
+               i_20 = i_20 - 1) begin
             lumo_ctl.at[i_20] = lumo_ctl.at[i_20 - 1];
             lumo_ctl.id[i_20] = lumo_ctl.id[i_20 - 1];
+            lumo_ctl.by[i_20] = lumo_ctl.by[i_20 - 1];
+            lumo_ctl.rank_of[i_20] = lumo_ctl.rank_of[i_20 - 1];
+            lumo_ctl.value[i_20] = lumo_ctl.value[i_20 - 1];
           end
           lumo_ctl.at[i_20] = at_20;
           lumo_ctl.id[i_20] = ID * 16 + 3;
+          lumo_ctl.by[i_20] = cause_20;
+          lumo_ctl.rank_of[i_20] = order_20;
+          lumo_ctl.value[i_20] = n_20;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7849,27 +7678,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_d_21
           reg [1-1:0] n_21;
           integer delay_21;
-          integer i_21, at_21;
+          integer i_21, at_21, cause_21, order_21;
           n_21 = dv;
           delay_21 = wait_for(0);
           at_21 = $time + delay_21;
-          if (d_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_21 = lumo_ctl.cause;
+          order_21 = rank * 16 + 4;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_21 = d_count; i_21 > 0 && d_at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
-            d_value[i_21] = d_value[i_21 - 1];
-            d_at[i_21] = d_at[i_21 - 1];
-          end
-          d_value[i_21] = n_21;
-          d_at[i_21] = at_21;
-          d_count = d_count + 1;
-          for (i_21 = lumo_ctl.count; i_21 > 0 && lumo_ctl.at[i_21 - 1] > at_21; i_21 = i_21 - 1) begin
+          for (i_21 = lumo_ctl.count; i_21 > 0 && (lumo_ctl.at[i_21 - 1] > at_21 || lumo_ctl.at[i_21 - 1] == at_21 &&
+               (lumo_ctl.by[i_21 - 1] > cause_21 || lumo_ctl.by[i_21 - 1] == cause_21 && lumo_ctl.rank_of[i_21 - 1] > order_21));
+               i_21 = i_21 - 1) begin
             lumo_ctl.at[i_21] = lumo_ctl.at[i_21 - 1];
             lumo_ctl.id[i_21] = lumo_ctl.id[i_21 - 1];
+            lumo_ctl.by[i_21] = lumo_ctl.by[i_21 - 1];
+            lumo_ctl.rank_of[i_21] = lumo_ctl.rank_of[i_21 - 1];
+            lumo_ctl.value[i_21] = lumo_ctl.value[i_21 - 1];
           end
           lumo_ctl.at[i_21] = at_21;
           lumo_ctl.id[i_21] = ID * 16 + 4;
+          lumo_ctl.by[i_21] = cause_21;
+          lumo_ctl.rank_of[i_21] = order_21;
+          lumo_ctl.value[i_21] = n_21;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7878,27 +7710,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_e_22
           reg [1-1:0] n_22;
           integer delay_22;
-          integer i_22, at_22;
+          integer i_22, at_22, cause_22, order_22;
           n_22 = ev;
           delay_22 = wait_for(0);
           at_22 = $time + delay_22;
-          if (e_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_22 = lumo_ctl.cause;
+          order_22 = rank * 16 + 5;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_22 = e_count; i_22 > 0 && e_at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
-            e_value[i_22] = e_value[i_22 - 1];
-            e_at[i_22] = e_at[i_22 - 1];
-          end
-          e_value[i_22] = n_22;
-          e_at[i_22] = at_22;
-          e_count = e_count + 1;
-          for (i_22 = lumo_ctl.count; i_22 > 0 && lumo_ctl.at[i_22 - 1] > at_22; i_22 = i_22 - 1) begin
+          for (i_22 = lumo_ctl.count; i_22 > 0 && (lumo_ctl.at[i_22 - 1] > at_22 || lumo_ctl.at[i_22 - 1] == at_22 &&
+               (lumo_ctl.by[i_22 - 1] > cause_22 || lumo_ctl.by[i_22 - 1] == cause_22 && lumo_ctl.rank_of[i_22 - 1] > order_22));
+               i_22 = i_22 - 1) begin
             lumo_ctl.at[i_22] = lumo_ctl.at[i_22 - 1];
             lumo_ctl.id[i_22] = lumo_ctl.id[i_22 - 1];
+            lumo_ctl.by[i_22] = lumo_ctl.by[i_22 - 1];
+            lumo_ctl.rank_of[i_22] = lumo_ctl.rank_of[i_22 - 1];
+            lumo_ctl.value[i_22] = lumo_ctl.value[i_22 - 1];
           end
           lumo_ctl.at[i_22] = at_22;
           lumo_ctl.id[i_22] = ID * 16 + 5;
+          lumo_ctl.by[i_22] = cause_22;
+          lumo_ctl.rank_of[i_22] = order_22;
+          lumo_ctl.value[i_22] = n_22;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7907,27 +7742,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_f_23
           reg [1-1:0] n_23;
           integer delay_23;
-          integer i_23, at_23;
+          integer i_23, at_23, cause_23, order_23;
           n_23 = fv;
           delay_23 = wait_for(0);
           at_23 = $time + delay_23;
-          if (f_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_23 = lumo_ctl.cause;
+          order_23 = rank * 16 + 6;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_23 = f_count; i_23 > 0 && f_at[i_23 - 1] > at_23; i_23 = i_23 - 1) begin
-            f_value[i_23] = f_value[i_23 - 1];
-            f_at[i_23] = f_at[i_23 - 1];
-          end
-          f_value[i_23] = n_23;
-          f_at[i_23] = at_23;
-          f_count = f_count + 1;
-          for (i_23 = lumo_ctl.count; i_23 > 0 && lumo_ctl.at[i_23 - 1] > at_23; i_23 = i_23 - 1) begin
+          for (i_23 = lumo_ctl.count; i_23 > 0 && (lumo_ctl.at[i_23 - 1] > at_23 || lumo_ctl.at[i_23 - 1] == at_23 &&
+               (lumo_ctl.by[i_23 - 1] > cause_23 || lumo_ctl.by[i_23 - 1] == cause_23 && lumo_ctl.rank_of[i_23 - 1] > order_23));
+               i_23 = i_23 - 1) begin
             lumo_ctl.at[i_23] = lumo_ctl.at[i_23 - 1];
             lumo_ctl.id[i_23] = lumo_ctl.id[i_23 - 1];
+            lumo_ctl.by[i_23] = lumo_ctl.by[i_23 - 1];
+            lumo_ctl.rank_of[i_23] = lumo_ctl.rank_of[i_23 - 1];
+            lumo_ctl.value[i_23] = lumo_ctl.value[i_23 - 1];
           end
           lumo_ctl.at[i_23] = at_23;
           lumo_ctl.id[i_23] = ID * 16 + 6;
+          lumo_ctl.by[i_23] = cause_23;
+          lumo_ctl.rank_of[i_23] = order_23;
+          lumo_ctl.value[i_23] = n_23;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7936,27 +7774,30 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_g_24
           reg [1-1:0] n_24;
           integer delay_24;
-          integer i_24, at_24;
+          integer i_24, at_24, cause_24, order_24;
           n_24 = gv;
           delay_24 = wait_for(0);
           at_24 = $time + delay_24;
-          if (g_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_24 = lumo_ctl.cause;
+          order_24 = rank * 16 + 7;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_24 = g_count; i_24 > 0 && g_at[i_24 - 1] > at_24; i_24 = i_24 - 1) begin
-            g_value[i_24] = g_value[i_24 - 1];
-            g_at[i_24] = g_at[i_24 - 1];
-          end
-          g_value[i_24] = n_24;
-          g_at[i_24] = at_24;
-          g_count = g_count + 1;
-          for (i_24 = lumo_ctl.count; i_24 > 0 && lumo_ctl.at[i_24 - 1] > at_24; i_24 = i_24 - 1) begin
+          for (i_24 = lumo_ctl.count; i_24 > 0 && (lumo_ctl.at[i_24 - 1] > at_24 || lumo_ctl.at[i_24 - 1] == at_24 &&
+               (lumo_ctl.by[i_24 - 1] > cause_24 || lumo_ctl.by[i_24 - 1] == cause_24 && lumo_ctl.rank_of[i_24 - 1] > order_24));
+               i_24 = i_24 - 1) begin
             lumo_ctl.at[i_24] = lumo_ctl.at[i_24 - 1];
             lumo_ctl.id[i_24] = lumo_ctl.id[i_24 - 1];
+            lumo_ctl.by[i_24] = lumo_ctl.by[i_24 - 1];
+            lumo_ctl.rank_of[i_24] = lumo_ctl.rank_of[i_24 - 1];
+            lumo_ctl.value[i_24] = lumo_ctl.value[i_24 - 1];
           end
           lumo_ctl.at[i_24] = at_24;
           lumo_ctl.id[i_24] = ID * 16 + 7;
+          lumo_ctl.by[i_24] = cause_24;
+          lumo_ctl.rank_of[i_24] = order_24;
+          lumo_ctl.value[i_24] = n_24;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -7965,158 +7806,54 @@ module lumo_line8 #(parameter ID = 0, LW = 1) (
         begin : schedule_h_25
           reg [LW-1:0] n_25;
           integer delay_25;
-          integer i_25, at_25;
+          integer i_25, at_25, cause_25, order_25;
           n_25 = hv;
           delay_25 = wait_for(0);
           at_25 = $time + delay_25;
-          if (h_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_25 = lumo_ctl.cause;
+          order_25 = rank * 16 + 8;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_25 = h_count; i_25 > 0 && h_at[i_25 - 1] > at_25; i_25 = i_25 - 1) begin
-            h_value[i_25] = h_value[i_25 - 1];
-            h_at[i_25] = h_at[i_25 - 1];
-          end
-          h_value[i_25] = n_25;
-          h_at[i_25] = at_25;
-          h_count = h_count + 1;
-          for (i_25 = lumo_ctl.count; i_25 > 0 && lumo_ctl.at[i_25 - 1] > at_25; i_25 = i_25 - 1) begin
+          for (i_25 = lumo_ctl.count; i_25 > 0 && (lumo_ctl.at[i_25 - 1] > at_25 || lumo_ctl.at[i_25 - 1] == at_25 &&
+               (lumo_ctl.by[i_25 - 1] > cause_25 || lumo_ctl.by[i_25 - 1] == cause_25 && lumo_ctl.rank_of[i_25 - 1] > order_25));
+               i_25 = i_25 - 1) begin
             lumo_ctl.at[i_25] = lumo_ctl.at[i_25 - 1];
             lumo_ctl.id[i_25] = lumo_ctl.id[i_25 - 1];
+            lumo_ctl.by[i_25] = lumo_ctl.by[i_25 - 1];
+            lumo_ctl.rank_of[i_25] = lumo_ctl.rank_of[i_25 - 1];
+            lumo_ctl.value[i_25] = lumo_ctl.value[i_25 - 1];
           end
           lumo_ctl.at[i_25] = at_25;
           lumo_ctl.id[i_25] = ID * 16 + 8;
+          lumo_ctl.by[i_25] = cause_25;
+          lumo_ctl.rank_of[i_25] = order_25;
+          lumo_ctl.value[i_25] = n_25;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of y waiting for their time, in delivery order.
-  reg [BW-1:0] y_value[0:63];
-  integer y_at[0:63];
-  integer y_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_y
-    integer i;
-    yr = y_value[0];
-    for (i = 1; i < y_count; i = i + 1) begin
-      y_value[i - 1] = y_value[i];
-      y_at[i - 1] = y_at[i];
-    end
-    y_count = y_count - 1;
-  end
-  // The changes of a waiting for their time, in delivery order.
-  reg [1-1:0] a_value[0:63];
-  integer a_at[0:63];
-  integer a_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) begin : deliver_a
-    integer i;
-    ar = a_value[0];
-    for (i = 1; i < a_count; i = i + 1) begin
-      a_value[i - 1] = a_value[i];
-      a_at[i - 1] = a_at[i];
-    end
-    a_count = a_count - 1;
-  end
-  // The changes of b waiting for their time, in delivery order.
-  reg [1-1:0] b_value[0:63];
-  integer b_at[0:63];
-  integer b_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) begin : deliver_b
-    integer i;
-    br = b_value[0];
-    for (i = 1; i < b_count; i = i + 1) begin
-      b_value[i - 1] = b_value[i];
-      b_at[i - 1] = b_at[i];
-    end
-    b_count = b_count - 1;
-  end
-  // The changes of c waiting for their time, in delivery order.
-  reg [1-1:0] c_value[0:63];
-  integer c_at[0:63];
-  integer c_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) begin : deliver_c
-    integer i;
-    cr = c_value[0];
-    for (i = 1; i < c_count; i = i + 1) begin
-      c_value[i - 1] = c_value[i];
-      c_at[i - 1] = c_at[i];
-    end
-    c_count = c_count - 1;
-  end
-  // The changes of d waiting for their time, in delivery order.
-  reg [1-1:0] d_value[0:63];
-  integer d_at[0:63];
-  integer d_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) begin : deliver_d
-    integer i;
-    dr = d_value[0];
-    for (i = 1; i < d_count; i = i + 1) begin
-      d_value[i - 1] = d_value[i];
-      d_at[i - 1] = d_at[i];
-    end
-    d_count = d_count - 1;
-  end
-  // The changes of e waiting for their time, in delivery order.
-  reg [1-1:0] e_value[0:63];
-  integer e_at[0:63];
-  integer e_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) begin : deliver_e
-    integer i;
-    er = e_value[0];
-    for (i = 1; i < e_count; i = i + 1) begin
-      e_value[i - 1] = e_value[i];
-      e_at[i - 1] = e_at[i];
-    end
-    e_count = e_count - 1;
-  end
-  // The changes of f waiting for their time, in delivery order.
-  reg [1-1:0] f_value[0:63];
-  integer f_at[0:63];
-  integer f_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) begin : deliver_f
-    integer i;
-    fr = f_value[0];
-    for (i = 1; i < f_count; i = i + 1) begin
-      f_value[i - 1] = f_value[i];
-      f_at[i - 1] = f_at[i];
-    end
-    f_count = f_count - 1;
-  end
-  // The changes of g waiting for their time, in delivery order.
-  reg [1-1:0] g_value[0:63];
-  integer g_at[0:63];
-  integer g_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) begin : deliver_g
-    integer i;
-    gr = g_value[0];
-    for (i = 1; i < g_count; i = i + 1) begin
-      g_value[i - 1] = g_value[i];
-      g_at[i - 1] = g_at[i];
-    end
-    g_count = g_count - 1;
-  end
-  // The changes of h waiting for their time, in delivery order.
-  reg [LW-1:0] h_value[0:63];
-  integer h_at[0:63];
-  integer h_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 8) begin : deliver_h
-    integer i;
-    hr = h_value[0];
-    for (i = 1; i < h_count; i = i + 1) begin
-      h_value[i - 1] = h_value[i];
-      h_at[i - 1] = h_at[i];
-    end
-    h_count = h_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) yr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 1) ar = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 2) br = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 3) cr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 4) dr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 5) er = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 6) fr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 7) gr = lumo_ctl.now_value;
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 8) hr = lumo_ctl.now_value;
 endmodule
 
 // _reg: register; k at 1 loads d, r at 1 clears to 0. A load is delayed
 // by the delay of the new value's bit 0.
-module lumo_reg #(parameter ID = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
+module lumo_reg #(parameter ID = 0, R_k = 0, R_r = 0, R_d = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
     input [DW-1:0] d,
     input k,
     output [W-1:0] q,
     input r);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] dv = {W{1'bx}}, qv = {W{1'bx}}, qr = {W{1'bx}};
   reg kv = 1'bx, rv = 1'bx;
   assign q = qr;
@@ -8129,6 +7866,7 @@ module lumo_reg #(parameter ID = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
 
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
+    rank = R_k;
     kv = k;
     if (kv === 1'b1) begin : load_1
       reg [W-1:0] n_1;
@@ -8138,33 +7876,37 @@ module lumo_reg #(parameter ID = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
         begin : schedule_q_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(n_1[0] === 1'b0 ? Q0 : n_1[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
           at_2 = $time + delay_2;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            q_value[i_2] = q_value[i_2 - 1];
-            q_at[i_2] = q_at[i_2 - 1];
-          end
-          q_value[i_2] = n_2;
-          q_at[i_2] = at_2;
-          q_count = q_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     if (rv === 1'b1) begin : load_3
       reg [W-1:0] n_3;
@@ -8174,56 +7916,48 @@ module lumo_reg #(parameter ID = 0, W = 1, DW = 1, Q0 = 3, Q1 = 3) (
         begin : schedule_q_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(n_3[0] === 1'b0 ? Q0 : n_3[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
           at_4 = $time + delay_4;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            q_value[i_4] = q_value[i_4 - 1];
-            q_at[i_4] = q_at[i_4 - 1];
-          end
-          q_value[i_4] = n_4;
-          q_at[i_4] = at_4;
-          q_count = q_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
 endmodule
 
 // _cnt: counter; t at 1 counts up (or loads d while l is 1), l at 1 loads
 // d, r at 1 clears to 0. Counting from x gives 1. Loads and clears are
 // delayed by the delay of bit 0 of the new value, counts by that of all
 // its bits.
-module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
+module lumo_cnt #(parameter ID = 0, R_l = 0, R_r = 0, R_t = 0, R_d = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
     input [DW-1:0] d,
     input l,
     output [W-1:0] q,
     input r, t);
+  integer rank = 0;  // of the input an arrival is delivered to
   reg [W-1:0] dv = {W{1'bx}}, qv = {W{1'bx}}, qr = {W{1'bx}};
   reg lv = 1'bx, rv = 1'bx, tv = 1'bx;
   assign q = qr;
@@ -8256,6 +7990,7 @@ module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
 
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(l) if (!lumo_ctl.settle && (^l) !== 1'bx) begin
+    rank = R_l;
     lv = l;
     if (lv === 1'b1) begin : load_1
       reg [W-1:0] n_1;
@@ -8265,33 +8000,37 @@ module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
         begin : schedule_q_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = n_1;
           delay_2 = wait_for(n_1[0] === 1'b0 ? Q0 : n_1[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
           at_2 = $time + delay_2;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            q_value[i_2] = q_value[i_2 - 1];
-            q_at[i_2] = q_at[i_2 - 1];
-          end
-          q_value[i_2] = n_2;
-          q_at[i_2] = at_2;
-          q_count = q_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     if (rv === 1'b1) begin : load_3
       reg [W-1:0] n_3;
@@ -8301,33 +8040,37 @@ module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
         begin : schedule_q_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = n_3;
           delay_4 = wait_for(n_3[0] === 1'b0 ? Q0 : n_3[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
           at_4 = $time + delay_4;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            q_value[i_4] = q_value[i_4 - 1];
-            q_at[i_4] = q_at[i_4 - 1];
-          end
-          q_value[i_4] = n_4;
-          q_at[i_4] = at_4;
-          q_count = q_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(t) if (!lumo_ctl.settle && (^t) !== 1'bx) begin
+    rank = R_t;
     tv = t;
     if (tv === 1'b1) begin
       if (lv === 1'b1) begin
@@ -8339,27 +8082,30 @@ module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
             begin : schedule_q_6
               reg [W-1:0] n_6;
               integer delay_6;
-              integer i_6, at_6;
+              integer i_6, at_6, cause_6, order_6;
               n_6 = n_5;
               delay_6 = wait_for(n_5[0] === 1'b0 ? Q0 : n_5[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1));
               at_6 = $time + delay_6;
-              if (q_count == 64 || lumo_ctl.count == 4096) begin
-                $display("lumocad_cells: too many changes pending in %m");
+              cause_6 = lumo_ctl.cause;
+              order_6 = rank * 16 + 0;
+              if (lumo_ctl.count == 4096) begin
+                $display("lumocad_cells: more than 4096 changes pending in %m");
                 $finish;
               end
-              for (i_6 = q_count; i_6 > 0 && q_at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
-                q_value[i_6] = q_value[i_6 - 1];
-                q_at[i_6] = q_at[i_6 - 1];
-              end
-              q_value[i_6] = n_6;
-              q_at[i_6] = at_6;
-              q_count = q_count + 1;
-              for (i_6 = lumo_ctl.count; i_6 > 0 && lumo_ctl.at[i_6 - 1] > at_6; i_6 = i_6 - 1) begin
+              for (i_6 = lumo_ctl.count; i_6 > 0 && (lumo_ctl.at[i_6 - 1] > at_6 || lumo_ctl.at[i_6 - 1] == at_6 &&
+                   (lumo_ctl.by[i_6 - 1] > cause_6 || lumo_ctl.by[i_6 - 1] == cause_6 && lumo_ctl.rank_of[i_6 - 1] > order_6));
+                   i_6 = i_6 - 1) begin
                 lumo_ctl.at[i_6] = lumo_ctl.at[i_6 - 1];
                 lumo_ctl.id[i_6] = lumo_ctl.id[i_6 - 1];
+                lumo_ctl.by[i_6] = lumo_ctl.by[i_6 - 1];
+                lumo_ctl.rank_of[i_6] = lumo_ctl.rank_of[i_6 - 1];
+                lumo_ctl.value[i_6] = lumo_ctl.value[i_6 - 1];
               end
               lumo_ctl.at[i_6] = at_6;
               lumo_ctl.id[i_6] = ID * 16 + 0;
+              lumo_ctl.by[i_6] = cause_6;
+              lumo_ctl.rank_of[i_6] = order_6;
+              lumo_ctl.value[i_6] = n_6;
               lumo_ctl.count = lumo_ctl.count + 1;
             end
           end
@@ -8369,55 +8115,47 @@ module lumo_cnt #(parameter ID = 0, W = 16, DW = 1, Q0 = 4, Q1 = 4) (
         begin : schedule_q_7
           reg [W-1:0] n_7;
           integer delay_7;
-          integer i_7, at_7;
+          integer i_7, at_7, cause_7, order_7;
           n_7 = qv;
           delay_7 = wait_for(delay_for(qv, Q0, Q1));
           at_7 = $time + delay_7;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_7 = lumo_ctl.cause;
+          order_7 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_7 = q_count; i_7 > 0 && q_at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
-            q_value[i_7] = q_value[i_7 - 1];
-            q_at[i_7] = q_at[i_7 - 1];
-          end
-          q_value[i_7] = n_7;
-          q_at[i_7] = at_7;
-          q_count = q_count + 1;
-          for (i_7 = lumo_ctl.count; i_7 > 0 && lumo_ctl.at[i_7 - 1] > at_7; i_7 = i_7 - 1) begin
+          for (i_7 = lumo_ctl.count; i_7 > 0 && (lumo_ctl.at[i_7 - 1] > at_7 || lumo_ctl.at[i_7 - 1] == at_7 &&
+               (lumo_ctl.by[i_7 - 1] > cause_7 || lumo_ctl.by[i_7 - 1] == cause_7 && lumo_ctl.rank_of[i_7 - 1] > order_7));
+               i_7 = i_7 - 1) begin
             lumo_ctl.at[i_7] = lumo_ctl.at[i_7 - 1];
             lumo_ctl.id[i_7] = lumo_ctl.id[i_7 - 1];
+            lumo_ctl.by[i_7] = lumo_ctl.by[i_7 - 1];
+            lumo_ctl.rank_of[i_7] = lumo_ctl.rank_of[i_7 - 1];
+            lumo_ctl.value[i_7] = lumo_ctl.value[i_7 - 1];
           end
           lumo_ctl.at[i_7] = at_7;
           lumo_ctl.id[i_7] = ID * 16 + 0;
+          lumo_ctl.by[i_7] = cause_7;
+          lumo_ctl.rank_of[i_7] = order_7;
+          lumo_ctl.value[i_7] = n_7;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
 endmodule
 
 // _mem: memory of words of W bits at addresses a (the low 16 bits); r at 1
 // reads the word at a to q, again whenever a changes while r is 1; w at 1
 // writes d there. A word never written reads 0.
-module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
+module lumo_mem #(parameter ID = 0, R_a = 0, R_r = 0, R_w = 0, R_d = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
     input [AW-1:0] a,
     input [W-1:0] d,
     output [W-1:0] q,
     input r, w);
+  integer rank = 0;  // of the input an arrival is delivered to
   localparam SW = AW > 16 ? 16 : AW;
   reg [W-1:0] words[0:(1 << SW) - 1];
   reg [AW-1:0] av = {AW{1'bx}};
@@ -8461,6 +8199,7 @@ module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
     end
   endfunction
   always @(a) if (!lumo_ctl.settle && (^a) !== 1'bx) begin
+    rank = R_a;
     av = a;
     begin : read_1
       if (rv === 1'b1 && words[index(av)] !== qv) begin
@@ -8468,33 +8207,37 @@ module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
         begin : schedule_q_2
           reg [W-1:0] n_2;
           integer delay_2;
-          integer i_2, at_2;
+          integer i_2, at_2, cause_2, order_2;
           n_2 = qv;
           delay_2 = wait_for(delay_for(qv, Q0, Q1));
           at_2 = $time + delay_2;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_2 = lumo_ctl.cause;
+          order_2 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_2 = q_count; i_2 > 0 && q_at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
-            q_value[i_2] = q_value[i_2 - 1];
-            q_at[i_2] = q_at[i_2 - 1];
-          end
-          q_value[i_2] = n_2;
-          q_at[i_2] = at_2;
-          q_count = q_count + 1;
-          for (i_2 = lumo_ctl.count; i_2 > 0 && lumo_ctl.at[i_2 - 1] > at_2; i_2 = i_2 - 1) begin
+          for (i_2 = lumo_ctl.count; i_2 > 0 && (lumo_ctl.at[i_2 - 1] > at_2 || lumo_ctl.at[i_2 - 1] == at_2 &&
+               (lumo_ctl.by[i_2 - 1] > cause_2 || lumo_ctl.by[i_2 - 1] == cause_2 && lumo_ctl.rank_of[i_2 - 1] > order_2));
+               i_2 = i_2 - 1) begin
             lumo_ctl.at[i_2] = lumo_ctl.at[i_2 - 1];
             lumo_ctl.id[i_2] = lumo_ctl.id[i_2 - 1];
+            lumo_ctl.by[i_2] = lumo_ctl.by[i_2 - 1];
+            lumo_ctl.rank_of[i_2] = lumo_ctl.rank_of[i_2 - 1];
+            lumo_ctl.value[i_2] = lumo_ctl.value[i_2 - 1];
           end
           lumo_ctl.at[i_2] = at_2;
           lumo_ctl.id[i_2] = ID * 16 + 0;
+          lumo_ctl.by[i_2] = cause_2;
+          lumo_ctl.rank_of[i_2] = order_2;
+          lumo_ctl.value[i_2] = n_2;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
     end
   end
   always @(r) if (!lumo_ctl.settle && (^r) !== 1'bx) begin
+    rank = R_r;
     rv = r;
     begin : read_3
       if (rv === 1'b1 && words[index(av)] !== qv) begin
@@ -8502,27 +8245,30 @@ module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
         begin : schedule_q_4
           reg [W-1:0] n_4;
           integer delay_4;
-          integer i_4, at_4;
+          integer i_4, at_4, cause_4, order_4;
           n_4 = qv;
           delay_4 = wait_for(delay_for(qv, Q0, Q1));
           at_4 = $time + delay_4;
-          if (q_count == 64 || lumo_ctl.count == 4096) begin
-            $display("lumocad_cells: too many changes pending in %m");
+          cause_4 = lumo_ctl.cause;
+          order_4 = rank * 16 + 0;
+          if (lumo_ctl.count == 4096) begin
+            $display("lumocad_cells: more than 4096 changes pending in %m");
             $finish;
           end
-          for (i_4 = q_count; i_4 > 0 && q_at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
-            q_value[i_4] = q_value[i_4 - 1];
-            q_at[i_4] = q_at[i_4 - 1];
-          end
-          q_value[i_4] = n_4;
-          q_at[i_4] = at_4;
-          q_count = q_count + 1;
-          for (i_4 = lumo_ctl.count; i_4 > 0 && lumo_ctl.at[i_4 - 1] > at_4; i_4 = i_4 - 1) begin
+          for (i_4 = lumo_ctl.count; i_4 > 0 && (lumo_ctl.at[i_4 - 1] > at_4 || lumo_ctl.at[i_4 - 1] == at_4 &&
+               (lumo_ctl.by[i_4 - 1] > cause_4 || lumo_ctl.by[i_4 - 1] == cause_4 && lumo_ctl.rank_of[i_4 - 1] > order_4));
+               i_4 = i_4 - 1) begin
             lumo_ctl.at[i_4] = lumo_ctl.at[i_4 - 1];
             lumo_ctl.id[i_4] = lumo_ctl.id[i_4 - 1];
+            lumo_ctl.by[i_4] = lumo_ctl.by[i_4 - 1];
+            lumo_ctl.rank_of[i_4] = lumo_ctl.rank_of[i_4 - 1];
+            lumo_ctl.value[i_4] = lumo_ctl.value[i_4 - 1];
           end
           lumo_ctl.at[i_4] = at_4;
           lumo_ctl.id[i_4] = ID * 16 + 0;
+          lumo_ctl.by[i_4] = cause_4;
+          lumo_ctl.rank_of[i_4] = order_4;
+          lumo_ctl.value[i_4] = n_4;
           lumo_ctl.count = lumo_ctl.count + 1;
         end
       end
@@ -8530,22 +8276,11 @@ module lumo_mem #(parameter ID = 0, AW = 1, W = 1, Q0 = 5, Q1 = 5) (
   end
   always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(w) if (!lumo_ctl.settle && (^w) !== 1'bx) begin
+    rank = R_w;
     wv = w;
     if (wv === 1'b1) words[index(av)] = dv;
   end
-  // The changes of q waiting for their time, in delivery order.
-  reg [W-1:0] q_value[0:63];
-  integer q_at[0:63];
-  integer q_count = 0;
-  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) begin : deliver_q
-    integer i;
-    qr = q_value[0];
-    for (i = 1; i < q_count; i = i + 1) begin
-      q_value[i - 1] = q_value[i];
-      q_at[i - 1] = q_at[i];
-    end
-    q_count = q_count - 1;
-  end
+  always @(lumo_ctl.tick) if (lumo_ctl.current == ID * 16 + 0) qr = lumo_ctl.now_value;
 endmodule
 
 // _0: the constant 0, driven from time 0.
