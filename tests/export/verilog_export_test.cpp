@@ -7,6 +7,7 @@
 
 #include "export/verilog_names.h"
 #include "export/verilog_road.h"
+#include "primitives/primitive_table.h"
 #include "tests/samples/sample_runner.h"
 #include "tools/lumo/commands.h"
 
@@ -39,6 +40,36 @@ TEST(VerilogNames, ScopeNeverHandsOutANameTwice) {
   // A name spelled like the bytes of another does not take its place.
   EXPECT_EQ(scope.Take("n_e383ab"), "n_e383ab");
   EXPECT_EQ(scope.Take("ル"), "n_e383ab_2");
+}
+
+// Every primitive a circuit can hold once expanded has its cell, with a port
+// for each of its pins: a primitive added to the table without one would be
+// exported into a module that does not elaborate.
+TEST(VerilogCells, EveryPrimitiveHasItsCell) {
+  const std::string cells = FileText(SystemFolder() / kVerilogCellsFile);
+  int checked = 0;
+  for (const PrimitiveFunction& function : kPrimitiveFunctions) {
+    if (function.simulation == Simulation::kCircuitPin) continue;
+    const std::string module = "module lumo" + std::string(function.name) + " ";
+    const std::size_t start = cells.find(module);
+    ASSERT_NE(start, std::string::npos) << function.name;
+    const std::string header = cells.substr(start, cells.find(");", start) - start);
+    for (const auto& pin : function.pins) {
+      const std::string name(pin.name);
+      // The port in the port list: after a blank or "]" and before "," or
+      // the end of the list.
+      bool found = false;
+      for (std::size_t at = header.find(name); at != std::string::npos;
+           at = header.find(name, at + 1)) {
+        const char before = header[at - 1];
+        const char after = at + name.size() < header.size() ? header[at + name.size()] : ',';
+        found |= (before == ' ' || before == ']') && (after == ',' || after == '\n');
+      }
+      EXPECT_TRUE(found) << function.name << " lacks the port " << name;
+    }
+    ++checked;
+  }
+  EXPECT_GE(checked, 40);
 }
 
 int Lumo(const cli::Arguments& args, std::string* err_text = nullptr) {
