@@ -29,6 +29,7 @@ enum DrawCommand {
   kCmdCircuitChecks = 32916,
   kCmdHelp = 32810,
   kCmdAbout = 32818,
+  kCmdExportVerilog = 32930,
 };
 
 // The symbol chooser's commands (menu 130), one per chooser mode 0..8.
@@ -42,7 +43,6 @@ enum ChooserCommand {
   kCmdPositiveLogic = 32910,
   kCmdNegativeLogic = 32911,
   kCmdDeleteSymbol = 32912,
-  kCmdExportVerilog = 32930,
 };
 
 }  // namespace lumo
