@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "export/verilog_names.h"
+#include "primitives/primitive_table.h"
 #include "sim/value_ops.h"
 
 namespace lumo {
@@ -218,11 +219,17 @@ void Writer::CollectPins() {
 }
 
 void Writer::NameEverything() {
+  // The cells' modules and the testbench's own names are taken: a circuit
+  // or pin named like one of them gets a suffix.
   VerilogScope modules;
+  modules.Reserve("lumo_control");
+  for (const PrimitiveFunction& function : kPrimitiveFunctions)
+    modules.Reserve("lumo" + std::string(function.name));
   module_name_ = modules.Take(circuit_name_.empty() ? std::string("circuit") : circuit_name_);
   testbench_name_ = modules.Take(circuit_name_ + "_tb");
   VerilogScope scope;
-  scope.Reserve("lumo_ctl");
+  for (const char* taken : {"lumo_ctl", "dut", "shown", "digit"})
+    scope.Reserve(taken);
   for (Pin& pin : pins_) {
     pin.port = scope.Take(pin.name);
     header_.push_back("//   port      " + pin.port + "  " + CommentText(pin.name));

@@ -5,9 +5,14 @@
 
 #include <sstream>
 
+#include "circuit/bus_signal_counter.h"
+#include "circuit/circuit_store.h"
+#include "common/recording_message_host.h"
 #include "export/verilog_names.h"
 #include "export/verilog_road.h"
+#include "lists/error_table.h"
 #include "primitives/primitive_table.h"
+#include "tests/export/verilog_check.h"
 #include "tests/samples/sample_runner.h"
 #include "tools/lumo/commands.h"
 
@@ -106,6 +111,37 @@ TEST(VerilogExport, SameSchematicSameBytes) {
   // The memory data of the pattern reaches the testbench.
   EXPECT_NE(FileText(work / "regmem0" / "tb.v").find(".words[1] = 8'b00110100;"),
             std::string::npos);
+}
+
+// A circuit named like a cell and pins named like the testbench's own
+// names still make a module and testbench that compile and run.
+TEST(VerilogExport, NamesOfTheCellsAndTestbenchStayTheirs) {
+  WorkFolder work("vlog_taken");
+  WriteText(work / "LumoExp.tmp",
+            "(lumo_not)\n  (lumo_not lumo_not) (g _not) ()\n  (dut) (shown) ()\n"
+            "  (lumo_not dut dut) (lumo_not shown shown) (g a dut) (g y shown) ()\n");
+  WriteText(work / "p.lpt", "a dut 2\n 0 0 10 1\ne\n");
+  RecordingMessageHost messages;
+  ErrorTable errors;
+  CircuitStore store;
+  BusSignalCounter bus_signals;
+  std::ostringstream statistics;
+  const RunSetup setup{.messages = messages,
+                       .errors = errors,
+                       .store = store,
+                       .bus_signals = bus_signals,
+                       .folders = {SystemFolder().string(), work.path().string()},
+                       .statistics = statistics};
+  VerilogOptions options;
+  options.pins = {{"dut", PinDirection::kInput}, {"shown", PinDirection::kOutput}};
+  VerilogText text;
+  ASSERT_TRUE(ExportExpanded(setup, (work / "p.lpt").string(), options, text));
+  EXPECT_EQ(text.module_name, "lumo_not_2");
+  WriteText(work / "t.v", text.module + text.testbench);
+  const std::string printed =
+      RunIcarus(work.path().string(), {"t.v", (SystemFolder() / kVerilogCellsFile).string()},
+                {text.testbench_name});
+  EXPECT_NE(printed.find("lumo_not.shown 11 0"), std::string::npos) << printed;
 }
 
 TEST(VerilogExport, RefusesWhatCannotBeExported) {
