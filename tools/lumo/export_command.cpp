@@ -70,11 +70,13 @@ int ExportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     err << kUsageText;
     return kUsage;
   }
+  // The export writes the run's circuit files: not while a run uses them.
   RunLock lock(options.work_folder);
-  if (lock.TryTake() != RunLock::State::kHeld) {
+  const RunLock::State state = lock.TryTake();
+  if (state == RunLock::State::kBusy)
     err << "lumo export: another run is using " << options.work_folder << "\n";
-    return kFailed;
-  }
+  if (state == RunLock::State::kFailed) err << "lumo export: cannot lock " << lock.path() << "\n";
+  if (state != RunLock::State::kHeld) return kFailed;
   Workbench bench(err, options.system_folder);
   Draw draw(bench.environment());
   if (!bench.ReadSchematic(options.schematic, draw)) return kFailed;
