@@ -15,6 +15,7 @@
 #include "tests/export/verilog_check.h"
 #include "tests/samples/sample_runner.h"
 #include "tools/lumo/commands.h"
+#include "workflow/run_lock.h"
 
 namespace lumo::testing {
 namespace {
@@ -164,6 +165,17 @@ TEST(VerilogExport, RefusesWhatCannotBeExported) {
             cli::kFailed);
   EXPECT_NE(err.find("nandxor"), std::string::npos) << err;
   EXPECT_FALSE(fs::exists(out));
+  // Not while another run uses the working folder.
+  {
+    RunLock other(work.path().string());
+    ASSERT_EQ(other.TryTake(), RunLock::State::kHeld);
+    EXPECT_EQ(Lumo({"export", (work / "fulladd.ldr").string(), "--verilog",
+                    (work / "out" / "f.v").string(), "--sys", sys, "--work", work.path().string()},
+                   &err),
+              cli::kFailed);
+    EXPECT_NE(err.find("another run"), std::string::npos) << err;
+    EXPECT_FALSE(fs::exists(work / "out" / "f.v"));
+  }
   // A folder that cannot be written is reported, not passed over.
   EXPECT_EQ(
       Lumo({"export", (work / "fulladd.ldr").string(), "--verilog",
