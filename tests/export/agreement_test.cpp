@@ -178,6 +178,15 @@ RandomCircuit MakeCircuit(int index, std::mt19937& random) {
   }
   const int count = 2 + static_cast<int>(random() % 7);
   int outputs = 0;
+  // Data inputs of flip-flops, registers and memories left to be fed from
+  // any output, later ones too: loops that only a clock closes. Each with
+  // its place among the terminals and the signals its element uses.
+  struct Feedback {
+    std::size_t terminal;
+    std::string element, input;
+    std::set<std::string> used;
+  };
+  std::vector<Feedback> feedback;
   for (int e = 0; e < count; ++e) {
     // Two inputs of one element on one signal take its value in the
     // signal's order, which Verilog leaves open: every input has a signal
@@ -214,8 +223,22 @@ RandomCircuit MakeCircuit(int index, std::mt19937& random) {
       terminals.push_back("(" + circuit + " " + pin + " " + signal + ")");
     }
     std::sort(pins.begin(), pins.end());
-    for (const auto& [terminal, signal] : pins)
+    for (const auto& [terminal, signal] : pins) {
+      const bool data = terminal == "d" || terminal == "j" || terminal == "k";
+      const bool clocked = kind.outputs[0] == std::string("q") &&
+                           kind.function != std::string("_cnt") &&
+                           kind.function != std::string("_rslatch");
+      if (data && clocked && random() % 3 == 0)
+        feedback.push_back({terminals.size(), name, terminal, used});
       terminals.push_back("(" + name + " " + terminal + " " + signal + ")");
+    }
+  }
+  for (Feedback& loop : feedback) {
+    std::string source = sources[random() % sources.size()];
+    for (int tries = 0; loop.used.count(source) != 0 && tries < 20; ++tries)
+      source = sources[random() % sources.size()];
+    if (loop.used.count(source) == 0)
+      terminals[loop.terminal] = "(" + loop.element + " " + loop.input + " " + source + ")";
   }
   std::ostringstream lcr;
   lcr << "(" << circuit << ")\n  (" << circuit << " " << circuit << ")";
