@@ -31,6 +31,7 @@ enum DrawCommand {
   kCmdAbout = 32818,
   kCmdUndo = 57643,
   kCmdRedo = 57644,
+  kCmdExportVerilog = 32930,
 };
 
 // The symbol chooser's commands (menu 130), one per chooser mode 0..8.

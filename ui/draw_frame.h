@@ -75,6 +75,9 @@ class DrawFrame : public QMainWindow {
   void ZoomIn();
   void ZoomOut();
   void CircuitChecks();
+  // Writes the schematic as a Verilog module with its cells and a testbench
+  // of its pattern (draw_frame_export.cpp).
+  void ExportVerilog();
   void Help();
   void About();
   // Opens the waveform editor of this schematic, or brings it forward.

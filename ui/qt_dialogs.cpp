@@ -28,11 +28,13 @@ QString FromPath(const std::string& path) {
 
 std::optional<std::string> RunFileDialog(QWidget* parent, const QString& title,
                                          const std::string& folder, QFileDialog::AcceptMode accept,
-                                         QFileDialog::FileMode mode) {
-  QFileDialog dialog(parent, title, FromPath(folder), kSchematicFilter);
+                                         QFileDialog::FileMode mode,
+                                         const QString& filter = kSchematicFilter,
+                                         const QString& suffix = kSchematicSuffix) {
+  QFileDialog dialog(parent, title, FromPath(folder), filter);
   dialog.setAcceptMode(accept);
   dialog.setFileMode(mode);
-  dialog.setDefaultSuffix(kSchematicSuffix);
+  dialog.setDefaultSuffix(suffix);
   dialog.setOption(QFileDialog::ReadOnly, false);
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
@@ -58,6 +60,12 @@ std::optional<std::string> QtDialogs::SchematicToDelete(QWidget* parent,
                                                         const std::string& folder) {
   return RunFileDialog(parent, QStringLiteral("回路図ファイルの削除"), folder,
                        QFileDialog::AcceptOpen, QFileDialog::ExistingFile);
+}
+
+std::optional<std::string> QtDialogs::SaveVerilogAs(QWidget* parent, const std::string& folder) {
+  return RunFileDialog(parent, QStringLiteral("Verilog に書き出す"), folder,
+                       QFileDialog::AcceptSave, QFileDialog::AnyFile,
+                       QStringLiteral("Verilog ﾌｧｲﾙ(*.v);;その他(*.*)"), QStringLiteral("v"));
 }
 
 std::optional<std::string> QtDialogs::AskName(QWidget* parent, const std::string& current,

@@ -19,6 +19,7 @@ class QtDialogs : public UserDialogs {
   std::optional<std::string> OpenSchematic(QWidget* parent, const std::string& folder) override;
   std::optional<std::string> SaveSchematicAs(QWidget* parent, const std::string& folder) override;
   std::optional<std::string> SchematicToDelete(QWidget* parent, const std::string& folder) override;
+  std::optional<std::string> SaveVerilogAs(QWidget* parent, const std::string& folder) override;
   std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                      QPoint at) override;
   std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) override;

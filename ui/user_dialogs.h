@@ -24,6 +24,13 @@ class UserDialogs {
   virtual std::optional<std::string> SchematicToDelete(QWidget* parent,
                                                        const std::string& folder) = 0;
 
+  // The file to write a Verilog export to, starting in `folder`; nothing on
+  // Cancel (as every dialog without an answer of its own).
+  virtual std::optional<std::string> SaveVerilogAs(QWidget* /*parent*/,
+                                                   const std::string& /*folder*/) {
+    return std::nullopt;
+  }
+
   // The name dialog near `at` (global pixels), showing `current`; the text
   // typed (UTF-8), or nothing when cancelled.
   virtual std::optional<std::string> AskName(QWidget* parent, const std::string& current,

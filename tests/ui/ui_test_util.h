@@ -58,6 +58,10 @@ class ScriptedDialogs : public UserDialogs {
     asked.push_back("delete " + folder);
     return Next(files);
   }
+  std::optional<std::string> SaveVerilogAs(QWidget*, const std::string& folder) override {
+    asked.push_back("verilog " + folder);
+    return Next(files);
+  }
   std::optional<std::string> AskName(QWidget*, const std::string& current, QPoint) override {
     asked.push_back("name " + current);
     return Next(names);

@@ -43,6 +43,8 @@ int ConvertCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Checks schematics against an expected-output file (one, or a class folder).
 int CheckCommand(const Arguments& args, std::ostream& out, std::ostream& err);
+// Writes a schematic as a Verilog module and testbench.
+int ExportCommand(const Arguments& args, std::ostream& out, std::ostream& err);
 
 // Runs one subcommand `name`; running out of memory or a stream's read error
 // ends it with a message and kFailed instead of aborting the process.

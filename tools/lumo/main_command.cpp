@@ -30,6 +30,10 @@ const std::map<std::string, Subcommand>& Subcommands() {
         "           [--write-expect FILE.lex]  compare a run's outputs with expected ones\n"
         "  check --class DIR --expect FILE.lex [--jobs N] [--time-limit S] [--out DIR]\n"
         "           check every submission of a class folder"}},
+      {"export",
+       {ExportCommand,
+        "export SCHEMATIC.ldr --verilog OUT.v [--testbench TB.v] [--pattern P.lpt] [--work DIR]\n"
+        "           write a schematic as a Verilog module and testbench"}},
       {"list", {ListCommand, "list FILE  print every expression of a list file in file form"}},
       {"run",
        {RunCommand,
