@@ -2,6 +2,7 @@
 
 #include <QCoreApplication>
 
+#include "checking/checking_errors.h"
 #include "circuit/circuit_errors.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
@@ -45,6 +46,7 @@ Application::Application(const ApplicationSetup& setup)
   RegisterCircuitErrors(errors_);
   RegisterConverterErrors(errors_);
   RegisterPatternErrors(errors_);
+  RegisterCheckingErrors(errors_);
   display_ = std::make_unique<DisplayLib>(host_, errors_);
   allowances_ = AllowanceValues(logical_dpi_);
 }

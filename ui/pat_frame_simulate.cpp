@@ -29,6 +29,7 @@ void PatFrame::Simulate() {
   schematic_.UpdateTitles();
   // The pattern was read back from its file: nothing to undo across it.
   Reloaded();
+  Compared();
 }
 
 }  // namespace lumo
