@@ -15,9 +15,17 @@ namespace {
 constexpr const char* kNoOutputs =
     "出力の波形がありません。\n先にシミュレーションを行ってください。";
 constexpr const char* kNoExpected = "期待値ファイルが開かれていません。";
+constexpr const char* kNotRunYet =
+    "期待値ファイルを開きました。シミュレーションの後で出力と比べます。";
 
 QString Text(const std::string& text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+bool HasOutputs(const Pat& pat) {
+  for (int i = 0; i < pat.count(); ++i)
+    if (pat.row(i).kind == RowKind::kOutput) return true;
+  return false;
 }
 
 }  // namespace
@@ -59,6 +67,14 @@ void PatFrame::SaveExpected() {
 
 void PatFrame::Recompare() {
   if (!expected_) return;
+  // Before a run there is nothing to compare: every row would count as
+  // missing.
+  if (!HasOutputs(*pat_)) {
+    comparison_ = Comparison{};
+    overlay_ = PatOverlay{};
+    canvas_->SetOverlay(&overlay_);
+    return;
+  }
   comparison_ = Compare(*expected_, *pat_, schematic_.draw().circuit_name());
   overlay_ = MakeOverlay(*expected_, comparison_);
   canvas_->SetOverlay(&overlay_);
@@ -68,7 +84,7 @@ void PatFrame::Compared() {
   if (!expected_) return;
   Recompare();
   shown_mismatch_ = {};
-  ShowPrompt(MismatchCountText());
+  ShowPrompt(HasOutputs(*pat_) ? MismatchCountText() : QString::fromUtf8(kNotRunYet));
   canvas_->PaintNow();
 }
 
@@ -89,7 +105,7 @@ void PatFrame::NextMismatch() {
   }
   const MismatchPlace place = ::lumo::NextMismatch(comparison_, shown_mismatch_);
   if (!place.valid()) {
-    ShowPrompt(MismatchCountText());
+    ShowPrompt(HasOutputs(*pat_) ? MismatchCountText() : QString::fromUtf8(kNotRunYet));
     return;
   }
   shown_mismatch_ = place;

@@ -139,6 +139,9 @@ std::optional<std::string> RunExpectedDialog(QWidget* parent, const QString& tit
   dialog.setFileMode(accept == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
                                                        : QFileDialog::AnyFile);
   dialog.setDefaultSuffix(QStringLiteral("lex"));
+  // The usual name: the schematic's.
+  if (accept == QFileDialog::AcceptSave)
+    dialog.selectFile(FromPath(schematic) + QStringLiteral(".lex"));
   if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
   return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
 }
