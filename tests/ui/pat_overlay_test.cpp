@@ -148,6 +148,25 @@ TEST_F(PatOverlayTest, MismatchesAreMarkedAtTheirPixelsAndCounted) {
   EXPECT_GT(traced_s, 20);
   EXPECT_GT(traced_co, 20);
 
+  // Moving the row to the top takes its marks along.
+  editor().RunCommand(kPatCmdRowMove);
+  for (int row : {s, 0}) {
+    const QPoint at(wave().XOf(50), wave().YOf(row) + 10);
+    for (QEvent::Type type :
+         {QEvent::MouseMove, QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+      QMouseEvent event(type, QPointF(at), wave().viewport()->mapToGlobal(QPointF(at)),
+                        type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton,
+                        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton,
+                        Qt::NoModifier);
+      QCoreApplication::sendEvent(wave().viewport(), &event);
+    }
+  }
+  ASSERT_EQ(pat().FindRow("fulladd.S"), 0);
+  wave().PaintNow();
+  const QImage moved = Grab();
+  EXPECT_TRUE(MarkedAt(moved, x0 + 1, 0));
+  EXPECT_FALSE(MarkedAt(moved, x0 + 1, s));
+
   // A damaged file leaves the comparison as it was, after a message.
   const std::string bad = (work / "bad.lex");
   std::ofstream(bad) << "not an expected file\n";
