@@ -43,7 +43,9 @@ bool PatFrame::UseExpected(const std::string& path) {
 void PatFrame::OpenExpected() {
   const std::optional<std::string> path =
       app_.dialogs().OpenExpected(this, app_.work_folder(), schematic_.draw().circuit_name());
-  if (path) UseExpected(*path);
+  // Compared() repaints; a cancelled or failed read repaints too, which
+  // lets the canvas take the mouse again.
+  if (!path || !UseExpected(*path)) canvas_->PaintNow();
 }
 
 void PatFrame::SaveExpected() {
@@ -52,17 +54,18 @@ void PatFrame::SaveExpected() {
   // A file without rows would pass every circuit.
   if (outputs.rows.empty()) {
     host_->Warn(kNoOutputs);
+    canvas_->PaintNow();
     return;
   }
   const std::optional<std::string> path =
       app_.dialogs().SaveExpectedAs(this, app_.work_folder(), circuit);
-  if (!path) return;
-  if (!WriteExpectedFile(*path, outputs)) {
+  bool compared = false;
+  if (path && !WriteExpectedFile(*path, outputs))
     ShowError(*host_, app_.errors(), "Expected::Write", *path);
-    return;
-  }
-  // Read back, so that what is compared is what the file holds.
-  UseExpected(*path);
+  else if (path)
+    // Read back, so that what is compared is what the file holds.
+    compared = UseExpected(*path);
+  if (!compared) canvas_->PaintNow();
 }
 
 void PatFrame::Recompare() {
@@ -99,13 +102,14 @@ QString PatFrame::MismatchCountText() const {
 }
 
 void PatFrame::NextMismatch() {
-  if (!expected_) {
-    ShowPrompt(QString::fromUtf8(kNoExpected));
-    return;
-  }
-  const MismatchPlace place = ::lumo::NextMismatch(comparison_, shown_mismatch_);
+  const MismatchPlace place =
+      expected_ ? ::lumo::NextMismatch(comparison_, shown_mismatch_) : MismatchPlace{};
   if (!place.valid()) {
-    ShowPrompt(HasOutputs(*pat_) ? MismatchCountText() : QString::fromUtf8(kNotRunYet));
+    if (!expected_)
+      ShowPrompt(QString::fromUtf8(kNoExpected));
+    else
+      ShowPrompt(HasOutputs(*pat_) ? MismatchCountText() : QString::fromUtf8(kNotRunYet));
+    canvas_->PaintNow();
     return;
   }
   shown_mismatch_ = place;

@@ -82,6 +82,14 @@ TEST_F(PatOverlayTest, SavedOutputsMatchAndAFileWithoutOutputsIsRefused) {
   EXPECT_EQ(editor().expected_path(), path);
   EXPECT_EQ(Status(), "不一致 0 箇所");
   EXPECT_GT(editor().comparison().rows.size(), 1u);
+  // A file that cannot be written is reported by its message and the
+  // comparison stays with the file that was.
+  dialogs.expected_files.push_back(work / "no such folder/x.lex");
+  editor().RunCommand(kPatCmdSaveExpected);
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_NE(host.Messages()[0].text.find("期待値ファイルに書き込めません。"), std::string::npos);
+  EXPECT_EQ(editor().expected_path(), path);
+  host.Clear();
   // Another run compares again, and still everything matches.
   editor().RunCommand(kPatCmdSimulate);
   EXPECT_EQ(Status(), "不一致 0 箇所");
