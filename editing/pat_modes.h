@@ -41,6 +41,11 @@ enum PatCommand {
   kPatCmdUndo = 32964,
   kPatCmdRedo = 32965,
   kPatCmdExportVcd = 32966,
+  // Expected outputs: open a file, save the outputs as one, show the next
+  // mismatch.
+  kPatCmdOpenExpected = 32970,
+  kPatCmdSaveExpected = 32971,
+  kPatCmdNextMismatch = 32972,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

@@ -78,6 +78,11 @@ void TimeScroll::ToPercent(double scale, int percent) {
   Grow();
 }
 
+void TimeScroll::To(std::int64_t time) {
+  first = std::max<std::int64_t>(0, time);
+  Grow();
+}
+
 void TimeScroll::Grow() {
   while (first > range)
     range += kRangeStep;

@@ -63,6 +63,8 @@ struct TimeScroll {
   // Dragging the thumb to a percentage: ignored within one line of the
   // first visible time.
   void ToPercent(double scale, int percent);
+  // Shows `time` first (not below 0).
+  void To(std::int64_t time);
 
  private:
   void Grow();

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTimer>
 
+#include "checking/checking_errors.h"
 #include "circuit/circuit_errors.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
@@ -47,6 +48,7 @@ Application::Application(const ApplicationSetup& setup)
   RegisterCircuitErrors(errors_);
   RegisterConverterErrors(errors_);
   RegisterPatternErrors(errors_);
+  RegisterCheckingErrors(errors_);
   display_ = std::make_unique<DisplayLib>(host_, errors_);
   allowances_ = AllowanceValues(logical_dpi_);
 }

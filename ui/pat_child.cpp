@@ -45,7 +45,8 @@ TimeAxis PatChild::Axis() const {
 }
 
 PatPaintView PatChild::View() const {
-  return PatPaintView{&pat_, Axis(), first_row_, viewport()->size(), caret_row_, &bus_rows_};
+  return PatPaintView{&pat_,      Axis(),     first_row_, viewport()->size(),
+                      caret_row_, &bus_rows_, overlay_};
 }
 
 int PatChild::XOf(std::int64_t time) const {
@@ -206,6 +207,19 @@ void PatChild::ZoomIn() {
 void PatChild::ZoomOut() {
   scale_ = ZoomedOut(scale_);
   PaintNow();
+}
+
+void PatChild::SetOverlay(const PatOverlay* overlay) {
+  overlay_ = overlay;
+  Invalidate();
+}
+
+void PatChild::ShowPlace(int row, std::int64_t time) {
+  time_.To(time);
+  const int shown = std::max(1, (viewport()->height() - kPatHeader) / kPatRowHeight);
+  if (row < first_row_ || row >= first_row_ + shown) first_row_ = std::clamp(row, 0, kPatRows - 1);
+  Invalidate();
+  SyncScrollBars();
 }
 
 void PatChild::ScrollTime(int lines) {

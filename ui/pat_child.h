@@ -46,6 +46,13 @@ class PatChild : public QAbstractScrollArea {
   void ForgetEdits();
   int RowCountForLayout() const;
 
+  // Draws `overlay` over the rows from the next paint on (null: nothing).
+  // It stays the caller's and must outlive its use here.
+  void SetOverlay(const PatOverlay* overlay);
+  // Scrolls so that `time` is the first visible time and `row` is in view
+  // (it becomes the first row when it was out of view).
+  void ShowPlace(int row, std::int64_t time);
+
   // Scrolling as the scroll bars do: by lines (a page is four).
   void ScrollTime(int lines);
   void ScrollRows(int rows);
@@ -122,6 +129,7 @@ class PatChild : public QAbstractScrollArea {
   // Which rows are bus rows, found out as they are painted; forgotten at
   // every change of the pattern and every full paint.
   mutable std::vector<signed char> bus_rows_;
+  const PatOverlay* overlay_ = nullptr;
   QRect last_rendered_;
 
   bool inside_ = false;

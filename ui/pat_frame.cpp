@@ -140,6 +140,21 @@ const CommandRow<PatFrame> kCommands[] = {
      .menu = kSimulate,
      .shortcut = "F9",
      .run = Call<&PatFrame::Simulate>},
+    {.id = kPatCmdOpenExpected,
+     .caption = "期待値ファイルを開く",
+     .menu = kSimulate,
+     .separator = true,
+     .run = Call<&PatFrame::OpenExpected>},
+    {.id = kPatCmdNextMismatch,
+     .caption = "次の不一致を表示する",
+     .menu = kSimulate,
+     .shortcut = "F8",
+     .run = Call<&PatFrame::NextMismatch>},
+    {.id = kPatCmdSaveExpected,
+     .caption = "出力を期待値ファイルとして保存する",
+     .menu = kSimulate,
+     .separator = true,
+     .run = Call<&PatFrame::SaveExpected>},
     {.id = kPatCmdHelp,
      .caption = "波形エディターの説明",
      .menu = kHelp,
@@ -246,6 +261,7 @@ void PatFrame::ShowPrompt(const QString& prompt) {
 }
 
 void PatFrame::Edited() {
+  Recompare();
   commands_.action(kPatCmdUndo)->setEnabled(history_.CanUndo());
   commands_.action(kPatCmdRedo)->setEnabled(history_.CanRedo());
   UpdateTitle();

@@ -2,9 +2,13 @@
 
 #include <QMainWindow>
 #include <memory>
+#include <optional>
 #include <string>
 
+#include "checking/compare.h"
+#include "checking/expected.h"
 #include "common/message_host.h"
+#include "editing/pat_overlay.h"
 #include "editing/undo_history.h"
 #include "pattern/pat.h"
 #include "ui/frame_commands.h"
@@ -80,6 +84,22 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // Writes the rows shown as a value change dump beside the pattern file.
   void ExportVcd();
 
+  // Expected outputs. Reads an expected file chosen in the file dialog and
+  // compares at once; writes the output rows as an expected file and
+  // compares with it; scrolls to the next mismatch and names it.
+  void OpenExpected();
+  void SaveExpected();
+  void NextMismatch();
+  // Compares the output rows with the open expected file (if any), redraws
+  // the overlay and puts the count of mismatches into the status bar. Runs
+  // after every Simulate.
+  void Compared();
+  // Reads the expected file at `path` and compares; false after a message.
+  bool UseExpected(const std::string& path);
+  bool has_expected() const { return expected_.has_value(); }
+  const std::string& expected_path() const { return expected_path_; }
+  const Comparison& comparison() const { return comparison_; }
+
   // Places the frame over the lower part of its schematic window and sizes
   // the panes for their row counts.
   void LayOut();
@@ -106,6 +126,9 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void RepaintPanes();
   // The viewer of this editor's runs, opened over the schematic's right half.
   RegFrame& RegisterViewer();
+  // Compares again without touching the status bar: the pattern changed.
+  void Recompare();
+  QString MismatchCountText() const;
 
   Application& app_;
   DrawFrame& schematic_;
@@ -122,6 +145,12 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   bool no_prompt_ = false;
   RegFrame* register_viewer_ = nullptr;
   std::string register_log_path_;
+
+  std::optional<Expected> expected_;
+  std::string expected_path_;
+  Comparison comparison_;
+  PatOverlay overlay_;
+  MismatchPlace shown_mismatch_;  // the one the last jump showed
 };
 
 }  // namespace lumo

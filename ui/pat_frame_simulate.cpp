@@ -26,6 +26,7 @@ void PatFrame::Simulate() {
   schematic_.UpdateTitles();
   // The pattern was read back from its file: nothing to undo across it.
   Reloaded();
+  Compared();
 }
 
 RegFrame& PatFrame::RegisterViewer() {

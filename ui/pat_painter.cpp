@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "editing/pat_edits.h"
+#include "ui/pat_overlay_painter.h"
 
 namespace lumo {
 
@@ -230,12 +231,16 @@ void PaintPatCanvas(QPainter& dc, const PatPaintView& view, QRect clip) {
     if (waveforms) {
       dc.setClipRect(clip & QRect(kPatNameColumn, std::max(top, kPatHeader), width - kPatNameColumn,
                                   kPatRowHeight));
-      if (IsBus(view, index)) {
+      const bool bus = IsBus(view, index);
+      if (bus) {
         PaintBusRow(dc, view, row, top, t0, t1, right);
       } else {
         PaintDots(dc, axis, top + 20, std::max(clip.left(), kPatNameColumn), clip.right());
         PaintBitRow(dc, view, row, top, t0, t1, right);
       }
+      if (view.overlay != nullptr)
+        if (const OverlayRow* overlay = view.overlay->Find(index))
+          PaintRowOverlay(dc, axis, *overlay, bus, top, right);
     }
     dc.restore();
   }

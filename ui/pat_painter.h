@@ -6,6 +6,7 @@
 #include <QSize>
 #include <vector>
 
+#include "editing/pat_overlay.h"
 #include "editing/time_axis.h"
 #include "pattern/pat.h"
 
@@ -31,6 +32,9 @@ struct PatPaintView {
   // kept between paints by the canvas: finding out walks the whole row.
   // Null: found out anew for every row painted.
   std::vector<signed char>* bus_rows = nullptr;
+  // The expected waveforms and mismatches drawn over the output rows; null
+  // when no expected file is open.
+  const PatOverlay* overlay = nullptr;
 };
 
 // Paints the part of the canvas inside `clip` (device pixels of the

@@ -133,6 +133,41 @@ std::optional<std::string> QtDialogs::PatternToDelete(QWidget* parent, const std
                           QFileDialog::ExistingFile);
 }
 
+namespace {
+
+// An expected file is a teacher's work: saving over one asks first.
+std::optional<std::string> RunExpectedDialog(QWidget* parent, const QString& title,
+                                             const std::string& folder,
+                                             const std::string& schematic,
+                                             QFileDialog::AcceptMode accept) {
+  const QString filter =
+      QStringLiteral("期待値ファイル(%1*.lex);;その他(*)").arg(FromPath(schematic));
+  QFileDialog dialog(parent, title, FromPath(folder), filter);
+  dialog.setAcceptMode(accept);
+  dialog.setFileMode(accept == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile
+                                                       : QFileDialog::AnyFile);
+  dialog.setDefaultSuffix(QStringLiteral("lex"));
+  // The usual name: the schematic's.
+  if (accept == QFileDialog::AcceptSave)
+    dialog.selectFile(FromPath(schematic) + QStringLiteral(".lex"));
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+  return QFile::encodeName(dialog.selectedFiles().first()).toStdString();
+}
+
+}  // namespace
+
+std::optional<std::string> QtDialogs::OpenExpected(QWidget* parent, const std::string& folder,
+                                                   const std::string& schematic) {
+  return RunExpectedDialog(parent, QStringLiteral("期待値ファイルを開く"), folder, schematic,
+                           QFileDialog::AcceptOpen);
+}
+
+std::optional<std::string> QtDialogs::SaveExpectedAs(QWidget* parent, const std::string& folder,
+                                                     const std::string& schematic) {
+  return RunExpectedDialog(parent, QStringLiteral("出力を期待値ファイルに保存"), folder, schematic,
+                           QFileDialog::AcceptSave);
+}
+
 std::string QtDialogs::AskValue(QWidget* parent, QPoint at) {
   QDialog dialog(parent, Qt::Dialog | Qt::FramelessWindowHint);
   auto* field = new QLineEdit(&dialog);

@@ -29,6 +29,10 @@ class QtDialogs : public UserDialogs {
                                            const std::string& schematic) override;
   std::optional<std::string> PatternToDelete(QWidget* parent, const std::string& folder,
                                              const std::string& schematic) override;
+  std::optional<std::string> OpenExpected(QWidget* parent, const std::string& folder,
+                                          const std::string& schematic) override;
+  std::optional<std::string> SaveExpectedAs(QWidget* parent, const std::string& folder,
+                                            const std::string& schematic) override;
   std::string AskValue(QWidget* parent, QPoint at) override;
   bool SetUpPrinter(QWidget* parent, QPrinter& printer) override;
   void ShowAbout(QWidget* parent) override;

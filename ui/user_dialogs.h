@@ -51,6 +51,13 @@ class UserDialogs {
                                                    const std::string& schematic) = 0;
   virtual std::optional<std::string> PatternToDelete(QWidget* parent, const std::string& folder,
                                                      const std::string& schematic) = 0;
+  // The expected-output file dialogs of the waveform editor, starting at
+  // `folder`, offering the files named after `schematic`: a file to read, a
+  // file to write. Nothing on Cancel.
+  virtual std::optional<std::string> OpenExpected(QWidget* parent, const std::string& folder,
+                                                  const std::string& schematic) = 0;
+  virtual std::optional<std::string> SaveExpectedAs(QWidget* parent, const std::string& folder,
+                                                    const std::string& schematic) = 0;
   // The small value dialog of the waveform canvas near `at` (global
   // pixels): the text of its field however it was closed.
   virtual std::string AskValue(QWidget* parent, QPoint at) = 0;

@@ -41,6 +41,8 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<std::string>> names;
   std::deque<std::optional<std::string>> patterns;  // the pattern file dialogs
   std::deque<std::string> values;                   // the value dialog's field
+  // The expected-file dialogs.
+  std::deque<std::optional<std::string>> expected_files;
   std::optional<std::string> pdf;  // the print dialog prints to this file; nothing: cancelled
   std::vector<std::string> asked;  // which dialogs ran, with their folder
   std::vector<int> help_topics;
@@ -80,6 +82,16 @@ class ScriptedDialogs : public UserDialogs {
                                              const std::string&) override {
     asked.push_back("delete pattern " + folder);
     return Next(patterns);
+  }
+  std::optional<std::string> OpenExpected(QWidget*, const std::string& folder,
+                                          const std::string&) override {
+    asked.push_back("open expected " + folder);
+    return Next(expected_files);
+  }
+  std::optional<std::string> SaveExpectedAs(QWidget*, const std::string& folder,
+                                            const std::string&) override {
+    asked.push_back("save expected " + folder);
+    return Next(expected_files);
   }
   std::string AskValue(QWidget*, QPoint) override {
     asked.push_back("value");
