@@ -26,4 +26,15 @@ if out="$("$lumo" run "$work/fulladd.ldr" "$work/bad.lpt" --sys "$source_dir/dat
   fail "a failed run exited with 0"
 fi
 grep -q "drew 4 rows" <<<"$out" || fail "inputs of the failed run not drawn: $out"
+
+# lumo check --class draws each submission's waveforms the same way and
+# shows them on its summary page.
+mkdir -p "$work/class/ann" "$work/summary"
+cp "$source_dir/data/sample/fulladd.ldr" "$source_dir/data/sample/fulladd[0].lpt" "$work/class/ann/"
+"$lumo" check "$work/fulladd.ldr" --sys "$source_dir/data/sys" \
+  --write-expect "$work/fulladd.lex" >/dev/null || fail "--write-expect failed"
+"$lumo" check --class "$work/class" --expect "$work/fulladd.lex" --sys "$source_dir/data/sys" \
+  --out "$work/summary" >/dev/null || fail "the class check did not pass"
+[ "$(head -c 4 "$work/summary/ann.png" | tail -c 3)" = "PNG" ] || fail "ann.png is no PNG"
+grep -q '<img src="ann.png"' "$work/summary/check-summary.html" || fail "no picture on the page"
 echo "lumo run --png: ok"

@@ -23,6 +23,7 @@
 #include "tools/lumo/check_command.h"
 #include "tools/lumo/check_report.h"
 #include "tools/lumo/commands.h"
+#include "workflow/run_files.h"
 
 namespace lumo::cli {
 
@@ -108,12 +109,29 @@ CheckSummary ReadChildSummary(const std::string& path) {
 }
 
 // Where a picture of the submission's waveforms with its mismatches marked
-// is drawn into `png`, from the run left in `work` and the JSON report
-// beside it. The waveform renderer (`lumo run --png`) is not in this tool
-// yet: until it is, no picture is drawn and the page says so.
+// is drawn into `png`, from the run left in `work` (its one input pattern
+// `<circuit>[0].lpt` and, after a run that got that far, LumoOut.tmp)
+// through lumo-draw, as `lumo run --png` draws. False, without a word, when
+// there is nothing to draw or no drawing tool beside this one.
 bool DrawWaveformPicture(const std::string& work, const std::string& png) {
-  (void)work;
-  (void)png;
+#ifdef LUMO_WITH_QT
+  namespace fs = std::filesystem;
+  constexpr std::string_view kTag = "[0].lpt";
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(work, error)) {
+    const std::string name = entry.path().filename().string();
+    if (name.size() <= kTag.size() || !name.ends_with(kTag)) continue;
+    Arguments args{"--name",  name.substr(0, name.size() - kTag.size()),
+                   "--input", entry.path().string(),
+                   "--png",   png};
+    const std::string output = JoinPath(work, kOutputFile);
+    if (fs::is_regular_file(output, error)) args.insert(args.end(), {"--output", output});
+    std::ostringstream quiet;
+    return CallDrawingTool("waveforms", args, quiet) == kOk;
+  }
+#else
+  (void)work, (void)png;
+#endif
   return false;
 }
 
