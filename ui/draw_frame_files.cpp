@@ -20,8 +20,6 @@ namespace {
 constexpr const char* kNotNamedForClose =
     "回路図に名前が付けられていません。\nメニューの [ファイル]-[回路図に名前を付けて，保存する] "
     "で\n回路図に名前を付けてください。";
-constexpr const char* kNoPrinter = "印刷エラー\n\nプリンターＤＣを得ることに失敗しました。";
-constexpr const char* kStartDocFailed = "印刷エラー\n\nStartDoc に失敗しました。";
 constexpr const char* kDocumentName = "回路図";
 
 bool Named(const std::string& path) {
@@ -145,32 +143,13 @@ void DrawFrame::Print() {
 }
 
 bool DrawFrame::PrintOn(QPrinter& printer) {
-  if (!printer.isValid()) {
-    host_->Warn(kNoPrinter);
-    return false;
-  }
-  setEnabled(false);
-  printer.setDocName(QString::fromUtf8(kDocumentName));
-  QPainter dc;
-  if (!dc.begin(&printer)) {
-    host_->Warn(kStartDocFailed);
-    setEnabled(true);
-    return false;
-  }
-  const QRectF paper_mm = printer.paperRect(QPrinter::Millimeter);
-  const QSize paper =
-      PaperPixels(static_cast<int>(paper_mm.width() * 10), static_cast<int>(paper_mm.height() * 10),
-                  printer.resolution(), printer.resolution());
   const QSize client = canvas_->viewport()->size();
-  dc.setWindow(QRect(QPoint(0, 0), client));
-  dc.setViewport(IsotropicViewport(client, paper));
-  DisplayLib& lib = app_.display();
-  lib.SetPrintMode(1);
-  canvas_->PaintPage(dc, client);
-  lib.SetPrintMode(0);
-  const bool ended = dc.end();
-  setEnabled(true);
-  return ended;
+  return PrintOnePage(*this, *host_, printer, kDocumentName, client, [&](QPainter& dc) {
+    DisplayLib& lib = app_.display();
+    lib.SetPrintMode(1);
+    canvas_->PaintPage(dc, client);
+    lib.SetPrintMode(0);
+  });
 }
 
 }  // namespace lumo

@@ -23,8 +23,6 @@ namespace lumo {
 
 namespace {
 
-constexpr const char* kNoPrinter = "印刷エラー\n\nプリンターＤＣを得ることに失敗しました。";
-constexpr const char* kStartDocFailed = "印刷エラー\n\nStartDoc に失敗しました。";
 constexpr const char* kDocumentName = "入出力パターン";
 constexpr const char* kDumpFailed = "波形のＶＣＤファイルを書き出せません。\n";
 
@@ -130,34 +128,15 @@ void PatFrame::Print() {
 }
 
 bool PatFrame::PrintOn(QPrinter& printer) {
-  if (!printer.isValid()) {
-    host_->Warn(kNoPrinter);
-    return false;
-  }
-  setEnabled(false);
-  printer.setDocName(QString::fromUtf8(kDocumentName));
-  QPainter dc;
-  if (!dc.begin(&printer)) {
-    host_->Warn(kStartDocFailed);
-    setEnabled(true);
-    return false;
-  }
-  const QRectF paper_mm = printer.paperRect(QPrinter::Millimeter);
-  const QSize paper =
-      PaperPixels(static_cast<int>(paper_mm.width() * 10), static_cast<int>(paper_mm.height() * 10),
-                  printer.resolution(), printer.resolution());
   // Both panes one above the other, as on the screen.
   const QSize memory = memory_pane_->size();
   const QSize canvas = canvas_->viewport()->size();
   const QSize client(std::max(memory.width(), canvas.width()), memory.height() + canvas.height());
-  dc.setWindow(QRect(QPoint(0, 0), client));
-  dc.setViewport(IsotropicViewport(client, paper));
-  memory_pane_->render(&dc, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
-  dc.translate(0, memory.height());
-  canvas_->PaintPage(dc, canvas);
-  const bool ended = dc.end();
-  setEnabled(true);
-  return ended;
+  return PrintOnePage(*this, *host_, printer, kDocumentName, client, [&](QPainter& dc) {
+    memory_pane_->render(&dc, QPoint(0, 0), QRegion(), QWidget::DrawChildren);
+    dc.translate(0, memory.height());
+    canvas_->PaintPage(dc, canvas);
+  });
 }
 
 }  // namespace lumo

@@ -17,8 +17,6 @@ namespace lumo {
 
 namespace {
 
-constexpr const char* kNoPrinter = "印刷エラー\n\nプリンターＤＣを得ることに失敗しました。";
-constexpr const char* kStartDocFailed = "印刷エラー\n\nStartDoc に失敗しました。";
 constexpr const char* kDocumentName = "レジスター転送情報";
 constexpr const char* kFrameTitle = "ルモＣＡＤ　レジスター転送情報";
 constexpr const char* kSaveFailed = "レジスター転送情報をファイルに保存できませんでした。\n";
@@ -120,33 +118,14 @@ void RegFrame::Print() {
 }
 
 bool RegFrame::PrintOn(QPrinter& printer) {
-  if (!printer.isValid()) {
-    host_->Warn(kNoPrinter);
-    return false;
-  }
-  setEnabled(false);
-  printer.setDocName(QString::fromUtf8(kDocumentName));
-  QPainter dc;
-  if (!dc.begin(&printer)) {
-    host_->Warn(kStartDocFailed);
-    setEnabled(true);
-    return false;
-  }
-  const QRectF paper_mm = printer.paperRect(QPrinter::Millimeter);
-  const QSize paper =
-      PaperPixels(static_cast<int>(paper_mm.width() * 10), static_cast<int>(paper_mm.height() * 10),
-                  printer.resolution(), printer.resolution());
   // The page shows twice the window's extent, from the current top line.
   const QSize window = child_->viewport()->size() * 2;
-  dc.setWindow(QRect(QPoint(0, 0), window));
-  dc.setViewport(IsotropicViewport(window, paper));
-  DisplayLib& lib = app_.display();
-  lib.SetPrintMode(1);
-  child_->PaintLines(dc, window);
-  lib.SetPrintMode(0);
-  const bool ended = dc.end();
-  setEnabled(true);
-  return ended;
+  return PrintOnePage(*this, *host_, printer, kDocumentName, window, [&](QPainter& dc) {
+    DisplayLib& lib = app_.display();
+    lib.SetPrintMode(1);
+    child_->PaintLines(dc, window);
+    lib.SetPrintMode(0);
+  });
 }
 
 void RegFrame::SaveAndClose() {
