@@ -14,6 +14,7 @@
 #include <optional>
 
 #include "common/stream_message_host.h"
+#include "editing/time_axis.h"
 #include "lists/error_table.h"
 #include "pattern/pat.h"
 #include "pattern/pattern_errors.h"
@@ -71,34 +72,6 @@ double ScaleFor(std::int32_t last) {
   return scale;
 }
 
-struct Ticks {
-  int small, large, label;
-};
-
-// The canvas's tick table, by pixels per time unit.
-Ticks TicksFor(double scale) {
-  const double p = 1 / scale;
-  constexpr std::array<std::pair<double, Ticks>, 13> kTable{{
-      {1.0 / 4096, {100000, 500000, 1000000}},
-      {1.0 / 2048, {20000, 100000, 500000}},
-      {1.0 / 1024, {20000, 100000, 200000}},
-      {1.0 / 512, {10000, 50000, 100000}},
-      {1.0 / 256, {2000, 10000, 50000}},
-      {1.0 / 128, {2000, 10000, 20000}},
-      {1.0 / 64, {1000, 5000, 10000}},
-      {1.0 / 32, {200, 1000, 5000}},
-      {1.0 / 16, {200, 1000, 2000}},
-      {1.0 / 8, {100, 500, 1000}},
-      {1.0 / 4, {20, 100, 500}},
-      {1.0 / 2, {20, 100, 200}},
-      {1.0, {10, 50, 100}},
-  }};
-  for (const auto& [limit, ticks] : kTable)
-    if (p <= limit) return ticks;
-  if (p <= 2) return {2, 10, 50};
-  if (p > 4) return {1, 5, 10};
-  return {2, 10, 20};
-}
 
 bool IsBusRow(const PatRow& row) {
   return std::any_of(row.events.begin(), row.events.end(), [](const PatEvent& e) {
@@ -127,8 +100,9 @@ class Picture {
   std::int32_t LastTime() const { return static_cast<std::int32_t>((width_ - kLeft) * scale_); }
 
   void DrawAxis(QPainter& dc) const {
-    const Ticks ticks = TicksFor(scale_);
-    for (std::int32_t t = 0; t <= LastTime(); t += ticks.small) {
+    // The canvas's tick table.
+    const TickSpacing ticks = TicksFor(scale_);
+    for (std::int64_t t = 0; t <= LastTime(); t += ticks.small) {
       const int length = t % ticks.large == 0 ? 10 : 5;
       dc.drawLine(X(t), kHeader - 1, X(t), kHeader - 1 - length);
       if (t % ticks.label != 0 || t + 10 * scale_ > LastTime()) continue;
