@@ -37,7 +37,7 @@ std::int32_t Time(ListPosition p) {
 
 std::string Word(ListPosition p) {
   if (!p.IsString() || p.String().empty()) Fail("Expected::Read record", p);
-  return p.String();
+  return std::string(p.String());
 }
 
 // A value word; a plain number such as 10 reads as a long, and stands for
@@ -66,7 +66,7 @@ std::vector<TimedValue> Events(const std::vector<ListPosition>& items, std::size
 // The record's first element, its tag word.
 std::string Tag(const std::vector<ListPosition>& items, ListPosition record) {
   if (items.empty() || !items[0].IsString()) Fail("Expected::Read record", record);
-  return items[0].String();
+  return std::string(items[0].String());
 }
 
 ExpectedRow ReadRow(ListPosition record, const std::vector<ListPosition>& items) {

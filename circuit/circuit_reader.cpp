@@ -1,5 +1,6 @@
 // ReadCircuit: the four sections of a circuit file into the store.
 
+#include <optional>
 #include <string>
 
 #include "circuit/circuit_errors.h"
@@ -20,9 +21,10 @@ const ListCell* ItemAt(const ListCell* entry, int index) {
   return cell->IsCons() ? cell->car() : nullptr;
 }
 
-const std::string* NameAt(const ListCell* entry, int index) {
+std::optional<std::string_view> NameAt(const ListCell* entry, int index) {
   const ListCell* item = ItemAt(entry, index);
-  return item != nullptr && item->kind() == ListCell::kString ? &item->text() : nullptr;
+  if (item == nullptr || item->kind() != ListCell::kString) return std::nullopt;
+  return item->text();
 }
 
 [[noreturn]] void Reject(const char* tag, const List& entry) {
@@ -42,26 +44,25 @@ void ReadSection(std::istream& in, List& entry, Take take) {
 void ReadBody(CircuitStore& store, Circuit& circuit, std::istream& in) {
   List entry;
   ReadSection(in, entry, [&](const ListCell* cell) {
-    const std::string* name = NameAt(cell, 0);
-    const std::string* function = NameAt(cell, 1);
-    if (name == nullptr || function == nullptr) Reject(kReadCircuitElementEntry, entry);
-    circuit.AddElement(*name, store.Function(*function));
+    const std::optional<std::string_view> name = NameAt(cell, 0);
+    const std::optional<std::string_view> function = NameAt(cell, 1);
+    if (!name || !function) Reject(kReadCircuitElementEntry, entry);
+    circuit.AddElement(std::string(*name), store.Function(*function));
   });
   ReadSection(in, entry, [&](const ListCell* cell) {
-    const std::string* name = NameAt(cell, 0);
-    if (name == nullptr) Reject(kReadCircuitSignalEntry, entry);
-    circuit.AddSignal(*name);
+    const std::optional<std::string_view> name = NameAt(cell, 0);
+    if (!name) Reject(kReadCircuitSignalEntry, entry);
+    circuit.AddSignal(std::string(*name));
   });
   // The entries of one element come together; its lookup serves them all.
   Element* element = nullptr;
   ReadSection(in, entry, [&](const ListCell* cell) {
-    const std::string* element_name = NameAt(cell, 0);
-    const std::string* terminal_name = NameAt(cell, 1);
+    const std::optional<std::string_view> element_name = NameAt(cell, 0);
+    const std::optional<std::string_view> terminal_name = NameAt(cell, 1);
     const ListCell* signal_item = ItemAt(cell, 2);
     // A missing third item reads as the empty list, as a path walk gives it.
     const bool connected = signal_item != nullptr && !signal_item->IsNil();
-    if (element_name == nullptr || terminal_name == nullptr ||
-        (connected && signal_item->kind() != ListCell::kString))
+    if (!element_name || !terminal_name || (connected && signal_item->kind() != ListCell::kString))
       Reject(kReadCircuitConnectionEntry, entry);
     if (element == nullptr || element->name() != *element_name) {
       element = circuit.FindElement(*element_name);
@@ -72,7 +73,7 @@ void ReadBody(CircuitStore& store, Circuit& circuit, std::istream& in) {
       signal = circuit.FindSignal(signal_item->text());
       if (signal == nullptr) Reject(kReadCircuitUnknownSignal, entry);
     }
-    Terminal& terminal = element->AddTerminal(*terminal_name);
+    Terminal& terminal = element->AddTerminal(std::string(*terminal_name));
     if (signal != nullptr) terminal.ConnectTo(*signal);
   });
 }
@@ -82,9 +83,9 @@ Circuit* ReadHead(CircuitStore& store, std::istream& in) {
   List head;
   head.Read(in);
   if (head.IsNil()) return nullptr;
-  const std::string* name = NameAt(head.Top().cell(), 0);
-  if (name == nullptr) Reject(kReadCircuitName, head);
-  return &store.AddCircuit(*name);
+  const std::optional<std::string_view> name = NameAt(head.Top().cell(), 0);
+  if (!name) Reject(kReadCircuitName, head);
+  return &store.AddCircuit(std::string(*name));
 }
 
 }  // namespace

@@ -11,6 +11,7 @@
 #include "circuit/circuit_statistics.h"
 #include "circuit/global_signals.h"
 #include "circuit/instance_replacer.h"
+#include "circuit/sub_circuit_files.h"
 #include "common/file_path.h"
 #include "common/input_file.h"
 #include "lists/error_message.h"
@@ -18,80 +19,6 @@
 namespace lumo {
 
 namespace {
-
-// Where the circuit file of each function lies, looked up once per function.
-// File names match ignoring letter case, as they do where the circuit files
-// were first made; an exact match is taken first.
-class SubCircuitFiles {
- public:
-  SubCircuitFiles(std::string parts_folder, std::string work_folder)
-      : folders_{Folder{std::move(parts_folder)}, Folder{std::move(work_folder)}} {}
-
-  // The circuit file of the function, in the parts folder first; empty when
-  // there is none (a primitive).
-  const std::string& PathOf(const std::string& function) {
-    const auto found = paths_.find(function);
-    if (found != paths_.end()) return found->second;
-    std::string path;
-    if (CanNameFile(function)) {
-      for (Folder& folder : folders_) {
-        path = folder.Find(function + ".lcr");
-        if (!path.empty()) break;
-      }
-    }
-    return paths_.emplace(function, std::move(path)).first->second;
-  }
-
- private:
-  class Folder {
-   public:
-    explicit Folder(std::string path) : path_(std::move(path)) {}
-
-    std::string Find(const std::string& file_name) {
-      std::string path = JoinPath(path_, file_name);
-      if (Opens(path)) return path;
-      if (!listed_) List();
-      const auto found = by_key_.find(FunctionNameKey(file_name));
-      if (found == by_key_.end()) return {};
-      path = JoinPath(path_, found->second);
-      return Opens(path) ? path : std::string();
-    }
-
-   private:
-    // Every file name of the folder by its lower-case key; of names that
-    // differ only in case, the smallest.
-    void List() {
-      listed_ = true;
-      std::error_code error;
-      std::filesystem::directory_iterator entries(path_.empty() ? "." : path_, error);
-      if (error) return;
-      for (const std::filesystem::directory_entry& entry : entries) {
-        std::string name = entry.path().filename().string();
-        auto [slot, fresh] = by_key_.try_emplace(FunctionNameKey(name), name);
-        if (!fresh && name < slot->second) slot->second = std::move(name);
-      }
-    }
-
-    std::string path_;
-    bool listed_ = false;
-    std::unordered_map<std::string, std::string> by_key_;
-  };
-
-  // A function name with a folder separator names no file of the folder.
-  static bool CanNameFile(std::string_view function) {
-    return !function.empty() &&
-           function.find_first_of(std::string_view("/\\\0", 3)) == std::string_view::npos;
-  }
-
-  static bool Opens(const std::string& path) {
-    std::error_code error;
-    if (std::filesystem::is_directory(path, error)) return false;
-    return std::ifstream(path, std::ios::binary).is_open();
-  }
-
-  Folder folders_[2];
-  std::unordered_map<std::string, std::string> paths_;
-};
 
 void WriteTiming(std::ostream& out, std::int64_t seconds, std::size_t element_expansions,
                  std::size_t signal_expansions) {

@@ -3,49 +3,19 @@
 #include <utility>
 #include <vector>
 
-#include "lists/error_message.h"
-
 namespace lumo {
 
-void FreeCells(ListCell* cell) {
-  // Most calls free nothing or one atom: no walk needed.
-  if (cell->IsNil()) return;
-  if (cell->IsAtom()) {
-    delete cell;
-    return;
-  }
-  std::vector<ListCell*> pending{cell};
-  while (!pending.empty()) {
-    ListCell* next = pending.back();
-    pending.pop_back();
-    if (next->IsNil()) continue;
-    switch (next->kind()) {
-      case ListCell::kCons:
-        pending.push_back(next->car());
-        pending.push_back(next->cdr());
-        break;
-      case ListCell::kLong:
-      case ListCell::kDouble:
-      case ListCell::kString:
-        break;
-      default:
-        throw ListError("List::MakeNull");
-    }
-    delete next;
-  }
-}
-
 void List::MakeNull() {
-  ListCell* root = std::exchange(root_, NilCell());
-  FreeCells(root);
+  root_ = NilCell();
+  pool_.Clear();
 }
 
 namespace {
 
-// A copy of the structure under `source`, sharing nothing with it.
-ListCell* CopyCells(const ListCell* source) {
+// A copy in `pool` of the structure under `source`, sharing nothing with it.
+ListCell* CopyCells(CellPool& pool, const ListCell* source) {
   if (source->IsNil()) return NilCell();
-  ListCell* root = ListCell::ShallowCopy(*source);
+  ListCell* root = pool.Copy(*source);
   if (!source->IsCons()) return root;
 
   // Each target cons starts as a shallow copy that still refers to the
@@ -54,8 +24,8 @@ ListCell* CopyCells(const ListCell* source) {
   while (!pending.empty()) {
     ListCell* target = pending.back();
     pending.pop_back();
-    ListCell* car = target->car()->IsNil() ? NilCell() : ListCell::ShallowCopy(*target->car());
-    ListCell* cdr = target->cdr()->IsNil() ? NilCell() : ListCell::ShallowCopy(*target->cdr());
+    ListCell* car = target->car()->IsNil() ? NilCell() : pool.Copy(*target->car());
+    ListCell* cdr = target->cdr()->IsNil() ? NilCell() : pool.Copy(*target->cdr());
     target->set_car(car);
     target->set_cdr(cdr);
     if (car->IsCons()) pending.push_back(car);
@@ -68,14 +38,16 @@ ListCell* CopyCells(const ListCell* source) {
 
 List& List::operator=(const List& other) {
   if (root_ == other.root_) return *this;
-  MakeNull();
-  root_ = CopyCells(other.root_);
+  Assign(other.Top());
   return *this;
 }
 
 void List::Assign(ListPosition position) {
-  ListCell* copy = CopyCells(position.cell());
+  // Copied into a pool of its own first: `position` may lie in this List.
+  CellPool pool;
+  ListCell* copy = CopyCells(pool, position.cell());
   MakeNull();
+  pool_.Swap(pool);
   root_ = copy;
 }
 

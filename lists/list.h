@@ -3,6 +3,7 @@
 #include <istream>
 #include <ostream>
 
+#include "lists/cell_pool.h"
 #include "lists/list_cell.h"
 #include "lists/list_position.h"
 
@@ -14,7 +15,7 @@ class List {
   List() = default;
   List(const List& other) { *this = other; }
   List& operator=(const List& other);
-  ~List() { MakeNull(); }
+  ~List() = default;
 
   // Replaces the content by a copy of the structure under `position`, which
   // may lie in another List (or in this one).
@@ -38,11 +39,8 @@ class List {
   void Print(std::ostream& out) const { Top().Print(out); }
 
  private:
+  CellPool pool_;  // every cell under root_ but nil
   ListCell* root_ = NilCell();
 };
-
-// Frees every cell reachable from `cell` except the nil cell, without
-// recursion.
-void FreeCells(ListCell* cell);
 
 }  // namespace lumo

@@ -1,34 +1,46 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
-#include <string>
 #include <string_view>
 
 namespace lumo {
 
+class CellPool;
+
 // One cell of a list structure: a cons (car, cdr), a 32-bit integer, a double,
 // a byte string, or the nil cell. The kind tags are the letters the error
 // texts and checks use.
+//
+// A cell is 16 bytes and lives in a page of a CellPool (or, for nil, a page
+// of its own); its kind is kept in a table at the start of that page, found
+// from the cell's address, so that a large list costs little more than its
+// cons cells. Atoms are never changed once made, and a pool may hand out one
+// cell for equal short atoms.
 class ListCell {
  public:
   enum Kind : char { kCons = 'c', kLong = 'i', kDouble = 'r', kString = 's', kNil = 'n' };
 
-  static ListCell* NewCons(ListCell* car, ListCell* cdr);
-  static ListCell* NewLong(std::int32_t value);
-  static ListCell* NewDouble(double value);
-  static ListCell* NewString(std::string_view text);
-  // A fresh cell with the same kind and value; a cons copy keeps the
-  // references (the caller relinks them).
-  static ListCell* ShallowCopy(const ListCell& cell);
+  // Pages are aligned to their size; a page's first kFirstSlot slots hold the
+  // kinds of all its slots.
+  static constexpr std::size_t kPageBytes = 4096;
+  static constexpr std::size_t kSlots = kPageBytes / 16;
+  static constexpr std::size_t kFirstSlot = kSlots / 16;
 
   ListCell(const ListCell&) = delete;
   ListCell& operator=(const ListCell&) = delete;
-  ~ListCell();
 
-  Kind kind() const { return kind_; }
+  Kind kind() const {
+    const auto address = reinterpret_cast<std::uintptr_t>(this);
+    const auto* kinds = reinterpret_cast<const char*>(address & ~(kPageBytes - 1));
+    return static_cast<Kind>(kinds[(address & (kPageBytes - 1)) / sizeof(ListCell)]);
+  }
   bool IsNil() const;
-  bool IsCons() const { return kind_ == kCons; }
-  bool IsAtom() const { return kind_ == kLong || kind_ == kDouble || kind_ == kString; }
+  bool IsCons() const { return kind() == kCons; }
+  bool IsAtom() const {
+    const Kind k = kind();
+    return k == kLong || k == kDouble || k == kString;
+  }
 
   ListCell* car() const { return u_.pair.car; }
   ListCell* cdr() const { return u_.pair.cdr; }
@@ -36,13 +48,14 @@ class ListCell {
   void set_cdr(ListCell* cell) { u_.pair.cdr = cell; }
   std::int32_t long_value() const { return u_.long_value; }
   double double_value() const { return u_.double_value; }
-  const std::string& text() const { return *u_.text; }
+  // The bytes live in the cell's pool, as long as the cell does.
+  std::string_view text() const { return {u_.text.data, u_.text.size}; }
 
  private:
+  friend class CellPool;
   friend ListCell* NilCell();
-  explicit ListCell(Kind kind) : kind_(kind) {}
+  ListCell() = default;
 
-  Kind kind_;
   union {
     struct {
       ListCell* car;
@@ -50,9 +63,14 @@ class ListCell {
     } pair;
     std::int32_t long_value;
     double double_value;
-    std::string* text;
+    struct {
+      const char* data;
+      std::uint32_t size;
+    } text;
   } u_{};
 };
+
+static_assert(sizeof(ListCell) == 16);
 
 // The one nil cell of the program; its car and cdr are itself. A cell is nil
 // exactly when it is this cell.

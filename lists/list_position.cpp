@@ -22,7 +22,7 @@ std::string CellDetail(const ListCell* cell) {
       std::snprintf(buffer, sizeof buffer, "p = %f\n", cell->double_value());
       return buffer;
     case ListCell::kString:
-      return "p = " + cell->text() + "\n";
+      return "p = " + std::string(cell->text()) + "\n";
     default:
       return "p = " + MessageForm(cell) + "\n";
   }
@@ -70,7 +70,7 @@ double ListPosition::Double() const {
   return cell_->double_value();
 }
 
-const std::string& ListPosition::String() const {
+std::string_view ListPosition::String() const {
   if (!IsString()) Raise("ListPosition::String");
   return cell_->text();
 }

@@ -34,7 +34,7 @@ class ListPosition {
   std::int32_t Long() const;
   double Double() const;
   // The cell's own text, valid while the cell lives.
-  const std::string& String() const;
+  std::string_view String() const;
 
   // Raises "ListPosition::Check" when a cell under this one has a kind other
   // than the five known ones.

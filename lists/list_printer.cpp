@@ -38,7 +38,7 @@ void AppendAtom(const ListCell* cell, Form form, std::string& out) {
                                  : FormatDouble("%g", cell->double_value());
       break;
     case ListCell::kString: {
-      const std::string& text = cell->text();
+      const std::string_view text = cell->text();
       const bool quote = form == Form::kFile ? !IsBareWord(text) : NeedsQuotesInMessage(text);
       if (quote) out += '"';
       out += text;

@@ -36,8 +36,9 @@ enum class Token { kOpen, kClose, kDot, kNil, kLong, kDouble, kString, kEnd };
 
 class Reader {
  public:
-  explicit Reader(std::istream& in)
+  Reader(std::istream& in, CellPool& pool)
       : in_(in),
+        pool_(pool),
         slot_(LookaheadSlot(in)),
         lookahead_(slot_ == 0 ? ' ' : static_cast<int>(slot_ - kSlotOffset)) {}
   // Leaves the lookahead with the stream, also when a Read fails.
@@ -79,7 +80,7 @@ class Reader {
         Collect();
       }
       Advance();
-      atom = ListCell::NewString(word_);
+      atom = pool_.String(word_);
       return Token::kString;
     }
     while (lookahead_ != kEndOfInput && !IsWhiteSpace(lookahead_) && lookahead_ != '(' &&
@@ -87,10 +88,10 @@ class Reader {
       Collect();
     switch (ClassifyWord(word_)) {
       case WordKind::kLong:
-        atom = ListCell::NewLong(LongOfWord(word_));
+        atom = pool_.Long(LongOfWord(word_));
         return Token::kLong;
       case WordKind::kDouble:
-        atom = ListCell::NewDouble(DoubleOfWord(word_));
+        atom = pool_.Double(DoubleOfWord(word_));
         return Token::kDouble;
       case WordKind::kDot:
         return Token::kDot;
@@ -99,7 +100,7 @@ class Reader {
       case WordKind::kString:
         break;
     }
-    atom = ListCell::NewString(word_);
+    atom = pool_.String(word_);
     return Token::kString;
   }
 
@@ -150,6 +151,7 @@ class Reader {
   }
 
   std::istream& in_;
+  CellPool& pool_;
   long& slot_;  // no other slot of in_ is made while a Reader lives
   int lookahead_;
   std::string word_;
@@ -173,25 +175,24 @@ struct Frame {
 // Reads the rest of a list whose opening parenthesis was taken; `first` is
 // its first cons cell, already linked into the structure so that a failure
 // frees everything built so far.
-void ReadListBody(Reader& reader, ListCell* first) {
+void ReadListBody(Reader& reader, CellPool& pool, ListCell* first) {
   std::vector<Frame> frames{{first, false, false}};
 
-  auto add_element = [&frames](ListCell* element) {
+  auto add_element = [&frames, &pool](ListCell* element) {
     Frame& frame = frames.back();
     if (!frame.has_car) {
       frame.current->set_car(element);
       frame.has_car = true;
     } else {
-      ListCell* cell = ListCell::NewCons(element, NilCell());
+      ListCell* cell = pool.Cons(element, NilCell());
       frame.current->set_cdr(cell);
       frame.current = cell;
     }
   };
   auto expect_close = [&reader]() {
+    // A stray atom stays in the pool until the List is emptied.
     ListCell* atom = nullptr;
-    const Token token = reader.Next(atom);
-    if (atom != nullptr) FreeCells(atom);
-    if (token != Token::kClose) throw ListError("List::Read )");
+    if (reader.Next(atom) != Token::kClose) throw ListError("List::Read )");
   };
   // Finishes the top list, and with it every dotted list whose cdr it was.
   auto close_frame = [&frames, &expect_close]() {
@@ -210,7 +211,7 @@ void ReadListBody(Reader& reader, ListCell* first) {
     } else if (token == Token::kNil) {
       add_element(NilCell());
     } else if (token == Token::kOpen) {
-      ListCell* list = ListCell::NewCons(NilCell(), NilCell());
+      ListCell* list = pool.Cons(NilCell(), NilCell());
       add_element(list);
       frames.push_back({list, false, false});
     } else if (token == Token::kClose) {
@@ -225,7 +226,7 @@ void ReadListBody(Reader& reader, ListCell* first) {
       if (next == Token::kDot) throw ListError("List::Read dd");
       if (next == Token::kEnd) throw ListError("List::Read f");
       if (next == Token::kOpen) {
-        ListCell* list = ListCell::NewCons(NilCell(), NilCell());
+        ListCell* list = pool.Cons(NilCell(), NilCell());
         frame.current->set_cdr(list);
         frame.closes_after_child = true;
         frames.push_back({list, false, false});
@@ -243,15 +244,15 @@ void ReadListBody(Reader& reader, ListCell* first) {
 }  // namespace
 
 void List::Read(std::istream& in) {
-  Reader reader(in);
+  Reader reader(in, pool_);
   if (in.eof()) throw ListError("List::Read f");
   MakeNull();
   try {
     ListCell* atom = nullptr;
     switch (reader.Next(atom)) {
       case Token::kOpen:
-        root_ = ListCell::NewCons(NilCell(), NilCell());
-        ReadListBody(reader, root_);
+        root_ = pool_.Cons(NilCell(), NilCell());
+        ReadListBody(reader, pool_, root_);
         break;
       case Token::kClose:
         throw ListError("List::Read b");
@@ -275,7 +276,8 @@ void List::Read(std::istream& in) {
 
 bool List::HasMore(std::istream& in) {
   if (in.eof()) return false;
-  Reader reader(in);
+  CellPool unused;
+  Reader reader(in, unused);
   return reader.Peek() != kEndOfInput;
 }
 

@@ -127,8 +127,8 @@ bool CircuitConverter::Flatten(const std::string& schematic_path, const std::str
   // A bare word of a hand-made file that no writer can give back (4bit")
   // would leave LumoDraw.tmp unreadable.
   const auto check = [&expression]() {
-    if (const std::string* name = FirstUnwritableString(expression.Top().cell()))
-      throw ListError(kWriteCircuitName, *name);
+    if (const auto name = FirstUnwritableString(expression.Top().cell()))
+      throw ListError(kWriteCircuitName, std::string(*name));
   };
   expression.Read(in);
   check();
@@ -177,7 +177,7 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
     Warn(kNoCircuitName);
     return false;
   }
-  const std::string& circuit_name = name_item.String();
+  const std::string circuit_name(name_item.String());
   if (HasBlank(circuit_name)) {
     Warn("回路名「" + circuit_name +
          "」に空白があります。\n空白のないファイル名で保存してください。");
@@ -187,14 +187,14 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
 
   // Nets: lines touching end to end, in file order.
   std::vector<NetLine> lines;
-  std::vector<const std::string*> line_names;
+  std::vector<std::string_view> line_names;
   for (ListPosition at = top.Cxr("dda"); !at.Nil(); at = at.Cdr()) {
     const ListPosition line = at.Car();
     lines.push_back({line.Car().Long(), line.Cxr("da").Long(), line.Cxr("dda").Long(),
                      line.Cxr("ddda").Long()});
-    line_names.push_back(&line.Cxr("dddddda").String());
-    if (IsGeneratedName(*line_names.back())) {
-      Warn(GeneratedNameMessage("信号線", *line_names.back()));
+    line_names.push_back(line.Cxr("dddddda").String());
+    if (IsGeneratedName(line_names.back())) {
+      Warn(GeneratedNameMessage("信号線", std::string(line_names.back())));
       return false;
     }
   }
@@ -207,19 +207,19 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
   signals.reserve(nets.group_count());
   int unnamed_nets = 0;
   for (std::size_t group = 0; group < nets.group_count(); ++group) {
-    const std::string* name = nullptr;
+    const std::string_view* name = nullptr;
     for (std::size_t line : nets.Group(group)) {
-      const std::string& line_name = *line_names[line];
+      const std::string_view& line_name = line_names[line];
       if (line_name == "?") continue;
       if (name == nullptr) {
         name = &line_name;
       } else if (line_name != *name) {
-        Warn(kNamesDiffer + *name + ",  " + line_name);
+        Warn(kNamesDiffer + std::string(*name) + ",  " + std::string(line_name));
         return false;
       }
     }
-    signals.push_back(
-        &circuit.AddSignal(name != nullptr ? *name : "*s" + std::to_string(unnamed_nets++)));
+    signals.push_back(&circuit.AddSignal(name != nullptr ? std::string(*name)
+                                                         : "*s" + std::to_string(unnamed_nets++)));
   }
   const auto signal_at = [&](ListPosition x, ListPosition y) -> Signal* {
     const int group = nets.GroupAt(x.Long(), y.Long());
@@ -231,9 +231,9 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
   const ListPosition elements = top.Cxr("da");
   for (ListPosition at = elements; !at.Nil(); at = at.Cdr()) {
     ++counts_.elements;
-    const std::string& symbol = at.Cxr("addda").String();
+    const std::string symbol(at.Cxr("addda").String());
     if (IsPinSymbol(symbol)) continue;
-    const std::string& given = at.Cxr("adda").String();
+    const std::string given(at.Cxr("adda").String());
     if (IsGeneratedName(given)) {
       Warn(GeneratedNameMessage("素子", given));
       return false;
@@ -242,7 +242,7 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
         given == "?" ? "*e" + std::to_string(unnamed_elements++) : given, store_.Function(symbol));
     for (ListPosition pin = at.Cxr("adddddda"); !pin.Nil(); pin = pin.Cdr()) {
       const ListPosition fields = pin.Car();
-      const std::string& pin_name = fields.Cxr("dda").String();
+      const std::string pin_name(fields.Cxr("dda").String());
       Signal* signal = signal_at(fields.Car(), fields.Cxr("da"));
       Terminal& terminal = element.AddTerminal(pin_name);
       if (signal != nullptr) terminal.ConnectTo(*signal);
@@ -254,7 +254,7 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
   Element& pins = circuit.AddElement(circuit_name, store_.Function(circuit_name));
   for (ListPosition at = elements; !at.Nil(); at = at.Cdr()) {
     if (!IsPinSymbol(at.Cxr("addda").String())) continue;
-    const std::string& name = at.Cxr("adda").String();
+    const std::string name(at.Cxr("adda").String());
     if (name == "?") {
       Warn(kUnnamedPin);
       return false;

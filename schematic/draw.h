@@ -79,6 +79,8 @@ class Draw {
 
   // "?" before the schematic has a file.
   const std::string& path() const { return path_; }
+  // Where reading and saving report.
+  MessageHost& host() const { return environment_.host; }
   const std::string& folder() const { return folder_; }
   // "?" or empty: the circuit is not named.
   const std::string& circuit_name() const { return circuit_name_; }

@@ -41,7 +41,7 @@ constexpr const char* kLineSentence =
     "このエラーは回路図ファイルの中の信号線データの入力中に起こりました。";
 
 char FirstLetter(ListPosition position) {
-  const std::string& text = position.String();
+  const std::string text(position.String());
   return text.empty() ? '\0' : text.front();
 }
 
@@ -61,9 +61,9 @@ bool WritableLetter(char letter) {
 // True when every string of the extra list reads back as itself; `bad`
 // gets the first that would not.
 bool ExtraWritable(const List& extra, std::string* bad) {
-  const std::string* unwritable = FirstUnwritableString(extra.Top().cell());
-  if (unwritable != nullptr && bad != nullptr) *bad = *unwritable;
-  return unwritable == nullptr;
+  const auto unwritable = FirstUnwritableString(extra.Top().cell());
+  if (unwritable && bad != nullptr) *bad = std::string(*unwritable);
+  return !unwritable;
 }
 
 std::string LetterText(char letter) {
@@ -213,8 +213,8 @@ void Draw::ReadElement(ListPosition expression, DrawSymbolFinder& symbols) {
   ListPosition item = expression;
   const std::int32_t x = Next(item).Long();
   const std::int32_t y = Next(item).Long();
-  std::string name = Next(item).String();
-  std::string symbol_name = Next(item).String();
+  std::string name(Next(item).String());
+  std::string symbol_name(Next(item).String());
   const std::int32_t orientation = Next(item).Long();
   const char polarity = FirstLetter(Next(item));
   const ListPosition terminals = Next(item);
@@ -227,7 +227,7 @@ void Draw::ReadElement(ListPosition expression, DrawSymbolFinder& symbols) {
     ListPosition field = at.Car();
     const std::int32_t tx = Next(field).Long();
     const std::int32_t ty = Next(field).Long();
-    std::string terminal_name = Next(field).String();
+    std::string terminal_name(Next(field).String());
     const std::int32_t direction = Next(field).Long();
     const char terminal_polarity = FirstLetter(Next(field));
     DrawTerminal& terminal =
@@ -242,9 +242,9 @@ void Draw::ReadLine(ListPosition expression) {
   const std::int32_t y1 = Next(item).Long();
   const std::int32_t x2 = Next(item).Long();
   const std::int32_t y2 = Next(item).Long();
-  const std::string& start_kind = Next(item).String();
-  const std::string& end_kind = Next(item).String();
-  const std::string& name = Next(item).String();
+  const std::string start_kind(Next(item).String());
+  const std::string end_kind(Next(item).String());
+  const std::string name(Next(item).String());
   const ListPosition extra = item.Car();
   if (x1 == x2 && y1 == y2) return;
 

@@ -6,7 +6,7 @@
 
 namespace lumo {
 
-const std::string* FirstUnwritableString(const ListCell* cell) {
+std::optional<std::string_view> FirstUnwritableString(const ListCell* cell) {
   std::vector<const ListCell*> pending{cell};
   while (!pending.empty()) {
     const ListCell* next = pending.back();
@@ -15,10 +15,10 @@ const std::string* FirstUnwritableString(const ListCell* cell) {
       pending.push_back(next->cdr());
       pending.push_back(next->car());
     } else if (next->kind() == ListCell::kString && !IsWritableName(next->text())) {
-      return &next->text();
+      return next->text();
     }
   }
-  return nullptr;
+  return std::nullopt;
 }
 
 }  // namespace lumo

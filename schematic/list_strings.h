@@ -1,6 +1,7 @@
 #pragma once
 
-#include <string>
+#include <optional>
+#include <string_view>
 
 #include "lists/list_cell.h"
 
@@ -8,7 +9,7 @@ namespace lumo {
 
 // The first string under `cell` (depth first, car before cdr) that a writer
 // could not give back so that it reads as itself (see IsWritableName);
-// null when every string can be written.
-const std::string* FirstUnwritableString(const ListCell* cell);
+// none when every string can be written.
+std::optional<std::string_view> FirstUnwritableString(const ListCell* cell);
 
 }  // namespace lumo

@@ -98,12 +98,12 @@ bool Simulator::ReadDelays(std::istream& in) {
   List list;
   list.Read(in);
   for (ListPosition entry = list.Top(); !entry.Nil(); entry = entry.Cdr()) {
-    const std::string& name = entry.Cxr("aa").String();
+    const std::string name(entry.Cxr("aa").String());
     if (setup_.store.FindFunction(name) != nullptr) continue;  // the first entry wins
     FunctionRecord& record = setup_.store.Function(name);
     for (ListPosition item = entry.Cxr("ad"); !item.Nil(); item = item.Cdr()) {
       const ListPosition terminal = item.Car();
-      DelayRecord delay{terminal.Cxr("a").String(), terminal.Cxr("da").Long(),
+      DelayRecord delay{std::string(terminal.Cxr("a").String()), terminal.Cxr("da").Long(),
                         terminal.Cxr("dda").Long()};
       if (!DelayInRange(delay.to0) || !DelayInRange(delay.to1)) {
         kernel_.Warn("遅延ファイル " + delay_path_ + " において，機能 " + name + " の端子 " +

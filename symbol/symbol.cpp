@@ -12,7 +12,7 @@ namespace {
 constexpr std::size_t kMaxToken = 99;
 
 char FirstLetter(ListPosition position) {
-  const std::string& text = position.String();
+  const std::string_view text = position.String();
   return text.empty() ? '\0' : text.front();
 }
 
@@ -113,7 +113,7 @@ void WriteGraphics(const SymbolGraphics* graphics, std::ostream& out) {
 void Symbol::Parse(ListPosition expression) {
   // Everything is read into a fresh symbol first, so a malformed expression
   // changes nothing.
-  Symbol parsed(expression.Car().String());
+  Symbol parsed(std::string(expression.Car().String()));
   parsed.positive = std::make_unique<SymbolGraphics>();
   ParseGraphics(expression.Cxr("da"), *parsed.positive);
   const ListPosition negative_items = expression.Cxr("dda");

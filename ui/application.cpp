@@ -18,6 +18,7 @@
 #include "ui/draw_frame.h"
 #include "ui/pat_frame.h"
 #include "ui/sym_frame.h"
+#include "workflow/circuit_checks.h"
 #include "workflow/run_files.h"
 
 namespace lumo {
@@ -157,6 +158,10 @@ DrawReadResult Application::ReadSchematic(Draw& draw, const std::string& path) {
   const std::string folder_before = user_symbols_.folder();
   const DrawReadResult result = draw.Read(path);
   if (user_symbols_.folder() != folder_before) UserSymbolsChanged();
+  // An element without a circuit would stop the simulation: say so now, with
+  // the schematic's folder as the working folder it is opened into.
+  if (result == DrawReadResult::kRead)
+    CheckSubCircuitFiles(draw, RunFolders{system_folder_, FileFolder(path)}, draw.host());
   return result;
 }
 

@@ -114,7 +114,8 @@ class Application {
   SymbolMessages symbol_messages(MessageHost& host);
 
   // Reads a schematic into `draw` and, when that read the user symbols from
-  // another folder, rebinds every other schematic to them.
+  // another folder, rebinds every other schematic to them; then names every
+  // element that has neither a primitive nor a circuit file to stand for.
   DrawReadResult ReadSchematic(Draw& draw, const std::string& path);
   // The user symbols were read again or lost a symbol: every schematic and
   // every canvas's symbol to place is bound to them again.

@@ -36,6 +36,7 @@ const Symbol* FirstSymbolToPlace(const SymbolList& symbols) {
 
 DrawChild::DrawChild(Application& app, DrawFrame& frame, Draw& draw, QWidget* parent)
     : QAbstractScrollArea(parent), app_(app), frame_(frame), draw_(draw) {
+  guard_.set_hosts([this](QWidget& window) { return app_.MakeWindowHost(window); });
   set_symbol_to_place(FirstSymbolToPlace(app_.system_symbols()));
   viewport()->setMouseTracking(true);
   // Window shortcuts: the keys work wherever the focus is in the window.
@@ -109,13 +110,15 @@ void DrawChild::PaintNow() {
 }
 
 void DrawChild::paintEvent(QPaintEvent*) {
-  if (render_pending_ || store_.size() != viewport()->size()) {
-    in_paint_event_ = true;
-    Render();
-    in_paint_event_ = false;
-  }
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, store_);
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    if (render_pending_ || store_.size() != viewport()->size()) {
+      in_paint_event_ = true;
+      Render();
+      in_paint_event_ = false;
+    }
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, store_);
+  });
 }
 
 void DrawChild::resizeEvent(QResizeEvent* event) {
@@ -272,13 +275,15 @@ void DrawChild::ScrollAction(int axis, int action) {
 }
 
 void DrawChild::wheelEvent(QWheelEvent* event) {
-  const QPoint delta = event->angleDelta();
-  const bool sideways = (event->modifiers() & Qt::ShiftModifier) || delta.y() == 0;
-  const int amount = sideways ? (delta.y() != 0 ? delta.y() : delta.x()) : delta.y();
-  if (amount == 0) return;
-  ScrollAction(sideways ? 0 : 1, amount > 0 ? QAbstractSlider::SliderSingleStepSub
-                                            : QAbstractSlider::SliderSingleStepAdd);
-  event->accept();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint delta = event->angleDelta();
+    const bool sideways = (event->modifiers() & Qt::ShiftModifier) || delta.y() == 0;
+    const int amount = sideways ? (delta.y() != 0 ? delta.y() : delta.x()) : delta.y();
+    if (amount == 0) return;
+    ScrollAction(sideways ? 0 : 1, amount > 0 ? QAbstractSlider::SliderSingleStepSub
+                                              : QAbstractSlider::SliderSingleStepAdd);
+    event->accept();
+  });
 }
 
 void DrawChild::ZoomIn() {
@@ -398,44 +403,50 @@ bool DrawChild::viewportEvent(QEvent* event) {
 }
 
 void DrawChild::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (!viewport()->rect().contains(at)) {
-    Leave();
-    return;
-  }
-  if (!Listening()) return;
-  if (!inside_) {
-    inside_ = true;
-    if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);
-  }
-  const LogicalPoint snapped = SnappedAt(at);
-  if (snapped == cursor_ && !shown_.empty()) return;
-  cursor_ = snapped;
-  UpdateFeedback();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint at = event->position().toPoint();
+    if (!viewport()->rect().contains(at)) {
+      Leave();
+      return;
+    }
+    if (!Listening()) return;
+    if (!inside_) {
+      inside_ = true;
+      if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);
+    }
+    const LogicalPoint snapped = SnappedAt(at);
+    if (snapped == cursor_ && !shown_.empty()) return;
+    cursor_ = snapped;
+    UpdateFeedback();
+  });
 }
 
 void DrawChild::mousePressEvent(QMouseEvent* event) {
-  if (!Listening()) return;
-  const QPoint at = event->position().toPoint();
-  if (!inside_) {
-    inside_ = true;
-    if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);
-  }
-  cursor_ = SnappedAt(at);
-  if (event->button() == Qt::LeftButton) {
-    app_.set_dragging(true);
-    LeftDown(cursor_);
-  } else if (event->button() == Qt::RightButton) {
-    RightDown();
-  }
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (!Listening()) return;
+    const QPoint at = event->position().toPoint();
+    if (!inside_) {
+      inside_ = true;
+      if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);
+    }
+    cursor_ = SnappedAt(at);
+    if (event->button() == Qt::LeftButton) {
+      app_.set_dragging(true);
+      LeftDown(cursor_);
+    } else if (event->button() == Qt::RightButton) {
+      RightDown();
+    }
+  });
 }
 
 void DrawChild::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !app_.dragging()) return;
-  app_.set_dragging(false);
-  if (!Listening()) return;
-  cursor_ = SnappedAt(event->position().toPoint());
-  LeftUp(cursor_);
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (event->button() != Qt::LeftButton || !app_.dragging()) return;
+    app_.set_dragging(false);
+    if (!Listening()) return;
+    cursor_ = SnappedAt(event->position().toPoint());
+    LeftUp(cursor_);
+  });
 }
 
 void DrawChild::ShowPrompt() {

@@ -9,6 +9,7 @@
 
 #include "editing/draw_edits.h"
 #include "schematic/draw.h"
+#include "ui/canvas_guard.h"
 #include "ui/schematic_painter.h"
 #include "ui/xor_shape.h"
 
@@ -42,6 +43,8 @@ struct LogicalPoint {
 class DrawChild : public QAbstractScrollArea {
   Q_OBJECT
  public:
+  // For tests: the guard of the mouse and paint handlers.
+  CanvasGuard& guard() { return guard_; }
   DrawChild(Application& app, DrawFrame& frame, Draw& draw, QWidget* parent = nullptr);
 
   DrawFrame& frame() const { return frame_; }
@@ -192,6 +195,8 @@ class DrawChild : public QAbstractScrollArea {
   std::uint64_t last_step_ = 0;
   std::vector<const DrawLine*> connection_set_;
   const DrawElement* marked_[2] = {nullptr, nullptr};
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

@@ -14,6 +14,7 @@ namespace lumo {
 
 ListChild::ListChild(Application& app, ListFrame& frame, Pane pane, QWidget* parent)
     : QAbstractScrollArea(parent), app_(app), frame_(frame), pane_(pane) {
+  guard_.set_hosts([this](QWidget& window) { return app_.MakeWindowHost(window); });
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   verticalScrollBar()->setRange(0, 100);
@@ -68,9 +69,11 @@ void ListChild::Render() {
 }
 
 void ListChild::paintEvent(QPaintEvent*) {
-  Render();
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, image_);
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    Render();
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, image_);
+  });
 }
 
 void ListChild::resizeEvent(QResizeEvent* event) {
@@ -121,17 +124,21 @@ Symbol* ListChild::SymbolAt(QPoint at) const {
 }
 
 void ListChild::wheelEvent(QWheelEvent* event) {
-  const int amount = event->angleDelta().y();
-  if (amount != 0)
-    Scroll(amount > 0 ? QAbstractSlider::SliderSingleStepSub
-                      : QAbstractSlider::SliderSingleStepAdd);
-  event->accept();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const int amount = event->angleDelta().y();
+    if (amount != 0)
+      Scroll(amount > 0 ? QAbstractSlider::SliderSingleStepSub
+                        : QAbstractSlider::SliderSingleStepAdd);
+    event->accept();
+  });
 }
 
 void ListChild::mousePressEvent(QMouseEvent* event) {
-  if (event->button() == Qt::RightButton) frame_.RightClickedPane();
-  if (event->button() != Qt::LeftButton) return;
-  frame_.ClickedPane(*this, event->position().toPoint());
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (event->button() == Qt::RightButton) frame_.RightClickedPane();
+    if (event->button() != Qt::LeftButton) return;
+    frame_.ClickedPane(*this, event->position().toPoint());
+  });
 }
 
 }  // namespace lumo

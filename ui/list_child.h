@@ -6,6 +6,8 @@
 #include "display/symbol_grid.h"
 #include "symbol/symbol_list.h"
 
+#include "ui/canvas_guard.h"
+
 namespace lumo {
 
 class Application;
@@ -53,6 +55,8 @@ class ListChild : public QAbstractScrollArea {
   Pane pane_;
   SymbolGridLayout layout_;
   QImage image_;
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

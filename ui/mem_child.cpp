@@ -55,6 +55,7 @@ void SetUpBar(QScrollBar* bar) {
 
 MemChild::MemChild(PatPaneHost& host, Mem& mem, QWidget* parent)
     : QAbstractScrollArea(parent), host_(host), mem_(mem) {
+  guard_.set_hosts([this](QWidget& window) { return host_.application().MakeWindowHost(window); });
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   SetUpBar(horizontalScrollBar());
@@ -166,12 +167,14 @@ void MemChild::SyncScrollBars() {
 }
 
 void MemChild::paintEvent(QPaintEvent*) {
-  Render();
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, image_);
-  // The click that follows a menu command reaches the panes only after a
-  // paint has shown where they stand.
-  host_.application().ClearActivated();
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    Render();
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, image_);
+    // The click that follows a menu command reaches the panes only after a
+    // paint has shown where they stand.
+    host_.application().ClearActivated();
+  });
 }
 
 void MemChild::resizeEvent(QResizeEvent* event) {
@@ -197,18 +200,20 @@ void MemChild::ScrollRows(int action) {
 }
 
 void MemChild::wheelEvent(QWheelEvent* event) {
-  const QPoint delta = event->angleDelta();
-  const bool sideways = delta.x() != 0 || (event->modifiers() & Qt::ShiftModifier);
-  const int amount = delta.y() != 0 ? delta.y() : delta.x();
-  if (amount != 0) {
-    const int action =
-        amount > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
-    if (sideways)
-      ScrollColumns(action);
-    else
-      ScrollRows(action);
-  }
-  event->accept();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint delta = event->angleDelta();
+    const bool sideways = delta.x() != 0 || (event->modifiers() & Qt::ShiftModifier);
+    const int amount = delta.y() != 0 ? delta.y() : delta.x();
+    if (amount != 0) {
+      const int action =
+          amount > 0 ? QAbstractSlider::SliderSingleStepSub : QAbstractSlider::SliderSingleStepAdd;
+      if (sideways)
+        ScrollColumns(action);
+      else
+        ScrollRows(action);
+    }
+    event->accept();
+  });
 }
 
 bool MemChild::Record(std::unique_ptr<EditStep> step) {
@@ -275,10 +280,12 @@ void MemChild::keyPressEvent(QKeyEvent* event) {
 }
 
 void MemChild::mousePressEvent(QMouseEvent* event) {
-  if (host_.application().activated()) return;
-  if (host_.mode() != kMoveRowMode) move_from_ = -1;
-  if (event->button() == Qt::LeftButton) LeftClick(event->position().toPoint());
-  if (event->button() == Qt::RightButton) RightClick();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (host_.application().activated()) return;
+    if (host_.mode() != kMoveRowMode) move_from_ = -1;
+    if (event->button() == Qt::LeftButton) LeftClick(event->position().toPoint());
+    if (event->button() == Qt::RightButton) RightClick();
+  });
 }
 
 void MemChild::LeftClick(QPoint at) {

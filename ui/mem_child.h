@@ -7,6 +7,8 @@
 #include "editing/mem_edits.h"
 #include "editing/mem_grid.h"
 
+#include "ui/canvas_guard.h"
+
 class QPainter;
 
 namespace lumo {
@@ -79,6 +81,8 @@ class MemChild : public QAbstractScrollArea {
   int move_from_ = -1;
   bool notice_shown_ = false;
   QImage image_;
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

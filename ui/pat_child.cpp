@@ -23,6 +23,7 @@ const QColor kCrossBlue{0, 0, 255};
 
 PatChild::PatChild(PatPaneHost& host, Pat& pat, double& scale, QWidget* parent)
     : QAbstractScrollArea(parent), host_(host), pat_(pat), scale_(scale) {
+  guard_.set_hosts([this](QWidget& window) { return host_.application().MakeWindowHost(window); });
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setMouseTracking(true);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
@@ -78,17 +79,19 @@ void PatChild::PaintNow() {
 }
 
 void PatChild::paintEvent(QPaintEvent*) {
-  if (render_pending_ || store_.size() != viewport()->size()) {
-    HideCross();
-    if (store_.size() != viewport()->size())
-      store_ = QImage(viewport()->size(), QImage::Format_RGB32);
-    Render(store_.rect());
-    render_pending_ = false;
-    if (inside_) ShowCross(cross_);
-  }
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, store_);
-  host_.application().ClearActivated();
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    if (render_pending_ || store_.size() != viewport()->size()) {
+      HideCross();
+      if (store_.size() != viewport()->size())
+        store_ = QImage(viewport()->size(), QImage::Format_RGB32);
+      Render(store_.rect());
+      render_pending_ = false;
+      if (inside_) ShowCross(cross_);
+    }
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, store_);
+    host_.application().ClearActivated();
+  });
 }
 
 void PatChild::Render(QRect area) {
@@ -300,12 +303,14 @@ void PatChild::VerticalAction(int action) {
 }
 
 void PatChild::wheelEvent(QWheelEvent* event) {
-  const QPoint steps = event->angleDelta() / 120;
-  if (event->modifiers() & Qt::ShiftModifier || steps.x() != 0)
-    ScrollTime(-(steps.x() != 0 ? steps.x() : steps.y()));
-  else
-    ScrollRows(-steps.y());
-  event->accept();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint steps = event->angleDelta() / 120;
+    if (event->modifiers() & Qt::ShiftModifier || steps.x() != 0)
+      ScrollTime(-(steps.x() != 0 ? steps.x() : steps.y()));
+    else
+      ScrollRows(-steps.y());
+    event->accept();
+  });
 }
 
 }  // namespace lumo

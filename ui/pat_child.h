@@ -10,6 +10,7 @@
 #include "editing/pat_edits.h"
 #include "editing/time_axis.h"
 #include "pattern/pat.h"
+#include "ui/canvas_guard.h"
 #include "ui/pat_painter.h"
 
 namespace lumo {
@@ -141,6 +142,8 @@ class PatChild : public QAbstractScrollArea {
   std::optional<SavedRow> deleted_;
   int move_source_ = -1;
   EventMove moving_;
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

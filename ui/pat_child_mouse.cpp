@@ -47,38 +47,44 @@ bool PatChild::viewportEvent(QEvent* event) {
 }
 
 void PatChild::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (!inside_) {
-    inside_ = true;
-    viewport()->setCursor(Qt::BlankCursor);
-  }
-  const std::int64_t time = Axis().TimeAt(at.x());
-  ShowCross(QPoint(XOf(time), at.y()));
-  if (!Listening()) return;
-  if (host_.mode() == kPatModeMoveDrag && (event->buttons() & Qt::LeftButton)) Drag(at);
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint at = event->position().toPoint();
+    if (!inside_) {
+      inside_ = true;
+      viewport()->setCursor(Qt::BlankCursor);
+    }
+    const std::int64_t time = Axis().TimeAt(at.x());
+    ShowCross(QPoint(XOf(time), at.y()));
+    if (!Listening()) return;
+    if (host_.mode() == kPatModeMoveDrag && (event->buttons() & Qt::LeftButton)) Drag(at);
+  });
 }
 
 void PatChild::mousePressEvent(QMouseEvent* event) {
-  setFocus(Qt::MouseFocusReason);
-  if (!Listening()) {
-    // The press that follows a command or an activation is dropped; the
-    // paint this asks for lets the next one through.
-    viewport()->update();
-    return;
-  }
-  const QPoint at = event->position().toPoint();
-  if (event->button() == Qt::LeftButton) {
-    LeftDown(at);
-  } else if (event->button() == Qt::RightButton) {
-    RightDown(at);
-  }
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    setFocus(Qt::MouseFocusReason);
+    if (!Listening()) {
+      // The press that follows a command or an activation is dropped; the
+      // paint this asks for lets the next one through.
+      viewport()->update();
+      return;
+    }
+    const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton) {
+      LeftDown(at);
+    } else if (event->button() == Qt::RightButton) {
+      RightDown(at);
+    }
+  });
 }
 
 void PatChild::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !host_.application().dragging()) return;
-  host_.application().set_dragging(false);
-  if (!Listening()) return;
-  LeftUp();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (event->button() != Qt::LeftButton || !host_.application().dragging()) return;
+    host_.application().set_dragging(false);
+    if (!Listening()) return;
+    LeftUp();
+  });
 }
 
 void PatChild::LeftDown(QPoint at) {

@@ -82,9 +82,11 @@ void RegChild::SyncScrollBars() {
 }
 
 void RegChild::paintEvent(QPaintEvent*) {
-  Render();
-  QPainter painter(viewport());
-  painter.drawImage(0, 0, image_);
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    Render();
+    QPainter painter(viewport());
+    painter.drawImage(0, 0, image_);
+  });
 }
 
 void RegChild::resizeEvent(QResizeEvent* event) {
@@ -112,11 +114,13 @@ void RegChild::ScrollColumns(int action) {
 }
 
 void RegChild::wheelEvent(QWheelEvent* event) {
-  const int amount = event->angleDelta().y();
-  if (amount != 0)
-    ScrollLines(amount > 0 ? QAbstractSlider::SliderSingleStepSub
-                           : QAbstractSlider::SliderSingleStepAdd);
-  event->accept();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const int amount = event->angleDelta().y();
+    if (amount != 0)
+      ScrollLines(amount > 0 ? QAbstractSlider::SliderSingleStepSub
+                             : QAbstractSlider::SliderSingleStepAdd);
+    event->accept();
+  });
 }
 
 }  // namespace lumo

@@ -6,6 +6,8 @@
 
 #include "editing/reg_lines.h"
 
+#include "ui/canvas_guard.h"
+
 class QPainter;
 
 namespace lumo {
@@ -49,6 +51,8 @@ class RegChild : public QAbstractScrollArea {
   // The client height a full paint last saw: new lines follow it.
   int client_height_ = 0;
   QImage image_;
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

@@ -40,6 +40,7 @@ Symbol SymbolOf(const std::vector<SymbolItem>& items) {
 
 SymChild::SymChild(Application& app, SymFrame& frame, QWidget* parent)
     : QWidget(parent), app_(app), frame_(frame) {
+  guard_.set_hosts([this](QWidget& window) { return app_.MakeWindowHost(window); });
   setMouseTracking(true);
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMinimumSize(200, 200);
@@ -61,13 +62,15 @@ void SymChild::PaintNow() {
 }
 
 void SymChild::paintEvent(QPaintEvent*) {
-  if (render_pending_ || store_.size() != size()) {
-    in_paint_event_ = true;
-    Render();
-    in_paint_event_ = false;
-  }
-  QPainter painter(this);
-  painter.drawImage(0, 0, store_);
+  guard_.Run(CanvasGuard::kPainting, [&] {
+    if (render_pending_ || store_.size() != size()) {
+      in_paint_event_ = true;
+      Render();
+      in_paint_event_ = false;
+    }
+    QPainter painter(this);
+    painter.drawImage(0, 0, store_);
+  });
 }
 
 void SymChild::resizeEvent(QResizeEvent* event) {
@@ -246,48 +249,54 @@ void SymChild::AfterEdit() {
 }
 
 void SymChild::mouseMoveEvent(QMouseEvent* event) {
-  const QPoint at = event->position().toPoint();
-  if (!rect().contains(at)) {
-    Leave();
-    return;
-  }
-  if (!Listening()) return;
-  if (!inside_) {
-    inside_ = true;
-    setCursor(Qt::BlankCursor);
-  }
-  const UnitPoint snapped = views_.UnitAt(at.x(), at.y());
-  if (snapped == pointer_ && band_.shown) return;
-  pointer_ = snapped;
-  UpdateBand();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    const QPoint at = event->position().toPoint();
+    if (!rect().contains(at)) {
+      Leave();
+      return;
+    }
+    if (!Listening()) return;
+    if (!inside_) {
+      inside_ = true;
+      setCursor(Qt::BlankCursor);
+    }
+    const UnitPoint snapped = views_.UnitAt(at.x(), at.y());
+    if (snapped == pointer_ && band_.shown) return;
+    pointer_ = snapped;
+    UpdateBand();
+  });
 }
 
 void SymChild::mousePressEvent(QMouseEvent* event) {
-  if (!Listening()) return;
-  if (!inside_) {
-    inside_ = true;
-    setCursor(Qt::BlankCursor);
-  }
-  pointer_ = views_.UnitAt(event->position().toPoint().x(), event->position().toPoint().y());
-  SymbolEditor& editor = frame_.editor();
-  if (event->button() == Qt::LeftButton) {
-    app_.set_dragging(true);
-    const QPoint global = event->globalPosition().toPoint();
-    editor.LeftDown(pointer_, [this, global] { return frame_.AskTerminalName(global); });
-    AfterEdit();
-  } else if (event->button() == Qt::RightButton) {
-    editor.RightDown();
-    AfterEdit();
-  }
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (!Listening()) return;
+    if (!inside_) {
+      inside_ = true;
+      setCursor(Qt::BlankCursor);
+    }
+    pointer_ = views_.UnitAt(event->position().toPoint().x(), event->position().toPoint().y());
+    SymbolEditor& editor = frame_.editor();
+    if (event->button() == Qt::LeftButton) {
+      app_.set_dragging(true);
+      const QPoint global = event->globalPosition().toPoint();
+      editor.LeftDown(pointer_, [this, global] { return frame_.AskTerminalName(global); });
+      AfterEdit();
+    } else if (event->button() == Qt::RightButton) {
+      editor.RightDown();
+      AfterEdit();
+    }
+  });
 }
 
 void SymChild::mouseReleaseEvent(QMouseEvent* event) {
-  if (event->button() != Qt::LeftButton || !app_.dragging()) return;
-  app_.set_dragging(false);
-  if (!Listening()) return;
-  pointer_ = views_.UnitAt(event->position().toPoint().x(), event->position().toPoint().y());
-  frame_.editor().LeftUp(pointer_);
-  AfterEdit();
+  guard_.Run(CanvasGuard::kMouse, [&] {
+    if (event->button() != Qt::LeftButton || !app_.dragging()) return;
+    app_.set_dragging(false);
+    if (!Listening()) return;
+    pointer_ = views_.UnitAt(event->position().toPoint().x(), event->position().toPoint().y());
+    frame_.editor().LeftUp(pointer_);
+    AfterEdit();
+  });
 }
 
 bool SymChild::event(QEvent* event) {

@@ -7,6 +7,8 @@
 
 #include "editing/sym_editor.h"
 
+#include "ui/canvas_guard.h"
+
 namespace lumo {
 
 class Application;
@@ -73,6 +75,8 @@ class SymChild : public QWidget {
   bool inside_ = false;
   UnitPoint pointer_;
   Band band_;
+  // Out of memory in a mouse or paint handler: reported, not fatal.
+  CanvasGuard guard_{*this};
 };
 
 }  // namespace lumo

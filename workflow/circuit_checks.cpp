@@ -4,6 +4,7 @@
 #include <unordered_map>
 
 #include "circuit/circuit_file.h"
+#include "circuit/sub_circuit_files.h"
 #include "common/input_file.h"
 #include "lists/error_message.h"
 #include "primitives/primitive_table.h"
@@ -78,6 +79,17 @@ bool CheckDuplicates(const Draw& draw, const RunSetup& context, CircuitCheckResu
   return true;
 }
 
+// One line of the missing-circuit message.
+void AddMissing(std::string& missing, const std::string& element, const std::string& function) {
+  missing += "\n  " + element + "(" + function + ")";
+}
+
+bool WarnMissing(const std::string& missing, MessageHost& messages) {
+  if (missing.empty()) return true;
+  messages.Warn(kMissingCircuits + missing);
+  return false;
+}
+
 bool SaveConvertAndExpand(Draw& draw, const RunSetup& context) {
   if (draw.Save(draw.path()) != DrawSaveResult::kSaved) return false;
   const std::string circuit_path = context.folders.Circuit(draw.circuit_name());
@@ -92,10 +104,8 @@ bool CheckFunctionsFound(const Circuit& circuit, const RunSetup& context) {
   std::string missing;
   for (const Element& element : circuit.elements())
     if (&element != circuit.IoPseudoElement() && FindPrimitive(element.function_name()) == nullptr)
-      missing += "\n  " + element.name() + "(" + element.function_name() + ")";
-  if (missing.empty()) return true;
-  context.messages.Warn(kMissingCircuits + missing);
-  return false;
+      AddMissing(missing, element.name(), element.function_name());
+  return WarnMissing(missing, context.messages);
 }
 
 // The first primitive input without a signal.
@@ -132,6 +142,18 @@ bool CheckInputs(const RunSetup& context) {
 }
 
 }  // namespace
+
+bool CheckSubCircuitFiles(const Draw& draw, const RunFolders& folders, MessageHost& messages) {
+  SubCircuitFiles files(folders.Parts(), folders.work_folder);
+  std::string missing;
+  for (const DrawElement& element : draw.elements()) {
+    const std::string& function = element.symbol_name();
+    if (IsPin(element) || FindPrimitive(function) != nullptr || !files.PathOf(function).empty())
+      continue;
+    AddMissing(missing, element.name(), function);
+  }
+  return WarnMissing(missing, messages);
+}
 
 bool IsRequiredInput(const std::string& function, const std::string& terminal) {
   const PrimitiveFunction* primitive = FindPrimitive(function);

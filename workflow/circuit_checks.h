@@ -2,7 +2,9 @@
 
 #include <string>
 
+#include "common/message_host.h"
 #include "schematic/draw.h"
+#include "workflow/run_files.h"
 #include "workflow/run_setup.h"
 
 namespace lumo {
@@ -23,6 +25,11 @@ struct CircuitCheckResult {
 // else the first primitive input left without a signal is reported. When
 // nothing is found the checks say so.
 CircuitCheckResult RunCircuitChecks(Draw& draw, const RunSetup& setup);
+
+// Names, in one warning, every element of the schematic (pins aside) whose
+// function is neither a primitive nor has a circuit file in the parts or the
+// working folder: the simulation would stop at it. False when there is one.
+bool CheckSubCircuitFiles(const Draw& draw, const RunFolders& folders, MessageHost& messages);
 
 // True when the terminal is an input of a primitive that must be connected.
 bool IsRequiredInput(const std::string& function, const std::string& terminal);

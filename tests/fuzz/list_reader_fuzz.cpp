@@ -48,7 +48,7 @@ bool HasUnwritableString(const lumo::ListCell* root) {
       pending.push_back(cell->car());
       pending.push_back(cell->cdr());
     } else if (cell->kind() == lumo::ListCell::kString) {
-      const std::string& text = cell->text();
+      const std::string_view text = cell->text();
       if (text.size() > 99) return true;
       if (text.find('"') != std::string::npos && !lumo::IsBareWord(text)) return true;
     }

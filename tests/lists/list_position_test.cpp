@@ -99,8 +99,9 @@ TEST(List, AssignmentCopiesDeeplyAndSelfAssignmentIsHarmless) {
 
 TEST(ListStack, PopsInReverseOrderAndRefusesWhenEmpty) {
   ListStack stack;
-  ListCell* one = ListCell::NewLong(1);
-  ListCell* two = ListCell::NewLong(2);
+  const List numbers = ReadOne("(1 2)");
+  ListCell* one = numbers.Top().Car().cell();
+  ListCell* two = numbers.Top().Cxr("da").cell();
   stack.Push(one);
   stack.Push(two);
   EXPECT_EQ(stack.Pop(), two);
@@ -108,8 +109,6 @@ TEST(ListStack, PopsInReverseOrderAndRefusesWhenEmpty) {
   EXPECT_EQ(stack.Pop(), one);
   EXPECT_TRUE(stack.Empty());
   EXPECT_EQ(CaughtError([&] { stack.Pop(); }).tag(), "ListStack::Pop");
-  delete one;
-  delete two;
 }
 
 }  // namespace

@@ -54,10 +54,10 @@ DelayEntries ReadDelayEntries() {
   table.Read(in);
   DelayEntries entries;
   for (ListPosition entry = table.Top(); !entry.Nil(); entry = entry.Cdr()) {
-    const std::string function = entry.Cxr("aa").String();
+    const std::string function(entry.Cxr("aa").String());
     std::vector<std::string> pins;
     for (ListPosition item = entry.Car().Cdr(); !item.Nil(); item = item.Cdr())
-      pins.push_back(item.Cxr("aa").String());
+      pins.emplace_back(item.Cxr("aa").String());
     if (!entries.pins.emplace(function, InNameOrder(pins)).second)
       entries.repeated.push_back(function);
   }

@@ -28,7 +28,7 @@ TEST(ShippedDelays, CoverEveryPrimitiveWithEqualRiseAndFall) {
   table.Read(in);
   std::set<std::string> seen;
   for (ListPosition entry = table.Top(); !entry.Nil(); entry = entry.Cdr()) {
-    const std::string name = entry.Cxr("aa").String();
+    const std::string name(entry.Cxr("aa").String());
     EXPECT_TRUE(seen.insert(name).second) << name << " twice";
     Primitive primitive;
     ASSERT_TRUE(LookUpPrimitive(name, primitive)) << name;

@@ -1,7 +1,9 @@
 // The canvas driven with the mouse through every edit mode, checked on the
 // schematic model.
 
+#include <QPaintEvent>
 #include <QScrollBar>
+#include <new>
 
 #include "editing/command_ids.h"
 #include "editing/edit_modes.h"
@@ -423,6 +425,43 @@ TEST_F(CanvasTest, AReleaseWithoutAPressInTheCanvasIsIgnored) {
   app->set_dragging(false);  // the press belonged to a dialog
   Release(200, 100);
   EXPECT_EQ(canvas().edit_mode(), kModeLineEnd);
+}
+
+}  // namespace
+}  // namespace lumo::testing
+
+namespace lumo::testing {
+namespace {
+
+// A mouse or paint handler that runs out of memory gives its event up; the
+// message comes once the event is over, one for a burst of failures, and the
+// canvas goes on working.
+TEST_F(CanvasTest, RunningOutOfMemoryInAHandlerIsReportedAndTheCanvasStaysUsable) {
+  const QWidget* window = &frame();
+  canvas().guard().set_fault([] { throw std::bad_alloc(); });
+  Click(101, 99);
+  Move(150, 150);
+  EXPECT_EQ(draw().element_count(), 0u);
+  EXPECT_TRUE(window_texts[window].empty());
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window_texts[window],
+            std::vector<std::string>{"メモリが足りません。\n「マウスの操作」を中止しました。"});
+
+  window_texts[window].clear();
+  QPaintEvent paint(QRect(0, 0, 50, 50));
+  QCoreApplication::sendEvent(canvas().viewport(), &paint);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(window_texts[window],
+            std::vector<std::string>{"メモリが足りません。\n「画面の描画」を中止しました。"});
+
+  window_texts[window].clear();
+  canvas().guard().set_fault(nullptr);
+  Click(101, 99);
+  ASSERT_EQ(draw().element_count(), 1u);
+  EXPECT_EQ(draw().first_element()->x(), 100);
+  canvas().PaintNow();
+  QCoreApplication::processEvents();
+  EXPECT_TRUE(window_texts[window].empty());
 }
 
 }  // namespace

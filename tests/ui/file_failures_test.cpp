@@ -92,3 +92,35 @@ TEST(NameDialogField, RefusesBlanksQuotesAndTheConvertersLeadingAsterisk) {
 
 }  // namespace
 }  // namespace lumo::testing
+
+namespace lumo::testing {
+namespace {
+
+// Opening a schematic names every element that no primitive and no circuit
+// file stands for, since the simulation would stop at it; once the circuit
+// file is beside the schematic, opening is silent.
+TEST_F(FileFailures, OpeningNamesTheElementsWithoutACircuitFile) {
+  const fs::path folder = work / "alone";
+  fs::create_directory(folder);
+  const std::string path = folder / "parity4.ldr";
+  fs::copy_file(SourceFolder() / "data" / "sample" / "parity4.ldr", path);
+  host.Clear();
+  dialogs.files = {path};
+  frame().RunCommand(kCmdOpen);
+  EXPECT_EQ(Texts(), std::vector<std::string>{
+                         "回路ファイルが部品フォルダーにも作業フォルダーにもない素子があります。"
+                         "\n  X1(nandxor)\n  X2(nandxor)\n  X3(nandxor)"});
+  EXPECT_EQ(draw().path(), path);
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_EQ(host.Messages()[0].icon, MessageIcon::kWarning);
+
+  // The circuit file in the working folder, under another letter case.
+  fs::copy_file(SourceFolder() / "data" / "sample" / "nandxor.lcr", folder / "NandXor.lcr");
+  host.Clear();
+  frame().OpenAtStart(path);
+  EXPECT_TRUE(Texts().empty());
+  EXPECT_EQ(draw().path(), path);
+}
+
+}  // namespace
+}  // namespace lumo::testing
