@@ -59,6 +59,7 @@ void SignalTrace::Begin(std::vector<std::string> signal_names) {
   texts_.clear();
   changes_.clear();
   capped_ = false;
+  indexed_ = false;
   last_.assign(names_.size(), kNoValue);
 }
 
@@ -68,10 +69,12 @@ void SignalTrace::End(const ValueTable& values) {
   for (ValueId id = 0; id < values.size(); ++id)
     texts_.push_back(values.Text(id));
   last_ = {};
-  Index();
+  indexed_ = false;
 }
 
-void SignalTrace::Index() {
+void SignalTrace::Index() const {
+  if (indexed_) return;
+  indexed_ = true;
   const std::size_t signals = names_.size();
   starts_.assign(signals + 1, 0);
   for (const Change& change : changes_)
@@ -92,15 +95,18 @@ void SignalTrace::Index() {
 }
 
 std::int32_t SignalTrace::FindSignal(const std::string& name) const {
+  Index();
   const auto found = by_name_.find(name);
   return found == by_name_.end() ? kNoSignal : static_cast<std::int32_t>(found->second);
 }
 
 std::span<const std::int32_t> SignalTrace::ChangeTimes(std::uint32_t signal) const {
+  Index();
   return {times_.data() + starts_[signal], starts_[signal + 1] - starts_[signal]};
 }
 
 std::span<const ValueId> SignalTrace::ChangeValues(std::uint32_t signal) const {
+  Index();
   return {values_.data() + starts_[signal], starts_[signal + 1] - starts_[signal]};
 }
 
@@ -151,10 +157,22 @@ bool SignalTrace::Write(std::ostream& out) const {
   PutTexts(out, names_);
   PutTexts(out, texts_);
   PutWord(out, changes_.size(), 8);
-  for (const Change& change : changes_) {
-    PutWord(out, static_cast<std::uint32_t>(change.time), 4);
-    PutWord(out, change.signal, 4);
-    PutWord(out, change.value, 4);
+  // Through a buffer of whole records: millions of small writes to the
+  // stream would cost more than the run recording them.
+  std::vector<char> buffer;
+  buffer.reserve(12 * 4096);
+  const auto put = [&buffer](std::uint32_t word) {
+    for (int i = 0; i < 4; ++i)
+      buffer.push_back(static_cast<char>((word >> (8 * i)) & 0xff));
+  };
+  for (std::size_t i = 0; i < changes_.size(); ++i) {
+    put(static_cast<std::uint32_t>(changes_[i].time));
+    put(changes_[i].signal);
+    put(changes_[i].value);
+    if (buffer.size() >= 12 * 4096 || i + 1 == changes_.size()) {
+      out.write(buffer.data(), static_cast<std::streamsize>(buffer.size()));
+      buffer.clear();
+    }
   }
   return static_cast<bool>(out);
 }
@@ -182,7 +200,6 @@ bool SignalTrace::Read(std::istream& in) {
     read.changes_.push_back({at, static_cast<std::uint32_t>(signal), static_cast<ValueId>(value)});
   }
   if (in.peek() != std::char_traits<char>::eof()) return false;
-  read.Index();
   *this = std::move(read);
   return true;
 }

@@ -84,9 +84,10 @@ class SignalTrace {
   bool Save(const std::string& path) const;
 
  private:
-  // Fills the per-signal index and the name index from `changes_`,
-  // `names_` and `texts_`.
-  void Index();
+  // Fills the per-signal index and the name index from `changes_` and
+  // `names_` when first asked (a trace only written to a file never needs
+  // them). Queries therefore belong to one thread at a time.
+  void Index() const;
 
   std::uint64_t cap_;
   bool capped_ = false;
@@ -95,10 +96,11 @@ class SignalTrace {
   std::vector<Change> changes_;
   std::vector<ValueId> last_;  // while recording: each signal's latest value
   // Per signal, its changes' times and values, signal after signal.
-  std::vector<std::size_t> starts_;
-  std::vector<std::int32_t> times_;
-  std::vector<ValueId> values_;
-  std::unordered_map<std::string, std::uint32_t> by_name_;
+  mutable bool indexed_ = false;
+  mutable std::vector<std::size_t> starts_;
+  mutable std::vector<std::int32_t> times_;
+  mutable std::vector<ValueId> values_;
+  mutable std::unordered_map<std::string, std::uint32_t> by_name_;
 };
 
 // The line a run shows when its trace reached the cap.
