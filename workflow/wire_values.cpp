@@ -1,0 +1,37 @@
+#include "workflow/wire_values.h"
+
+#include "sim/value_ops.h"
+
+namespace lumo {
+
+WireValue ClassifyValue(const std::string& value) {
+  if (value == "0") return {WireLevel::kZero, {}};
+  if (value == "1") return {WireLevel::kOne, {}};
+  if (value.size() <= 1) return {value == "z" ? WireLevel::kHighZ : WireLevel::kUnknown, {}};
+  // An unknown bit makes the whole number unknown; a bus left all released
+  // is released.
+  if (value.find('x') != std::string::npos) return {WireLevel::kUnknown, "x"};
+  if (value.find('z') != std::string::npos) return {WireLevel::kHighZ, "z"};
+  return {WireLevel::kBus, HexValue(value)};
+}
+
+WireValues::WireValues(const NetMap& nets, const SignalTrace& trace)
+    : nets_(nets), trace_(trace), signal_of_net_(nets.net_count(), SignalTrace::kNoSignal) {
+  if (!nets.complete()) return;
+  for (std::size_t net = 0; net < nets.net_count(); ++net)
+    signal_of_net_[net] = trace.FindSignal(nets.name(static_cast<int>(net)));
+}
+
+std::int32_t WireValues::SignalOf(int net) const {
+  if (net < 0 || static_cast<std::size_t>(net) >= signal_of_net_.size())
+    return SignalTrace::kNoSignal;
+  return signal_of_net_[static_cast<std::size_t>(net)];
+}
+
+WireValue WireValues::At(int net, std::int32_t time) const {
+  const std::int32_t signal = SignalOf(net);
+  if (signal == SignalTrace::kNoSignal) return {};
+  return ClassifyValue(trace_.ValueAt(static_cast<std::uint32_t>(signal), time));
+}
+
+}  // namespace lumo
