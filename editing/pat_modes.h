@@ -41,6 +41,10 @@ enum PatCommand {
   kPatCmdUndo = 32964,
   kPatCmdRedo = 32965,
   kPatCmdExportVcd = 32966,
+  // A run's values on the schematic, and stepping through its changes.
+  kPatCmdShowValues = 33110,
+  kPatCmdPreviousChange = 33111,
+  kPatCmdNextChange = 33112,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

@@ -13,6 +13,7 @@
 #include "editing/edit_modes.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
+#include "ui/wire_value_overlay.h"
 
 namespace lumo {
 
@@ -135,6 +136,7 @@ void DrawChild::Render() {
     painter.PaintGrid();
     const bool dragging = mode_ >= kModeMoveElement && mode_ <= kModeMoveJunction;
     painter.PaintSchematic(draw_, dragging ? move_.hidden : HiddenRecords{});
+    if (value_overlay_ != nullptr) value_overlay_->Paint(draw_, painter, dc, size);
     for (const DrawElement* element : marked_)
       if (element != nullptr) painter.PaintElement(*element, {Qt::black, kHighlightRed, Qt::red});
     PaintDecorations(painter, dc);

@@ -14,6 +14,8 @@
 
 namespace lumo {
 
+class WireValueOverlay;
+
 class Application;
 class DrawFrame;
 
@@ -59,6 +61,9 @@ class DrawChild : public QAbstractScrollArea {
   void PaintPage(QPainter& dc, QSize client);
   // The notice shown after printing, until the next paint.
   void ShowPrintNotice();
+  // A run's values drawn over the wires while it is active (none: never);
+  // the waveform editor that owns it repaints the canvas when it changes.
+  void SetValueOverlay(WireValueOverlay* overlay) { value_overlay_ = overlay; }
 
   void ZoomIn();
   void ZoomOut();
@@ -192,6 +197,7 @@ class DrawChild : public QAbstractScrollArea {
   std::uint64_t last_step_ = 0;
   std::vector<const DrawLine*> connection_set_;
   const DrawElement* marked_[2] = {nullptr, nullptr};
+  WireValueOverlay* value_overlay_ = nullptr;
 };
 
 }  // namespace lumo

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "common/message_host.h"
@@ -9,6 +11,7 @@
 #include "pattern/pat.h"
 #include "ui/frame_commands.h"
 #include "ui/pat_pane_host.h"
+#include "ui/wire_value_overlay.h"
 
 class QAction;
 class QLabel;
@@ -18,6 +21,7 @@ class QSplitter;
 namespace lumo {
 
 class Application;
+class DrawChild;
 class DrawFrame;
 class MemChild;
 class PatChild;
@@ -79,6 +83,13 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void Redo();
   // Writes the rows shown as a value change dump beside the pattern file.
   void ExportVcd();
+  // Turns the run's values on the schematic on or off.
+  void ToggleValues();
+  // Moves the chosen time to the previous or next change of any signal.
+  void PreviousChange();
+  void NextChange();
+  // The values of the latest run drawn over the schematic.
+  WireValueOverlay& value_overlay() { return *value_overlay_; }
 
   // Places the frame over the lower part of its schematic window and sizes
   // the panes for their row counts.
@@ -106,6 +117,11 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void RepaintPanes();
   // The viewer of this editor's runs, opened over the schematic's right half.
   RegFrame& RegisterViewer();
+  // The schematic's values follow the crosshair, else the time chosen on
+  // the axis.
+  void ConnectValues();
+  void KeepTrace(std::shared_ptr<const SignalTrace> trace);
+  void ShowValuesAt(std::optional<std::int32_t> time);
 
   Application& app_;
   DrawFrame& schematic_;
@@ -122,6 +138,10 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   bool no_prompt_ = false;
   RegFrame* register_viewer_ = nullptr;
   std::string register_log_path_;
+  std::unique_ptr<WireValueOverlay> value_overlay_;
+  // The schematic's canvas, which may go first when the program closes.
+  QPointer<DrawChild> schematic_canvas_;
+  std::optional<std::int32_t> fixed_time_;
 };
 
 }  // namespace lumo
