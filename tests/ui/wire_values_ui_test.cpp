@@ -1,0 +1,116 @@
+// The run's values on the schematic, driven from the waveform editor: the
+// hazard sample's glitch on its output wire at the times of the run,
+// stepping from change to change, and turning the values off.
+
+#include <QTest>
+
+#include "editing/command_ids.h"
+#include "editing/pat_modes.h"
+#include "tests/ui/ui_test_util.h"
+#include "ui/draw_child.h"
+#include "ui/pat_child.h"
+#include "ui/pat_frame.h"
+#include "ui/pat_painter.h"
+#include "ui/wire_value_style.h"
+
+namespace lumo::testing {
+namespace {
+
+class WireValuesUi : public UiTest {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"hazard.ldr", "hazard[0].lpt"})
+      fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
+    Start();
+    frame().OpenAtStart(work / "hazard.ldr");
+    Ready();
+    frame().RunCommand(kCmdWaveformEditor);
+    ASSERT_NE(frame().waveform_editor(), nullptr);
+    editor().resize(1000, 400);
+    QCoreApplication::processEvents();
+    editor().RunCommand(kPatCmdSimulate);
+    ASSERT_TRUE(host.Messages().empty()) << host.Messages()[0].text;
+    // The drawing in view, and a time unit wide enough to click.
+    app->view().set_origin(840, 560);
+    for (int i = 0; i < 4; ++i)
+      editor().RunCommand(kPatCmdZoomIn);
+  }
+
+  PatFrame& editor() { return *frame().waveform_editor(); }
+  PatChild& wave() { return editor().canvas(); }
+
+  // A click on the waveform editor's time axis at `time`.
+  void ClickAxis(std::int64_t time) {
+    wave().PaintNow();
+    const QPoint at(wave().XOf(time), kPatHeader / 2);
+    QWidget* viewport = wave().viewport();
+    for (const auto& [type, button, held] :
+         {std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons(Qt::NoButton)},
+          std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
+          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::MouseButtons(Qt::NoButton)}}) {
+      QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), button, held,
+                        Qt::NoModifier);
+      QCoreApplication::sendEvent(viewport, &event);
+    }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(viewport, &leave);
+  }
+
+  // The schematic canvas's pixel in the middle of the line from the output
+  // gate to the pin Y, after a paint.
+  QColor OutputWirePixel() {
+    const DrawLine* wire = nullptr;
+    for (const DrawLine& line : draw().lines())
+      if (line.x2() - line.x1() == 40 && line.y1() == line.y2()) wire = &line;
+    EXPECT_NE(wire, nullptr);
+    if (wire == nullptr) return {};
+    canvas().PaintNow();
+    const ViewTransform& view = app->view();
+    const QPoint at(view.ToDeviceX((wire->x1() + wire->x2()) / 2), view.ToDeviceY(wire->y1()));
+    const QImage& image = canvas().backing_store();
+    EXPECT_TRUE(image.rect().contains(at)) << at.x() << "," << at.y();
+    return image.rect().contains(at) ? image.pixelColor(at) : QColor();
+  }
+};
+
+TEST_F(WireValuesUi, TheGlitchShowsOnTheOutputWireAtItsTimeOnly) {
+  const QColor zero = StyleOf(WireLevel::kZero).color;
+  const QColor one = StyleOf(WireLevel::kOne).color;
+  ASSERT_NE(zero, one);
+  // The run starts at its beginning.
+  ASSERT_TRUE(editor().value_overlay().active());
+  EXPECT_EQ(OutputWirePixel(), zero);
+  for (const auto& [time, expected] :
+       {std::pair{43, zero}, std::pair{44, one}, std::pair{45, zero}, std::pair{60, zero}}) {
+    ClickAxis(time);
+    ASSERT_EQ(editor().value_overlay().time(), time);
+    EXPECT_EQ(OutputWirePixel(), expected) << "at " << time;
+  }
+
+  // Stepping: from 44 the changes of any signal, in order, both ways.
+  ClickAxis(44);
+  editor().RunCommand(kPatCmdNextChange);
+  EXPECT_EQ(editor().value_overlay().time(), 45);
+  EXPECT_EQ(OutputWirePixel(), zero);
+  editor().RunCommand(kPatCmdPreviousChange);
+  EXPECT_EQ(editor().value_overlay().time(), 44);
+  EXPECT_EQ(OutputWirePixel(), one);
+  editor().RunCommand(kPatCmdPreviousChange);
+  EXPECT_EQ(editor().value_overlay().time(), 43);  // Q falls at 43
+
+  // Turned off, the wire is drawn as without a run.
+  ClickAxis(44);
+  editor().RunCommand(kPatCmdShowValues);
+  EXPECT_FALSE(editor().value_overlay().active());
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+  editor().RunCommand(kPatCmdShowValues);
+  EXPECT_EQ(OutputWirePixel(), one);
+
+  // Closing the editor leaves the normal drawing behind.
+  editor().RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+}
+
+}  // namespace
+}  // namespace lumo::testing
