@@ -51,6 +51,12 @@ class SignalTrace {
   std::uint64_t cap() const { return cap_; }
   // True when changes were dropped at the cap.
   bool capped() const { return capped_; }
+  // True when every signal's value at `time` is known: always, unless
+  // changes were dropped, and then only before the last change kept (other
+  // changes of that same time may be among those dropped).
+  bool Complete(std::int32_t time) const {
+    return !capped_ || (!changes_.empty() && time < changes_.back().time);
+  }
   std::span<const Change> changes() const { return changes_; }
   std::size_t signal_count() const { return names_.size(); }
   const std::string& signal_name(std::uint32_t signal) const { return names_[signal]; }

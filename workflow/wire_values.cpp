@@ -30,7 +30,7 @@ std::int32_t WireValues::SignalOf(int net) const {
 
 WireValue WireValues::At(int net, std::int32_t time) const {
   const std::int32_t signal = SignalOf(net);
-  if (signal == SignalTrace::kNoSignal) return {};
+  if (signal == SignalTrace::kNoSignal || !trace_.Complete(time)) return {};
   return ClassifyValue(trace_.ValueAt(static_cast<std::uint32_t>(signal), time));
 }
 

@@ -41,6 +41,7 @@ class WireValues {
   // The trace's signal of a net (NetMap::kNoNet allowed); kNoSignal when
   // there is none.
   std::int32_t SignalOf(int net) const;
+  // kNone, too, past the end of a trace that stopped at its cap.
   WireValue At(int net, std::int32_t time) const;
   const NetMap& nets() const { return nets_; }
   const SignalTrace& trace() const { return trace_; }

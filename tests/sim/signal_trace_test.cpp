@@ -86,6 +86,12 @@ TEST_F(SignalTraceTest, TheCapStopsRecordingButNotTheRun) {
   EXPECT_EQ(Output(), untraced);
   EXPECT_TRUE(small.capped());
   EXPECT_EQ(small.changes().size(), 4u);
+  // Known only before the last change kept; the whole run is known without
+  // a cap.
+  const std::int32_t last = small.changes().back().time;
+  EXPECT_TRUE(small.Complete(last - 1));
+  EXPECT_FALSE(small.Complete(last));
+  EXPECT_FALSE(small.Complete(1000));
   EXPECT_NE(TraceCapNotice(small.cap()).find("4"), std::string::npos);
 }
 
