@@ -45,6 +45,9 @@ enum PatCommand {
   kPatCmdShowValues = 33110,
   kPatCmdPreviousChange = 33111,
   kPatCmdNextChange = 33112,
+  kPatCmdPreviousRowChange = 33113,
+  kPatCmdNextRowChange = 33114,
+  kPatCmdPlay = 33115,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

@@ -17,6 +17,7 @@ class QAction;
 class QLabel;
 class QPrinter;
 class QSplitter;
+class QTimer;
 
 namespace lumo {
 
@@ -88,6 +89,14 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // Moves the chosen time to the previous or next change of any signal.
   void PreviousChange();
   void NextChange();
+  // The same for the signal of the row the caret is on (an input or output
+  // pin of the schematic).
+  void PreviousRowChange();
+  void NextRowChange();
+  // Plays the run from the chosen time to its last change, at a speed that
+  // takes ten seconds for the whole run; again: pauses.
+  void PlayOrPause();
+  bool playing() const;
   // The values of the latest run drawn over the schematic.
   WireValueOverlay& value_overlay() { return *value_overlay_; }
 
@@ -122,6 +131,10 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void ConnectValues();
   void KeepTrace(std::shared_ptr<const SignalTrace> trace);
   void ShowValuesAt(std::optional<std::int32_t> time);
+  void StepTo(std::int32_t time);
+  // The trace's signal of the caret's row; kNoSignal when it has none.
+  std::int32_t CaretSignal();
+  void PlayStep();
 
   Application& app_;
   DrawFrame& schematic_;
@@ -142,6 +155,7 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // The schematic's canvas, which may go first when the program closes.
   QPointer<DrawChild> schematic_canvas_;
   std::optional<std::int32_t> fixed_time_;
+  QTimer* play_timer_ = nullptr;
 };
 
 }  // namespace lumo

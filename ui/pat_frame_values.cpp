@@ -4,6 +4,8 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QTimer>
+#include <algorithm>
 
 #include "editing/pat_modes.h"
 #include "ui/draw_child.h"
@@ -12,6 +14,13 @@
 #include "ui/pat_frame.h"
 
 namespace lumo {
+
+namespace {
+
+// Milliseconds between two frames of playing.
+constexpr int kPlayTick = 50;
+
+}  // namespace
 
 void PatFrame::ConnectValues() {
   QAction* toggle = commands_.action(kPatCmdShowValues);
@@ -48,20 +57,85 @@ void PatFrame::ToggleValues() {
   schematic_.canvas().Invalidate();
 }
 
+void PatFrame::StepTo(std::int32_t time) {
+  fixed_time_ = time;
+  ShowValuesAt(time);
+}
+
 void PatFrame::PreviousChange() {
   const SignalTrace* trace = value_overlay_->trace();
   std::int32_t at = 0;
-  if (trace == nullptr || !trace->PreviousChange(value_overlay_->time().value_or(0), at)) return;
-  fixed_time_ = at;
-  ShowValuesAt(at);
+  if (trace != nullptr && trace->PreviousChange(value_overlay_->time().value_or(0), at)) StepTo(at);
 }
 
 void PatFrame::NextChange() {
   const SignalTrace* trace = value_overlay_->trace();
   std::int32_t at = 0;
-  if (trace == nullptr || !trace->NextChange(value_overlay_->time().value_or(0), at)) return;
-  fixed_time_ = at;
-  ShowValuesAt(at);
+  if (trace != nullptr && trace->NextChange(value_overlay_->time().value_or(0), at)) StepTo(at);
+}
+
+std::int32_t PatFrame::CaretSignal() {
+  const int row = canvas_->caret_row();
+  if (value_overlay_->trace() == nullptr || row < 0 || row >= pat_->count())
+    return SignalTrace::kNoSignal;
+  // Output rows are named "<circuit>.<pin>", input rows by the pin alone.
+  std::string pin = pat_->row(row).name;
+  const std::string prefix = schematic_.draw().circuit_name() + ".";
+  if (pat_->row(row).kind == RowKind::kOutput && pin.starts_with(prefix))
+    pin.erase(0, prefix.size());
+  return value_overlay_->SignalOfPin(schematic_.draw(), pin);
+}
+
+void PatFrame::PreviousRowChange() {
+  const std::int32_t signal = CaretSignal();
+  std::int32_t at = 0;
+  if (signal != SignalTrace::kNoSignal &&
+      value_overlay_->trace()->PreviousChange(static_cast<std::uint32_t>(signal),
+                                              value_overlay_->time().value_or(0), at))
+    StepTo(at);
+}
+
+void PatFrame::NextRowChange() {
+  const std::int32_t signal = CaretSignal();
+  std::int32_t at = 0;
+  if (signal != SignalTrace::kNoSignal &&
+      value_overlay_->trace()->NextChange(static_cast<std::uint32_t>(signal),
+                                          value_overlay_->time().value_or(0), at))
+    StepTo(at);
+}
+
+bool PatFrame::playing() const {
+  return play_timer_ != nullptr && play_timer_->isActive();
+}
+
+void PatFrame::PlayOrPause() {
+  if (playing()) {
+    play_timer_->stop();
+    return;
+  }
+  const SignalTrace* trace = value_overlay_->trace();
+  if (trace == nullptr || trace->changes().empty()) return;
+  if (play_timer_ == nullptr) {
+    play_timer_ = new QTimer(this);
+    play_timer_->setInterval(kPlayTick);
+    connect(play_timer_, &QTimer::timeout, this, &PatFrame::PlayStep);
+  }
+  // From the start again once the end was reached.
+  if (value_overlay_->time().value_or(0) >= trace->changes().back().time) StepTo(0);
+  play_timer_->start();
+}
+
+void PatFrame::PlayStep() {
+  const SignalTrace* trace = value_overlay_->trace();
+  if (trace == nullptr || trace->changes().empty()) {
+    play_timer_->stop();
+    return;
+  }
+  const std::int32_t end = trace->changes().back().time;
+  const std::int64_t step = std::max<std::int64_t>(1, std::int64_t{end} * kPlayTick / 10000);
+  const std::int64_t next = value_overlay_->time().value_or(0) + step;
+  StepTo(static_cast<std::int32_t>(std::min<std::int64_t>(next, end)));
+  if (next >= end) play_timer_->stop();
 }
 
 }  // namespace lumo

@@ -28,6 +28,12 @@ void WireValueOverlay::Refresh(const Draw& draw) {
   values_ = std::make_unique<WireValues>(*nets_, *trace_);
 }
 
+std::int32_t WireValueOverlay::SignalOfPin(const Draw& draw, const std::string& pin) {
+  if (trace_ == nullptr) return SignalTrace::kNoSignal;
+  Refresh(draw);
+  return values_->SignalOfPin(draw, pin);
+}
+
 WireValue WireValueOverlay::ValueOf(const Draw& draw, const DrawLine& line) {
   if (!active()) return {};
   Refresh(draw);

@@ -33,6 +33,9 @@ class WireValueOverlay {
   // Drawn at all: switched on, with a run and a time.
   bool active() const { return shown_ && trace_ != nullptr && time_.has_value(); }
 
+  // The trace's signal on the schematic's pin of that name; kNoSignal when
+  // there is none (or no run).
+  std::int32_t SignalOfPin(const Draw& draw, const std::string& pin);
   // The value a line shows now (kNone when the overlay is not active).
   WireValue ValueOf(const Draw& draw, const DrawLine& line);
   void Paint(const Draw& draw, SchematicPainter& painter, QPainter& dc, QSize client);

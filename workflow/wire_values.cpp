@@ -28,6 +28,16 @@ std::int32_t WireValues::SignalOf(int net) const {
   return signal_of_net_[static_cast<std::size_t>(net)];
 }
 
+std::int32_t WireValues::SignalOfPin(const Draw& draw, const std::string& pin) const {
+  for (const DrawElement& element : draw.elements()) {
+    const std::string& symbol = element.symbol_name();
+    if (element.name() != pin || (symbol != "_in" && symbol != "_out" && symbol != "_io")) continue;
+    if (element.first_terminal() == nullptr) return SignalTrace::kNoSignal;
+    return SignalOf(nets_.NetOf(*element.first_terminal()));
+  }
+  return SignalTrace::kNoSignal;
+}
+
 WireValue WireValues::At(int net, std::int32_t time) const {
   const std::int32_t signal = SignalOf(net);
   if (signal == SignalTrace::kNoSignal || !trace_.Complete(time)) return {};

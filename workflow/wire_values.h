@@ -43,6 +43,9 @@ class WireValues {
   std::int32_t SignalOf(int net) const;
   // kNone, too, past the end of a trace that stopped at its cap.
   WireValue At(int net, std::int32_t time) const;
+  // The trace's signal on the input or output pin named `pin` of the
+  // schematic the map was made from; kNoSignal when there is none.
+  std::int32_t SignalOfPin(const Draw& draw, const std::string& pin) const;
   const NetMap& nets() const { return nets_; }
   const SignalTrace& trace() const { return trace_; }
 

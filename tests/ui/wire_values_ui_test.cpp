@@ -112,5 +112,47 @@ TEST_F(WireValuesUi, TheGlitchShowsOnTheOutputWireAtItsTimeOnly) {
   EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
 }
 
+TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn) {
+  // The caret on the output row Y: its changes after 0 are its row's.
+  const int row = editor().pat().FindRow("hazard.Y");
+  ASSERT_GE(row, 0);
+  std::vector<std::int32_t> expected;
+  for (const PatEvent& event : editor().pat().row(row).events)
+    if (event.time > 0) expected.push_back(event.time);
+  ASSERT_EQ(expected, (std::vector<std::int32_t>{44, 45, 124, 125}));
+  wave().PaintNow();
+  const QPoint name(10, wave().YOf(row) + 10);
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(name), wave().viewport()->mapToGlobal(QPointF(name)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(wave().viewport(), &event);
+  }
+  ASSERT_EQ(wave().caret_row(), row);
+  ClickAxis(0);
+  std::vector<std::int32_t> visited;
+  for (int i = 0; i < 10; ++i) {
+    editor().RunCommand(kPatCmdNextRowChange);
+    const std::int32_t at = *editor().value_overlay().time();
+    if (!visited.empty() && visited.back() == at) break;
+    visited.push_back(at);
+  }
+  EXPECT_EQ(visited, expected);
+  editor().RunCommand(kPatCmdPreviousRowChange);
+  EXPECT_EQ(editor().value_overlay().time(), 124);
+
+  // Playing moves the time on until paused.
+  ClickAxis(0);
+  editor().RunCommand(kPatCmdPlay);
+  EXPECT_TRUE(editor().playing());
+  QTest::qWait(300);
+  editor().RunCommand(kPatCmdPlay);
+  EXPECT_FALSE(editor().playing());
+  const std::int32_t paused = *editor().value_overlay().time();
+  EXPECT_GT(paused, 0);
+  QTest::qWait(150);
+  EXPECT_EQ(editor().value_overlay().time(), paused);
+}
+
 }  // namespace
 }  // namespace lumo::testing

@@ -117,6 +117,11 @@ TEST_F(WireValuesTest, TheWiresOfAHazardShowItsGlitchAndMatchTheOutputRow) {
   EXPECT_EQ(wires.At(a, 60).level, WireLevel::kOne);
   EXPECT_EQ(wires.At(a, -10).level, WireLevel::kUnknown);
 
+  // The pins find their nets' signals; a name that is no pin finds none.
+  EXPECT_EQ(wires.SignalOfPin(draw, "Y"), wires.SignalOf(y));
+  EXPECT_EQ(wires.SignalOfPin(draw, "A"), wires.SignalOf(a));
+  EXPECT_EQ(wires.SignalOfPin(draw, "N"), SignalTrace::kNoSignal);
+
   // The trace of Y holds the output row's changes, time for time.
   const PatRow* row = nullptr;
   for (int i = 0; i < pattern.count(); ++i)
