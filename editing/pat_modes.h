@@ -48,6 +48,7 @@ enum PatCommand {
   kPatCmdPreviousRowChange = 33113,
   kPatCmdNextRowChange = 33114,
   kPatCmdPlay = 33115,
+  kPatCmdProbe = 33116,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

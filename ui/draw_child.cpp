@@ -419,6 +419,11 @@ void DrawChild::mouseMoveEvent(QMouseEvent* event) {
 void DrawChild::mousePressEvent(QMouseEvent* event) {
   if (!Listening()) return;
   const QPoint at = event->position().toPoint();
+  if (probe_pick_ && event->button() == Qt::LeftButton) {
+    probe_pick_(static_cast<std::int32_t>(app_.view().ToLogicalX(at.x())),
+                static_cast<std::int32_t>(app_.view().ToLogicalY(at.y())));
+    return;
+  }
   if (!inside_) {
     inside_ = true;
     if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);

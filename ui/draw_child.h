@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -64,6 +65,11 @@ class DrawChild : public QAbstractScrollArea {
   // A run's values drawn over the wires while it is active (none: never);
   // the waveform editor that owns it repaints the canvas when it changes.
   void SetValueOverlay(WireValueOverlay* overlay) { value_overlay_ = overlay; }
+  // While set, a left click gives its logical point to `pick` instead of
+  // the edit mode (the waveform editor's probes).
+  void SetProbePick(std::function<void(std::int32_t x, std::int32_t y)> pick) {
+    probe_pick_ = std::move(pick);
+  }
 
   void ZoomIn();
   void ZoomOut();
@@ -198,6 +204,7 @@ class DrawChild : public QAbstractScrollArea {
   std::vector<const DrawLine*> connection_set_;
   const DrawElement* marked_[2] = {nullptr, nullptr};
   WireValueOverlay* value_overlay_ = nullptr;
+  std::function<void(std::int32_t, std::int32_t)> probe_pick_;
 };
 
 }  // namespace lumo

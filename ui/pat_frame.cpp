@@ -183,6 +183,11 @@ const CommandRow<PatFrame> kCommands[] = {
      .shortcut = "Space",
      .run = Call<&PatFrame::PlayOrPause>,
      .activates = false},
+    {.id = kPatCmdProbe,
+     .caption = "回路図の線を波形に加える（プローブ）",
+     .menu = kSimulate,
+     .separator = true,
+     .run = Call<&PatFrame::ToggleProbing>},
 };
 
 constexpr int kToolOrder[] = {
@@ -234,6 +239,7 @@ PatFrame::~PatFrame() {
   delete panes_;
   if (schematic_canvas_) {
     schematic_canvas_->SetValueOverlay(nullptr);
+    schematic_canvas_->SetProbePick({});
     schematic_canvas_->Invalidate();
   }
   app_.ForgetFrame(this);

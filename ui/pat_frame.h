@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "common/message_host.h"
 #include "editing/undo_history.h"
@@ -97,6 +98,15 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // takes ten seconds for the whole run; again: pauses.
   void PlayOrPause();
   bool playing() const;
+  // While on, a click on a line of the schematic adds a view-only row of
+  // its signal, named by its net, under the output rows. Probe rows are
+  // never written to the pattern file; after each run they are made again
+  // from its trace, except those deleted meanwhile.
+  void ToggleProbing();
+  bool probing() const { return probing_; }
+  // Adds the probe row of the net of the line nearest to the point; false
+  // when there is no line near it or no signal of the run for it.
+  bool ProbeAt(std::int32_t x, std::int32_t y);
   // The values of the latest run drawn over the schematic.
   WireValueOverlay& value_overlay() { return *value_overlay_; }
 
@@ -135,6 +145,9 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // The trace's signal of the caret's row; kNoSignal when it has none.
   std::int32_t CaretSignal();
   void PlayStep();
+  bool AddProbeRow(const std::string& net);
+  // The probe rows still in the pattern, by name.
+  std::vector<std::string> ProbesShown() const;
 
   Application& app_;
   DrawFrame& schematic_;
@@ -156,6 +169,8 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   QPointer<DrawChild> schematic_canvas_;
   std::optional<std::int32_t> fixed_time_;
   QTimer* play_timer_ = nullptr;
+  bool probing_ = false;
+  std::vector<std::string> probes_;
 };
 
 }  // namespace lumo

@@ -17,6 +17,8 @@ void PatFrame::Simulate() {
   // Every signal's changes are kept for the schematic's values; the cap
   // bounds what a long run may take.
   auto trace = std::make_shared<SignalTrace>();
+  // The probes the pattern still shows come back over the new run.
+  probes_ = ProbesShown();
   const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),
@@ -30,6 +32,8 @@ void PatFrame::Simulate() {
       RunSimulateInWindow(this, setup, schematic_.draw(), *pat_,
                           [this](const std::string& line) { RegisterViewer().AddLine(line); });
   KeepTrace(simulated ? std::move(trace) : nullptr);
+  for (const std::string& net : probes_)
+    AddProbeRow(net);
   schematic_.UpdateTitles();
   // The pattern was read back from its file: nothing to undo across it.
   Reloaded();

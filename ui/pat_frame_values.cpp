@@ -8,6 +8,8 @@
 #include <algorithm>
 
 #include "editing/pat_modes.h"
+#include "schematic/net_map.h"
+#include "sim/value_ops.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/pat_child.h"
@@ -19,10 +21,13 @@ namespace {
 
 // Milliseconds between two frames of playing.
 constexpr int kPlayTick = 50;
+// How far from a line, in schematic units, a probe click still takes it.
+constexpr int kProbeReach = 6;
 
 }  // namespace
 
 void PatFrame::ConnectValues() {
+  commands_.action(kPatCmdProbe)->setCheckable(true);
   QAction* toggle = commands_.action(kPatCmdShowValues);
   toggle->setCheckable(true);
   toggle->setChecked(value_overlay_->shown());
@@ -136,6 +141,56 @@ void PatFrame::PlayStep() {
   const std::int64_t next = value_overlay_->time().value_or(0) + step;
   StepTo(static_cast<std::int32_t>(std::min<std::int64_t>(next, end)));
   if (next >= end) play_timer_->stop();
+}
+
+void PatFrame::ToggleProbing() {
+  probing_ = !probing_;
+  commands_.action(kPatCmdProbe)->setChecked(probing_);
+  if (!schematic_canvas_) return;
+  if (probing_)
+    schematic_canvas_->SetProbePick([this](std::int32_t x, std::int32_t y) { ProbeAt(x, y); });
+  else
+    schematic_canvas_->SetProbePick({});
+}
+
+bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
+  const Draw& draw = schematic_.draw();
+  const NearestRecord<DrawLine> nearest = draw.NearestLine(x, y);
+  // Within a few units of the line, as the other picks of the canvas.
+  if (nearest.record == nullptr || nearest.distance > kProbeReach) return false;
+  const NetMap nets(draw);
+  const int net = nets.NetOf(*nearest.record);
+  if (net == NetMap::kNoNet || !AddProbeRow(nets.name(net))) return false;
+  probes_.push_back(nets.name(net));
+  probes_ = ProbesShown();
+  return true;
+}
+
+bool PatFrame::AddProbeRow(const std::string& net) {
+  const SignalTrace* trace = value_overlay_->trace();
+  if (trace == nullptr || net.empty() || pat_->FindRow(net) >= 0) return false;
+  const std::int32_t signal = trace->FindSignal(net);
+  if (signal == SignalTrace::kNoSignal) return false;
+  const int row = pat_->AppendRow(net, {}, RowKind::kOutput);
+  if (row < 0) return false;
+  // The values as the output rows hold them: bits as they are, buses in
+  // hexadecimal.
+  const auto s = static_cast<std::uint32_t>(signal);
+  for (std::size_t i = 0; i < trace->ChangeTimes(s).size(); ++i)
+    pat_->row(row).events.Insert(trace->ChangeTimes(s)[i],
+                                 DisplayValue(trace->Text(trace->ChangeValues(s)[i])));
+  Relayout();
+  canvas_->Invalidate();
+  return true;
+}
+
+std::vector<std::string> PatFrame::ProbesShown() const {
+  std::vector<std::string> shown;
+  for (const std::string& net : probes_) {
+    const int row = pat_->FindRow(net);
+    if (row >= 0 && pat_->row(row).kind == RowKind::kOutput) shown.push_back(net);
+  }
+  return shown;
 }
 
 }  // namespace lumo

@@ -3,6 +3,7 @@
 // stepping from change to change, and turning the values off.
 
 #include <QTest>
+#include <sstream>
 
 #include "editing/command_ids.h"
 #include "editing/pat_modes.h"
@@ -152,6 +153,57 @@ TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn)
   EXPECT_GT(paused, 0);
   QTest::qWait(150);
   EXPECT_EQ(editor().value_overlay().time(), paused);
+}
+
+TEST_F(WireValuesUi, AProbeRowOfTheOutputNetEqualsTheOutputRowAndIsNeverSaved) {
+  const auto events = [this](int row) {
+    std::vector<std::pair<std::int32_t, std::string>> list;
+    for (const PatEvent& event : editor().pat().row(row).events)
+      list.emplace_back(event.time, event.value);
+    return list;
+  };
+  const int output = editor().pat().FindRow("hazard.Y");
+  ASSERT_GE(output, 0);
+  const int rows = editor().pat().count();
+  editor().RunCommand(kPatCmdProbe);
+  ASSERT_TRUE(editor().probing());
+  // A click on the wire from the gate to Y, through the canvas.
+  const DrawLine* wire = nullptr;
+  for (const DrawLine& line : draw().lines())
+    if (line.x2() - line.x1() == 40 && line.y1() == line.y2()) wire = &line;
+  ASSERT_NE(wire, nullptr);
+  canvas().PaintNow();
+  const QPoint at(app->view().ToDeviceX((wire->x1() + wire->x2()) / 2),
+                  app->view().ToDeviceY(wire->y1()) + 2);
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(at), canvas().viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas().viewport(), &event);
+  }
+  ASSERT_EQ(editor().pat().count(), rows + 1);
+  const PatRow& probe = editor().pat().row(rows);
+  EXPECT_EQ(probe.kind, RowKind::kOutput);
+  EXPECT_EQ(events(rows), events(output)) << probe.name;
+  // The schematic was not edited by the click.
+  EXPECT_FALSE(frame().windowTitle().endsWith("*"));
+  // A second click on the same net adds nothing; a click far from any line
+  // neither.
+  EXPECT_FALSE(editor().ProbeAt(wire->x1() + 20, wire->y1()));
+  EXPECT_FALSE(editor().ProbeAt(wire->x1() + 20, wire->y1() + 200));
+  EXPECT_EQ(editor().pat().count(), rows + 1);
+
+  // Not in the pattern file, but back after the next run.
+  const std::string name = probe.name;
+  std::ostringstream written;
+  editor().pat().WriteInputPat(written);
+  EXPECT_EQ(written.str().find(name), std::string::npos);
+  editor().RunCommand(kPatCmdSimulate);
+  const int again = editor().pat().FindRow(name);
+  ASSERT_GE(again, 0);
+  EXPECT_EQ(events(again), events(editor().pat().FindRow("hazard.Y")));
+  editor().RunCommand(kPatCmdProbe);
+  EXPECT_FALSE(editor().probing());
 }
 
 }  // namespace
