@@ -28,6 +28,14 @@ constexpr int kProbeReach = 6;
 
 void PatFrame::ConnectValues() {
   commands_.action(kPatCmdProbe)->setCheckable(true);
+  // The arrow keys and Space step and play only while the waveforms have
+  // the focus: the memory-data pane moves between its cells with them.
+  for (const int id : {kPatCmdPreviousChange, kPatCmdNextChange, kPatCmdPreviousRowChange,
+                       kPatCmdNextRowChange, kPatCmdPlay}) {
+    QAction* action = commands_.action(id);
+    action->setShortcutContext(Qt::WidgetWithChildrenShortcut);
+    canvas_->addAction(action);
+  }
   QAction* toggle = commands_.action(kPatCmdShowValues);
   toggle->setCheckable(true);
   toggle->setChecked(value_overlay_->shown());
