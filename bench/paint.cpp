@@ -146,7 +146,7 @@ int main(int argc, char** argv) {
                 width, height);
     // The same with a run's values drawn over it, the time moving on.
     lumo::WireValueOverlay values;
-    values.SetTrace(TraceOf(draw));
+    values.SetTrace(TraceOf(draw), draw);
     values.SetTime(0);
     const Times with_values = PaintMilliseconds(lib, draw, image, view, &values);
     std::printf("%-44s %.1f ms per paint, the first %.1f ms\n",

@@ -52,7 +52,7 @@ void PatFrame::ConnectValues() {
 
 void PatFrame::KeepTrace(std::shared_ptr<const SignalTrace> trace) {
   if (trace != nullptr && trace->capped()) status_->setText(TraceCapNotice(trace->cap()).c_str());
-  value_overlay_->SetTrace(std::move(trace));
+  value_overlay_->SetTrace(std::move(trace), schematic_.draw());
   // A new run starts at its beginning.
   fixed_time_ = value_overlay_->trace() != nullptr ? std::optional<std::int32_t>(0) : std::nullopt;
   ShowValuesAt(fixed_time_);

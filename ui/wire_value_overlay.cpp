@@ -9,8 +9,10 @@
 
 namespace lumo {
 
-void WireValueOverlay::SetTrace(std::shared_ptr<const SignalTrace> trace) {
+void WireValueOverlay::SetTrace(std::shared_ptr<const SignalTrace> trace, const Draw& draw) {
   trace_ = std::move(trace);
+  run_generation_ = draw.generation();
+  run_reloads_ = draw.reloads();
   values_.reset();
   nets_.reset();
   draw_ = nullptr;
@@ -35,14 +37,14 @@ std::int32_t WireValueOverlay::SignalOfPin(const Draw& draw, const std::string& 
 }
 
 WireValue WireValueOverlay::ValueOf(const Draw& draw, const DrawLine& line) {
-  if (!active()) return {};
+  if (!active() || !Current(draw)) return {};
   Refresh(draw);
   return values_->At(nets_->NetOf(line), *time_);
 }
 
 void WireValueOverlay::Paint(const Draw& draw, SchematicPainter& painter, QPainter& dc,
                              QSize client) {
-  if (!active()) return;
+  if (!active() || !Current(draw)) return;
   Refresh(draw);
   const std::int32_t time = *time_;
   // Each net's value once per paint, and the longest visible segment of

@@ -23,8 +23,10 @@ class SchematicPainter;
 // the schematic canvas paints it after the schematic while it is active.
 class WireValueOverlay {
  public:
-  // The trace of the latest run; null when there is none.
-  void SetTrace(std::shared_ptr<const SignalTrace> trace);
+  // The trace of the latest run of `draw` as it is now; null when there is
+  // none. Once the schematic is changed its nets may be named otherwise
+  // than in the run, so nothing is drawn until the next run.
+  void SetTrace(std::shared_ptr<const SignalTrace> trace, const Draw& draw);
   const SignalTrace* trace() const { return trace_.get(); }
   void SetShown(bool shown) { shown_ = shown; }
   bool shown() const { return shown_; }
@@ -32,6 +34,10 @@ class WireValueOverlay {
   std::optional<std::int32_t> time() const { return time_; }
   // Drawn at all: switched on, with a run and a time.
   bool active() const { return shown_ && trace_ != nullptr && time_.has_value(); }
+  // True while the schematic is as it was simulated.
+  bool Current(const Draw& draw) const {
+    return draw.generation() == run_generation_ && draw.reloads() == run_reloads_;
+  }
 
   // The trace's signal on the schematic's pin of that name; kNoSignal when
   // there is none (or no run).
@@ -49,6 +55,8 @@ class WireValueOverlay {
   std::shared_ptr<const SignalTrace> trace_;
   bool shown_ = true;
   std::optional<std::int32_t> time_;
+  std::uint64_t run_generation_ = 0;
+  std::uint64_t run_reloads_ = 0;
   const Draw* draw_ = nullptr;
   std::uint64_t generation_ = 0;
   std::uint64_t reloads_ = 0;

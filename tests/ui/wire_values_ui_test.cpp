@@ -107,6 +107,14 @@ TEST_F(WireValuesUi, TheGlitchShowsOnTheOutputWireAtItsTimeOnly) {
   editor().RunCommand(kPatCmdShowValues);
   EXPECT_EQ(OutputWirePixel(), one);
 
+  // A schematic changed after the run may name its nets otherwise: no
+  // values until the next run.
+  draw().AddLine(0, 0, 8, 0);
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+  editor().RunCommand(kPatCmdSimulate);
+  ClickAxis(44);
+  EXPECT_EQ(OutputWirePixel(), one);
+
   // Closing the editor leaves the normal drawing behind.
   editor().RunCommand(kPatCmdClose);
   QCoreApplication::processEvents();
