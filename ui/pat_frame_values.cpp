@@ -89,7 +89,8 @@ void PatFrame::NextChange() {
 
 std::int32_t PatFrame::CaretSignal() {
   const int row = canvas_->caret_row();
-  if (value_overlay_->trace() == nullptr || row < 0 || row >= pat_->count())
+  if (value_overlay_->trace() == nullptr || !value_overlay_->Current(schematic_.draw()) ||
+      row < 0 || row >= pat_->count())
     return SignalTrace::kNoSignal;
   // Output rows are named "<circuit>.<pin>", input rows by the pin alone.
   std::string pin = pat_->row(row).name;
@@ -163,6 +164,8 @@ void PatFrame::ToggleProbing() {
 
 bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
   const Draw& draw = schematic_.draw();
+  // A changed schematic's nets may be named otherwise than in the run.
+  if (!value_overlay_->Current(draw)) return false;
   const NearestRecord<DrawLine> nearest = draw.NearestLine(x, y);
   // Within a few units of the line, as the other picks of the canvas.
   if (nearest.record == nullptr || nearest.distance > kProbeReach) return false;
