@@ -11,6 +11,7 @@
 #include <chrono>
 #include <cstdio>
 #include <iostream>
+#include <memory>
 #include <vector>
 
 #include "circuit/circuit_errors.h"
@@ -25,6 +26,7 @@
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "ui/schematic_painter.h"
+#include "ui/wire_value_overlay.h"
 
 namespace {
 
@@ -58,9 +60,11 @@ struct Times {
 };
 
 Times PaintMilliseconds(lumo::DisplayLib& lib, const Draw& draw, QImage& image,
-                        const lumo::ViewTransform& view) {
+                        const lumo::ViewTransform& view, lumo::WireValueOverlay* values = nullptr) {
   std::vector<double> times;
   for (int run = 0; run < 10; ++run) {
+    // The cursor moves on one step per paint.
+    if (values != nullptr) values->SetTime(run * 7);
     const auto start = std::chrono::steady_clock::now();
     QPainter dc(&image);
     lib.Store(dc);
@@ -68,6 +72,7 @@ Times PaintMilliseconds(lumo::DisplayLib& lib, const Draw& draw, QImage& image,
     painter.SetUpFonts();
     painter.PaintGrid();
     painter.PaintSchematic(draw);
+    if (values != nullptr) values->Paint(draw, painter, dc, image.size());
     lib.Restore(dc);
     dc.end();
     times.push_back(
@@ -78,6 +83,27 @@ Times PaintMilliseconds(lumo::DisplayLib& lib, const Draw& draw, QImage& image,
   times.erase(times.begin());
   std::sort(times.begin(), times.end());
   return {first, times[times.size() / 2]};
+}
+
+// A run of the drawing's nets: every net changes every 5 time units, one
+// net in 16 as an 8-bit bus.
+std::shared_ptr<lumo::SignalTrace> TraceOf(const Draw& draw) {
+  const lumo::NetMap nets(draw);
+  std::vector<std::string> names;
+  for (std::size_t net = 0; net < nets.net_count(); ++net)
+    names.push_back(nets.name(static_cast<int>(net)));
+  auto trace = std::make_shared<lumo::SignalTrace>();
+  trace->Begin(names);
+  lumo::ValueTable values;
+  for (std::int32_t time = 0; time < 500; time += 5)
+    for (std::uint32_t net = 0; net < names.size(); ++net) {
+      const bool one = ((time / 5 + net) & 1) != 0;
+      trace->Record(time, net,
+                    net % 16 == 0 ? values.Intern(one ? "10110010" : "01001101")
+                                  : (one ? lumo::kValue1 : lumo::kValue0));
+    }
+  trace->End(values);
+  return trace;
 }
 
 }  // namespace
@@ -118,6 +144,13 @@ int main(int argc, char** argv) {
     std::printf("%-44s %zu elements, %zu lines: %.1f ms per paint, the first %.1f ms (%d x %d)\n",
                 layout.what, draw.element_count(), draw.line_count(), times.median, times.first,
                 width, height);
+    // The same with a run's values drawn over it, the time moving on.
+    lumo::WireValueOverlay values;
+    values.SetTrace(TraceOf(draw), draw);
+    values.SetTime(0);
+    const Times with_values = PaintMilliseconds(lib, draw, image, view, &values);
+    std::printf("%-44s %.1f ms per paint, the first %.1f ms\n",
+                "  with a run's values at the cursor", with_values.median, with_values.first);
   }
   return 0;
 }

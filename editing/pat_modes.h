@@ -46,6 +46,14 @@ enum PatCommand {
   kPatCmdOpenExpected = 32970,
   kPatCmdSaveExpected = 32971,
   kPatCmdNextMismatch = 32972,
+  // A run's values on the schematic, and stepping through its changes.
+  kPatCmdShowValues = 33110,
+  kPatCmdPreviousChange = 33111,
+  kPatCmdNextChange = 33112,
+  kPatCmdPreviousRowChange = 33113,
+  kPatCmdNextRowChange = 33114,
+  kPatCmdPlay = 33115,
+  kPatCmdProbe = 33116,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

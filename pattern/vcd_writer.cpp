@@ -66,6 +66,14 @@ std::string VectorValue(const std::string& value, std::size_t width) {
 
 }  // namespace
 
+std::string VcdIdentifier(std::size_t index) {
+  return Identifier(index);
+}
+
+std::string VcdReference(const std::string& name) {
+  return Reference(name);
+}
+
 void WriteVcd(const Pat& pattern, const std::string& scope, std::ostream& out) {
   std::vector<Wire> wires;
   for (int i = 0; i < pattern.count(); ++i) {

@@ -14,4 +14,9 @@ namespace lumo {
 // 0: changes before it (the settling of the circuit) give the values at 0.
 void WriteVcd(const Pat& pattern, const std::string& scope, std::ostream& out);
 
+// The dump's short identifier of the `index`-th variable, and a name as the
+// dump may reference it (escaped when it is not a plain identifier).
+std::string VcdIdentifier(std::size_t index);
+std::string VcdReference(const std::string& name);
+
 }  // namespace lumo

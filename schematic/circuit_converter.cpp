@@ -22,6 +22,7 @@
 #include "lists/list_printer.h"
 #include "schematic/list_strings.h"
 #include "schematic/net_grouping.h"
+#include "schematic/net_names.h"
 
 namespace lumo {
 
@@ -203,24 +204,15 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
   counts_.nets = nets.group_count();
 
   // Signals: the net's one user-given name, else "*s" and a number.
+  const NetNames net_names = NameNets(nets, line_names);
+  if (net_names.clash_first != nullptr) {
+    Warn(kNamesDiffer + *net_names.clash_first + ",  " + *net_names.clash_second);
+    return false;
+  }
   std::vector<Signal*> signals;
   signals.reserve(nets.group_count());
-  int unnamed_nets = 0;
-  for (std::size_t group = 0; group < nets.group_count(); ++group) {
-    const std::string_view* name = nullptr;
-    for (std::size_t line : nets.Group(group)) {
-      const std::string_view& line_name = line_names[line];
-      if (line_name == "?") continue;
-      if (name == nullptr) {
-        name = &line_name;
-      } else if (line_name != *name) {
-        Warn(kNamesDiffer + std::string(*name) + ",  " + std::string(line_name));
-        return false;
-      }
-    }
-    signals.push_back(&circuit.AddSignal(name != nullptr ? std::string(*name)
-                                                         : "*s" + std::to_string(unnamed_nets++)));
-  }
+  for (const std::string& name : net_names.names)
+    signals.push_back(&circuit.AddSignal(name));
   const auto signal_at = [&](ListPosition x, ListPosition y) -> Signal* {
     const int group = nets.GroupAt(x.Long(), y.Long());
     return group < 0 ? nullptr : signals[group];

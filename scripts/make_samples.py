@@ -486,6 +486,37 @@ def select4_pattern():
     return p
 
 
+def hazard(symbols):
+    """Y = (A + S)(B + not S): 0 while A and B are 0, but when S rises the
+    inverter's output falls one gate delay late and Y pulses to 1."""
+    s = Sheet("hazard", symbols)
+    o1 = s.place("_or2", "O1", 184, 64)
+    inv = s.place("_not", "INV", 136, 136)
+    o2 = s.place("_or2", "O2", 184, 144)
+    g = s.place("_and2", "G", 248, 108)
+    i = pins_in(s, ["A", "S", "B"], 40, [60, 104, 148])
+    o = pins_out(s, ["Y"], 300, [108])
+    s.wire("A", (i["A"], "y"), (o1, "a"))
+    s.wire("S", (i["S"], "y"), (120, 104), (120, 68), (o1, "b"))
+    s.wire("S", (120, 104), (inv, "a"))
+    s.wire("n", (inv, "y"), (156, 136), (156, 140), (o2, "a"), name="N")
+    s.wire("B", (i["B"], "y"), (o2, "b"))
+    s.wire("p", (o1, "y"), (216, 64), (216, 104), (g, "a"), name="P")
+    s.wire("q", (o2, "y"), (220, 144), (220, 112), (g, "b"), name="Q")
+    s.wire("Y", (g, "y"), (o["Y"], "a"))
+    return s
+
+
+def hazard_pattern():
+    """A and B stay 0; S rises at 40 (the glitch) and falls at 80 (none)."""
+    p = Pattern()
+    p.set("A", 0, 0)
+    p.set("B", 0, 0)
+    for time, value in ((0, 0), (40, 1), (80, 0), (120, 1)):
+        p.set("S", time, value)
+    return p
+
+
 def samples(symbols):
     """Each sample with its input pattern."""
     return [
@@ -498,6 +529,7 @@ def samples(symbols):
         (parity4(symbols), all_combinations_pattern(["D0", "D1", "D2", "D3"], 40)),
         (bus8(symbols), bus8_pattern()),
         (select4(symbols), select4_pattern()),
+        (hazard(symbols), hazard_pattern()),
     ]
 
 

@@ -113,7 +113,18 @@ bool Kernel::InitialSimulation() {
 }
 
 bool Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
+  if (trace_ == nullptr) return RunEventsOf(out, count);
+  trace_->Begin(netlist_.signal_names);
+  const bool ran = RunEventsOf(out, count);
+  trace_->End(values_);
+  return ran;
+}
+
+bool Kernel::RunEventsOf(std::ostream& out, std::uint64_t& count) {
   count = 0;
+  // Delivery is made twice, with the trace's recording and without any
+  // trace of it; the choice is one well-predicted branch per event.
+  const bool tracing = trace_ != nullptr;
   // The names of the output lines, made when first needed.
   signal_line_names_.assign(netlist_.signals.size(), {});
   terminal_line_names_.assign(netlist_.terminals.size(), {});
@@ -143,7 +154,7 @@ bool Kernel::RunEvents(std::ostream& out, std::uint64_t& count) {
     if (count > budget_.events)
       return Stop("イベント数が上限 %llu に達したため，時間 %ld で強制終了しました。\n",
                   budget_.events, event.time, lines, out);
-    if (Propagate(event, lines) == 0) {
+    if ((tracing ? Propagate<true>(event, lines) : Propagate<false>(event, lines)) == 0) {
       lines.Flush();
       out.flush();
       return false;
@@ -170,9 +181,11 @@ bool Kernel::Stop(const char* format, std::uint64_t limit, std::int32_t time, Li
   return false;
 }
 
+template <bool kTrace>
 bool Kernel::Propagate(const Event& event, LineBuffer& out) {
   if ((event.target & Netlist::kUnconnected) != 0) return true;
   const Netlist::Fanout* const self = netlist_.signal_terminals.data() + event.target;
+  if constexpr (kTrace) trace_->Record(event.time, self->signal, event.value);
   const Netlist::Signal& signal = netlist_.signals[self->signal];
   if (signal.save)
     AppendLine(SignalLineName(static_cast<std::int32_t>(self->signal)), event.time, event.value,

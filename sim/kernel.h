@@ -12,6 +12,7 @@
 #include "sim/netlist.h"
 #include "sim/register_transfer.h"
 #include "sim/run_control.h"
+#include "sim/signal_trace.h"
 #include "sim/value_table.h"
 
 namespace lumo {
@@ -65,6 +66,9 @@ class Kernel {
   // when nobody watches, so the main loop never tests for none.
   RunControl& control() { return *control_; }
   void set_control(RunControl& control) { control_ = &control; }
+  // Where every signal change is recorded; none (the default): nothing is,
+  // and the main loop runs without a test for it.
+  void set_trace(SignalTrace* trace) { trace_ = trace; }
 
   ValueId Value(std::uint32_t terminal) const { return netlist_.terminal_values[terminal]; }
   const std::string& Text(std::uint32_t terminal) const { return values_.Text(Value(terminal)); }
@@ -133,6 +137,8 @@ class Kernel {
 
  private:
   std::int32_t WidestDelay(const Delay& delay, ValueId value) const;
+  bool RunEventsOf(std::ostream& out, std::uint64_t& count);
+  template <bool kTrace>
   bool Propagate(const Event& event, LineBuffer& out);
   bool Stop(const char* format, std::uint64_t limit, std::int32_t time, LineBuffer& lines,
             std::ostream& out);
@@ -156,6 +162,7 @@ class Kernel {
   RunBudget budget_;
   RunControl own_control_;
   RunControl* control_ = &own_control_;
+  SignalTrace* trace_ = nullptr;
   std::int32_t last_log_time_ = -100;
 };
 

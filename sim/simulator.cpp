@@ -54,6 +54,7 @@ std::string Replace(std::string text, const std::string& with) {
 Simulator::Simulator(SimulatorSetup setup)
     : setup_(std::move(setup)), kernel_(setup_.messages, setup_.register_log) {
   if (setup_.control != nullptr) kernel_.set_control(*setup_.control);
+  kernel_.set_trace(setup_.trace);
 }
 
 bool Simulator::Run(const std::string& delay_path, const std::string& circuit_path,

@@ -18,7 +18,8 @@ namespace lumo {
 // statistics line to `statistics` (none: not written); `clear_pattern`
 // empties the waveform editor's pattern and memory data before the input
 // pattern is read (none: nothing to clear); `control` shows the run's
-// progress and takes a request to stop it (none: the kernel's own).
+// progress and takes a request to stop it (none: the kernel's own);
+// `trace` is filled with every signal change when given.
 struct SimulatorSetup {
   MessageHost& messages;
   CircuitStore& store;
@@ -26,6 +27,8 @@ struct SimulatorSetup {
   std::ostream* statistics = nullptr;
   std::function<void()> clear_pattern;
   RunControl* control = nullptr;
+  // Records every signal change of the run (none: nothing is recorded).
+  SignalTrace* trace = nullptr;
 };
 
 // One simulation run: loads the delay table, the expanded circuit, the

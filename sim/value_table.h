@@ -26,6 +26,8 @@ class ValueTable {
   // The id of `text`, which must not be empty.
   ValueId Intern(std::string_view text);
   const std::string& Text(ValueId id) const { return texts_[id]; }
+  // The number of distinct values: ids run from 0 to size() - 1.
+  std::size_t size() const { return texts_.size(); }
 
   // True when the value holds an "x" or a "z" anywhere: such values are
   // recorded but never passed on to other elements.

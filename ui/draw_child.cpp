@@ -13,6 +13,7 @@
 #include "editing/edit_modes.h"
 #include "ui/application.h"
 #include "ui/draw_frame.h"
+#include "ui/wire_value_overlay.h"
 
 namespace lumo {
 
@@ -138,6 +139,7 @@ void DrawChild::Render() {
     painter.PaintGrid();
     const bool dragging = mode_ >= kModeMoveElement && mode_ <= kModeMoveJunction;
     painter.PaintSchematic(draw_, dragging ? move_.hidden : HiddenRecords{});
+    if (value_overlay_ != nullptr) value_overlay_->Paint(draw_, painter, dc, size);
     for (const DrawElement* element : marked_)
       if (element != nullptr) painter.PaintElement(*element, {Qt::black, kHighlightRed, Qt::red});
     PaintDecorations(painter, dc);
@@ -425,6 +427,11 @@ void DrawChild::mousePressEvent(QMouseEvent* event) {
   guard_.Run(CanvasGuard::kMouse, [&] {
     if (!Listening()) return;
     const QPoint at = event->position().toPoint();
+    if (probe_pick_ && event->button() == Qt::LeftButton) {
+      probe_pick_(static_cast<std::int32_t>(app_.view().ToLogicalX(at.x())),
+                  static_cast<std::int32_t>(app_.view().ToLogicalY(at.y())));
+      return;
+    }
     if (!inside_) {
       inside_ = true;
       if (mode_ != kModeName) viewport()->setCursor(Qt::BlankCursor);

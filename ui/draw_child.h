@@ -3,6 +3,7 @@
 #include <QAbstractScrollArea>
 #include <QImage>
 #include <cstdint>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -14,6 +15,8 @@
 #include "ui/xor_shape.h"
 
 namespace lumo {
+
+class WireValueOverlay;
 
 class Application;
 class DrawFrame;
@@ -62,6 +65,14 @@ class DrawChild : public QAbstractScrollArea {
   void PaintPage(QPainter& dc, QSize client);
   // The notice shown after printing, until the next paint.
   void ShowPrintNotice();
+  // A run's values drawn over the wires while it is active (none: never);
+  // the waveform editor that owns it repaints the canvas when it changes.
+  void SetValueOverlay(WireValueOverlay* overlay) { value_overlay_ = overlay; }
+  // While set, a left click gives its logical point to `pick` instead of
+  // the edit mode (the waveform editor's probes).
+  void SetProbePick(std::function<void(std::int32_t x, std::int32_t y)> pick) {
+    probe_pick_ = std::move(pick);
+  }
 
   void ZoomIn();
   void ZoomOut();
@@ -197,6 +208,8 @@ class DrawChild : public QAbstractScrollArea {
   const DrawElement* marked_[2] = {nullptr, nullptr};
   // Out of memory in a mouse or paint handler: reported, not fatal.
   CanvasGuard guard_{*this};
+  WireValueOverlay* value_overlay_ = nullptr;
+  std::function<void(std::int32_t, std::int32_t)> probe_pick_;
 };
 
 }  // namespace lumo

@@ -72,6 +72,13 @@ class PatChild : public QAbstractScrollArea {
   int XOf(std::int64_t time) const;
   int YOf(int row) const;
 
+ Q_SIGNALS:
+  // The crosshair moved to a time over the waveforms, and left the canvas.
+  void CursorTime(qint64 time);
+  void CursorLeft();
+  // A click on the time axis chose a time.
+  void TimeFixed(qint64 time);
+
  protected:
   bool viewportEvent(QEvent* event) override;
   void paintEvent(QPaintEvent* event) override;

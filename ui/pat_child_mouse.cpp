@@ -55,6 +55,7 @@ void PatChild::mouseMoveEvent(QMouseEvent* event) {
     }
     const std::int64_t time = Axis().TimeAt(at.x());
     ShowCross(QPoint(XOf(time), at.y()));
+    if (at.x() >= kPatNameColumn) Q_EMIT CursorTime(time);
     if (!Listening()) return;
     if (host_.mode() == kPatModeMoveDrag && (event->buttons() & Qt::LeftButton)) Drag(at);
   });
@@ -70,6 +71,8 @@ void PatChild::mousePressEvent(QMouseEvent* event) {
       return;
     }
     const QPoint at = event->position().toPoint();
+    if (event->button() == Qt::LeftButton && at.y() < kPatHeader && at.x() >= kPatNameColumn)
+      Q_EMIT TimeFixed(Axis().TimeAt(at.x()));
     if (event->button() == Qt::LeftButton) {
       LeftDown(at);
     } else if (event->button() == Qt::RightButton) {
@@ -226,6 +229,7 @@ void PatChild::LeftUp() {
 
 void PatChild::Leave() {
   HideCross();
+  Q_EMIT CursorLeft();
   inside_ = false;
   viewport()->unsetCursor();
   const int mode = host_.mode();

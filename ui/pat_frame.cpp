@@ -15,6 +15,7 @@
 #include "editing/pat_modes.h"
 #include "schematic/pattern_setup.h"
 #include "ui/application.h"
+#include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/mem_child.h"
 #include "ui/pat_child.h"
@@ -161,6 +162,47 @@ const CommandRow<PatFrame> kCommands[] = {
      .shortcut = "F1",
      .run = Call<&PatFrame::Help>},
     {.id = kPatCmdAbout, .caption = "バージョン情報", .menu = kHelp, .run = Call<&PatFrame::About>},
+    {.id = kPatCmdShowValues,
+     .caption = "回路図に信号値を表示する",
+     .menu = kSimulate,
+     .separator = true,
+     .shortcut = "F10",
+     .run = Call<&PatFrame::ToggleValues>},
+    {.id = kPatCmdPreviousChange,
+     .caption = "前の変化の時刻へ",
+     .menu = kSimulate,
+     .shortcut = "Left",
+     .run = Call<&PatFrame::PreviousChange>,
+     .activates = false},
+    {.id = kPatCmdNextChange,
+     .caption = "次の変化の時刻へ",
+     .menu = kSimulate,
+     .shortcut = "Right",
+     .run = Call<&PatFrame::NextChange>,
+     .activates = false},
+    {.id = kPatCmdPreviousRowChange,
+     .caption = "選んだ行の前の変化の時刻へ",
+     .menu = kSimulate,
+     .shortcut = "Ctrl+Left",
+     .run = Call<&PatFrame::PreviousRowChange>,
+     .activates = false},
+    {.id = kPatCmdNextRowChange,
+     .caption = "選んだ行の次の変化の時刻へ",
+     .menu = kSimulate,
+     .shortcut = "Ctrl+Right",
+     .run = Call<&PatFrame::NextRowChange>,
+     .activates = false},
+    {.id = kPatCmdPlay,
+     .caption = "再生／一時停止",
+     .menu = kSimulate,
+     .shortcut = "Space",
+     .run = Call<&PatFrame::PlayOrPause>,
+     .activates = false},
+    {.id = kPatCmdProbe,
+     .caption = "回路図の線を波形に加える（プローブ）",
+     .menu = kSimulate,
+     .separator = true,
+     .run = Call<&PatFrame::ToggleProbing>},
 };
 
 constexpr int kToolOrder[] = {
@@ -200,6 +242,8 @@ PatFrame::PatFrame(Application& app, DrawFrame& schematic, double& scale)
   commands_.action(kPatCmdRedo)
       ->setShortcuts(
           {QKeySequence(QStringLiteral("Ctrl+Shift+Z")), QKeySequence(QStringLiteral("Ctrl+Y"))});
+  value_overlay_ = std::make_unique<WireValueOverlay>();
+  ConnectValues();
   SetMode(kPatModeSingle);
   Edited();
 }
@@ -208,6 +252,11 @@ PatFrame::~PatFrame() {
   // The panes go while the pattern and this frame, which they use, are
   // still whole.
   delete panes_;
+  if (schematic_canvas_) {
+    schematic_canvas_->SetValueOverlay(nullptr);
+    schematic_canvas_->SetProbePick({});
+    schematic_canvas_->Invalidate();
+  }
   app_.ForgetFrame(this);
 }
 

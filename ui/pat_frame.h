@@ -1,9 +1,11 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "checking/compare.h"
 #include "checking/expected.h"
@@ -13,15 +15,18 @@
 #include "pattern/pat.h"
 #include "ui/frame_commands.h"
 #include "ui/pat_pane_host.h"
+#include "ui/wire_value_overlay.h"
 
 class QAction;
 class QLabel;
 class QPrinter;
 class QSplitter;
+class QTimer;
 
 namespace lumo {
 
 class Application;
+class DrawChild;
 class DrawFrame;
 class MemChild;
 class PatChild;
@@ -83,6 +88,30 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void Redo();
   // Writes the rows shown as a value change dump beside the pattern file.
   void ExportVcd();
+  // Turns the run's values on the schematic on or off.
+  void ToggleValues();
+  // Moves the chosen time to the previous or next change of any signal.
+  void PreviousChange();
+  void NextChange();
+  // The same for the signal of the row the caret is on (an input or output
+  // pin of the schematic).
+  void PreviousRowChange();
+  void NextRowChange();
+  // Plays the run from the chosen time to its last change, at a speed that
+  // takes ten seconds for the whole run; again: pauses.
+  void PlayOrPause();
+  bool playing() const;
+  // While on, a click on a line of the schematic adds a view-only row of
+  // its signal, named by its net, under the output rows. Probe rows are
+  // never written to the pattern file; after each run they are made again
+  // from its trace, except those deleted meanwhile.
+  void ToggleProbing();
+  bool probing() const { return probing_; }
+  // Adds the probe row of the net of the line nearest to the point; false
+  // when there is no line near it or no signal of the run for it.
+  bool ProbeAt(std::int32_t x, std::int32_t y);
+  // The values of the latest run drawn over the schematic.
+  WireValueOverlay& value_overlay() { return *value_overlay_; }
 
   // Expected outputs. Reads an expected file chosen in the file dialog and
   // compares at once; writes the output rows as an expected file and
@@ -129,6 +158,18 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // Compares again without touching the status bar: the pattern changed.
   void Recompare();
   QString MismatchCountText() const;
+  // The schematic's values follow the crosshair, else the time chosen on
+  // the axis.
+  void ConnectValues();
+  void KeepTrace(std::shared_ptr<const SignalTrace> trace);
+  void ShowValuesAt(std::optional<std::int32_t> time);
+  void StepTo(std::int32_t time);
+  // The trace's signal of the caret's row; kNoSignal when it has none.
+  std::int32_t CaretSignal();
+  void PlayStep();
+  bool AddProbeRow(const std::string& net);
+  // The probe rows still in the pattern, by name.
+  std::vector<std::string> ProbesShown() const;
 
   Application& app_;
   DrawFrame& schematic_;
@@ -151,6 +192,13 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   Comparison comparison_;
   PatOverlay overlay_;
   MismatchPlace shown_mismatch_;  // the one the last jump showed
+  std::unique_ptr<WireValueOverlay> value_overlay_;
+  // The schematic's canvas, which may go first when the program closes.
+  QPointer<DrawChild> schematic_canvas_;
+  std::optional<std::int32_t> fixed_time_;
+  QTimer* play_timer_ = nullptr;
+  bool probing_ = false;
+  std::vector<std::string> probes_;
 };
 
 }  // namespace lumo

@@ -14,15 +14,26 @@ namespace lumo {
 // the output rows. Every message of the run goes over this window; the
 // register-transfer lines go to the viewer, opened by the first of them.
 void PatFrame::Simulate() {
+  // Every signal's changes are kept for the schematic's values; the cap
+  // bounds what a long run may take.
+  auto trace = std::make_shared<SignalTrace>();
+  // The probes the pattern still shows come back over the new run.
+  probes_ = ProbesShown();
   const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),
                        .bus_signals = app_.bus_signals(),
                        .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics()};
+                       .statistics = app_.statistics(),
+                       .register_log = nullptr,
+                       .trace = trace.get()};
   register_log_path_ = setup.folders.RegisterLog();
-  RunSimulateInWindow(this, setup, schematic_.draw(), *pat_,
-                      [this](const std::string& line) { RegisterViewer().AddLine(line); });
+  const bool simulated =
+      RunSimulateInWindow(this, setup, schematic_.draw(), *pat_,
+                          [this](const std::string& line) { RegisterViewer().AddLine(line); });
+  KeepTrace(simulated ? std::move(trace) : nullptr);
+  for (const std::string& net : probes_)
+    AddProbeRow(net);
   schematic_.UpdateTitles();
   // The pattern was read back from its file: nothing to undo across it.
   Reloaded();

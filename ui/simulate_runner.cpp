@@ -91,7 +91,8 @@ bool SimulateOnWorker(QWidget* owner, const RunSetup& setup, const SimulateRun& 
                               .bus_signals = setup.bus_signals,
                               .folders = setup.folders,
                               .statistics = setup.statistics,
-                              .register_log = &bridge};
+                              .register_log = &bridge,
+                              .trace = setup.trace};
   SimulateProgress progress(owner, control);
   const InputBlocker blocker(&progress);
   QTimer show_progress;

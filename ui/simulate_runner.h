@@ -27,7 +27,9 @@ namespace lumo {
 //   order the run raised them, and the run waits while one is open: give a
 //   host whose boxes belong to `owner`;
 // - register-transfer lines reach `register_line` here in order, in batches
-//   as they come; setup.register_log is not used.
+//   as they come; setup.register_log is not used;
+// - setup.trace, when given, is filled on the worker: leave it alone until
+//   this returns.
 //
 // The working folder's RunLock is held from start to end; while another run
 // holds it the command is refused with kRunFolderBusyText.

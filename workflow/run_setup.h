@@ -7,6 +7,7 @@
 #include "common/message_host.h"
 #include "lists/error_table.h"
 #include "sim/register_transfer.h"
+#include "sim/signal_trace.h"
 #include "workflow/run_files.h"
 
 namespace lumo {
@@ -25,6 +26,9 @@ struct RunSetup {
   RunFolders folders;
   std::ostream& statistics;
   RegisterTransferSink* register_log = nullptr;
+  // Filled with every signal change of the simulation when given; left as
+  // it was by a run that never reached the simulation.
+  SignalTrace* trace = nullptr;
 };
 
 // The first two stages after the schematic is saved. Each shows its own

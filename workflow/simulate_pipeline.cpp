@@ -54,8 +54,13 @@ bool RunSimulateStage(const RunSetup& setup, const SimulateRun& run, RunControl*
   EmptyAfter empty(setup.store);
   // The pattern is emptied and read back by FinishSimulate on the caller's
   // side, never here: a window may be painting it meanwhile.
-  Simulator simulator(
-      {setup.messages, setup.store, setup.register_log, &setup.statistics, {}, control});
+  Simulator simulator({setup.messages,
+                       setup.store,
+                       setup.register_log,
+                       &setup.statistics,
+                       {},
+                       control,
+                       setup.trace});
   try {
     const RunFolders& files = setup.folders;
     return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), run.pattern_path,

@@ -10,9 +10,11 @@
 #include "common/recording_message_host.h"
 #include "lists/list_errors.h"
 #include "pattern/pattern_errors.h"
+#include "pattern/vcd_writer.h"
 #include "schematic/draw.h"
 #include "schematic/draw_errors.h"
 #include "schematic/pattern_setup.h"
+#include "sim/signal_trace.h"
 #include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "tests/lumo/lumo_test_util.h"
@@ -102,6 +104,38 @@ TEST_F(LumoRun, SimulatesWithTheDefaultPatternAndPrintsTheChart) {
                         "  gate.Y  ▁▁▁▁▁▁▁▁▁▁▁▔▔▔▔▔▔▔▔▔▔▁▁▁▁▁▁▁▁▁▁▁▁▁▁▁\n"),
             std::string::npos)
       << levels;
+}
+
+TEST_F(LumoRun, ATraceLeavesTheOutputAsItWasAndDumpsEverySignal) {
+  std::ofstream(Path("gate[0].lpt")) << "a A 3 0 0 100 1 300 0\na B 2 0 1 200 0\ne\n";
+  ASSERT_EQ(Run({}), kOk) << err_.str();
+  const std::string untraced = Read("LumoOut.tmp");
+  ASSERT_EQ(Run({"--trace", Path("gate.trc"), "--vcd", Path("all.vcd"), "--all-signals"}), kOk)
+      << err_.str();
+  EXPECT_EQ(Read("LumoOut.tmp"), untraced);
+
+  std::ifstream in(Path("gate.trc"), std::ios::binary);
+  SignalTrace trace;
+  ASSERT_TRUE(trace.Read(in));
+  // The gate's output net holds the AND of A and B, two units late.
+  std::int32_t y = SignalTrace::kNoSignal;
+  for (std::uint32_t s = 0; s < trace.signal_count(); ++s)
+    if (!trace.ChangeTimes(s).empty() && trace.ChangeTimes(s).front() == -2)
+      y = static_cast<std::int32_t>(s);
+  ASSERT_NE(y, SignalTrace::kNoSignal);
+  EXPECT_EQ(trace.ValueAt(static_cast<std::uint32_t>(y), 101), "0");
+  EXPECT_EQ(trace.ValueAt(static_cast<std::uint32_t>(y), 102), "1");
+  EXPECT_EQ(trace.ValueAt(static_cast<std::uint32_t>(y), 202), "0");
+  // Every signal is in the dump, by its net name (escaped: they are
+  // generated names starting with *).
+  const std::string vcd = Read("all.vcd");
+  ASSERT_EQ(trace.signal_count(), 3u);
+  for (const std::string& name : trace.signal_names())
+    EXPECT_NE(vcd.find(" " + VcdReference(name) + " $end"), std::string::npos) << name << "\n"
+                                                                               << vcd;
+
+  // --all-signals is for a dump only.
+  EXPECT_EQ(Run({"--all-signals"}), kUsage);
 }
 
 TEST_F(LumoRun, WithoutAPatternInputsStartAtZeroAndAFailedRunShowsNoOutputs) {

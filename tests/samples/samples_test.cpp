@@ -17,8 +17,9 @@ namespace lumo::testing {
 namespace {
 
 const std::vector<std::string>& SampleTitles() {
-  static const std::vector<std::string> titles = {
-      "fulladd", "add4", "counter4", "regmem", "tribus", "nandxor", "parity4", "bus8", "select4"};
+  static const std::vector<std::string> titles = {"fulladd", "add4",    "counter4", "regmem",
+                                                  "tribus",  "nandxor", "parity4",  "bus8",
+                                                  "select4", "hazard"};
   return titles;
 }
 

@@ -86,7 +86,7 @@ class SimulationTest : public ::testing::Test {
     Write("pattern.lpt", pattern);
     if (!commands.empty()) Write("commands.cmd", commands);
     simulator_ = std::make_unique<Simulator>(
-        SimulatorSetup{messages, store, &log, &statistics, {}, control});
+        SimulatorSetup{messages, store, &log, &statistics, {}, control, trace});
     return simulator_->Run(Path("delays.dly"), Path("circuit.lcr"), Path("commands.cmd"),
                            Path("pattern.lpt"), Path("out.tmp"));
   }
@@ -113,6 +113,7 @@ class SimulationTest : public ::testing::Test {
   std::string delays = kTestDelays;
   std::string commands;
   RunControl* control = nullptr;
+  SignalTrace* trace = nullptr;
   RecordingMessageHost messages;
   RecordingRegisterTransferSink log;
   std::ostringstream statistics;

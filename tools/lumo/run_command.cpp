@@ -17,6 +17,8 @@
 #include "common/system_folder.h"
 #include "pattern/vcd_writer.h"
 #include "schematic/pattern_setup.h"
+#include "sim/signal_trace.h"
+#include "sim/trace_vcd.h"
 #include "tools/lumo/commands.h"
 #include "tools/lumo/waveform_chart.h"
 #include "tools/lumo/workbench.h"
@@ -29,14 +31,16 @@ namespace {
 
 constexpr const char* kUsageText =
     "usage: lumo run SCHEMATIC.ldr [PATTERN.lpt] [--work DIR] [--vcd OUT.vcd] [--reglog FILE]\n"
-    "                [--png OUT.png] [--changes] [--sys DIR] [--no-wait]\n"
+    "                [--png OUT.png] [--changes] [--sys DIR] [--no-wait] [--trace FILE]\n"
+    "                [--all-signals]\n"
     "  simulates the schematic with its input pattern (default: <circuit>[0].lpt\n"
     "  beside the schematic) and prints the input and output waveforms as a chart\n"
     "  as wide as $COLUMNS (default 80); --changes prints every change as\n"
     "  time:value instead, --png draws the waveforms into a picture too; the\n"
     "  intermediate files go to the working folder (default: the schematic's),\n"
     "  one run at a time: another run's end is waited for, or with --no-wait\n"
-    "  the run is refused\n";
+    "  the run is refused; --trace writes every signal change of the expanded\n"
+    "  circuit to FILE, --all-signals puts every signal into the --vcd dump\n";
 
 struct Options {
   std::string schematic;
@@ -46,7 +50,9 @@ struct Options {
   std::string register_log;
   std::string system_folder;
   std::string png;
+  std::string trace;
   bool no_wait = false;
+  bool all_signals = false;
   bool changes = false;
 };
 
@@ -58,9 +64,12 @@ bool Parse(const Arguments& args, Options& options) {
                          : args[i] == "--reglog" ? &options.register_log
                          : args[i] == "--sys"    ? &options.system_folder
                          : args[i] == "--png"    ? &options.png
+                         : args[i] == "--trace"  ? &options.trace
                                                  : nullptr;
     if (args[i] == "--no-wait") {
       options.no_wait = true;
+    } else if (args[i] == "--all-signals") {
+      options.all_signals = true;
     } else if (args[i] == "--changes") {
       options.changes = true;
     } else if (value != nullptr) {
@@ -73,6 +82,7 @@ bool Parse(const Arguments& args, Options& options) {
     }
   }
   if (files.empty() || files.size() > 2) return false;
+  if (options.all_signals && options.vcd.empty()) return false;
   options.schematic = files[0];
   if (files.size() == 2) options.pattern = files[1];
   if (options.system_folder.empty()) options.system_folder = SystemFolder();
@@ -191,14 +201,23 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   std::ostringstream statistics;
   CircuitStore store;
   BusSignalCounter bus_signals;
+  // Recorded only when asked for: the run is as fast as without otherwise.
+  std::unique_ptr<SignalTrace> trace;
+  if (!options.trace.empty() || options.all_signals) trace = std::make_unique<SignalTrace>();
   const RunSetup setup{.messages = bench.host(),
                        .errors = bench.errors(),
                        .store = store,
                        .bus_signals = bus_signals,
                        .folders = folders,
                        .statistics = statistics,
-                       .register_log = log.get()};
+                       .register_log = log.get(),
+                       .trace = trace.get()};
   bool simulated = Simulate(setup, draw, pattern);
+  if (trace && trace->capped()) err << "lumo run: " << TraceCapNotice(trace->cap()) << "\n";
+  if (!options.trace.empty() && !trace->Save(options.trace)) {
+    err << "lumo run: cannot write " << options.trace << "\n";
+    simulated = false;
+  }
   if (!WriteFileAtomically(
           folders.Statistics(),
           [&statistics](std::ostream& file) { return static_cast<bool>(file << statistics.str()); },
@@ -222,7 +241,10 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
     return kFailed;
   if (!options.vcd.empty()) {
     std::ofstream vcd(options.vcd, std::ios::binary);
-    WriteVcd(pattern, draw.circuit_name(), vcd);
+    if (options.all_signals)
+      WriteTraceVcd(*trace, draw.circuit_name(), vcd);
+    else
+      WriteVcd(pattern, draw.circuit_name(), vcd);
     vcd.close();
     if (!vcd) {
       err << "lumo run: cannot write " << options.vcd << "\n";

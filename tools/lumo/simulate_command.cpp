@@ -11,6 +11,7 @@
 #include "common/stream_message_host.h"
 #include "lists/error_message.h"
 #include "lists/list_errors.h"
+#include "sim/signal_trace.h"
 #include "sim/simulator.h"
 #include "tools/lumo/commands.h"
 
@@ -30,7 +31,8 @@ class FileRegisterTransferSink : public RegisterTransferSink {
 
 constexpr const char* kSimulateUsage =
     "usage: lumo simulate --delays FILE --circuit FILE --pattern FILE [--commands FILE]\n"
-    "                     --out FILE [--reglog FILE] [--stats FILE]\n";
+    "                     --out FILE [--reglog FILE] [--stats FILE] [--trace FILE]\n"
+    "  --trace FILE records every signal change of the run into FILE\n";
 
 }  // namespace
 
@@ -38,7 +40,7 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
   std::map<std::string, std::string> options;
   for (std::size_t i = 0; i < args.size(); i += 2) {
     static const char* const kKnown[] = {"--delays", "--circuit", "--pattern", "--commands",
-                                         "--out",    "--reglog",  "--stats"};
+                                         "--out",    "--reglog",  "--stats",   "--trace"};
     if (std::find(std::begin(kKnown), std::end(kKnown), args[i]) == std::end(kKnown) ||
         i + 1 == args.size() || options.count(args[i]) != 0) {
       err << kSimulateUsage;
@@ -82,11 +84,20 @@ int SimulateCommand(const Arguments& args, std::ostream& /*out*/, std::ostream& 
 
   StreamMessageHost messages(err);
   CircuitStore store;
-  Simulator simulator({messages, store, sink.get(), stats.get(), {}});
+  std::unique_ptr<SignalTrace> trace;
+  if (options.count("--trace") != 0) trace = std::make_unique<SignalTrace>();
+  Simulator simulator({messages, store, sink.get(), stats.get(), {}, nullptr, trace.get()});
   try {
-    const bool simulated =
-        simulator.Run(options["--delays"], options["--circuit"], options["--commands"],
-                      options["--pattern"], options["--out"]);
+    bool simulated = simulator.Run(options["--delays"], options["--circuit"], options["--commands"],
+                                   options["--pattern"], options["--out"]);
+    if (trace) {
+      // Written for a failed run too: what led up to the failure is in it.
+      if (trace->capped()) err << "lumo simulate: " << TraceCapNotice(trace->cap()) << "\n";
+      if (!trace->Save(options["--trace"])) {
+        err << "lumo simulate: cannot write " << options["--trace"] << "\n";
+        simulated = false;
+      }
+    }
     return simulated ? kOk : kFailed;
   } catch (const ListError& error) {
     ErrorTable table;

@@ -1,0 +1,41 @@
+#include "schematic/net_map.h"
+
+#include "schematic/net_names.h"
+
+namespace lumo {
+
+std::vector<NetLine> NetMap::LinesOf(const Draw& draw) {
+  std::vector<NetLine> lines;
+  lines.reserve(draw.line_count());
+  for (const DrawLine& line : draw.lines())
+    lines.push_back({line.x1(), line.y1(), line.x2(), line.y2()});
+  return lines;
+}
+
+NetMap::NetMap(const Draw& draw) : nets_(LinesOf(draw)) {
+  std::vector<const std::string*> line_names;
+  std::vector<const DrawLine*> lines;
+  line_names.reserve(draw.line_count());
+  for (const DrawLine& line : draw.lines()) {
+    line_names.push_back(&line.name());
+    lines.push_back(&line);
+  }
+  NetNames names = NameNets(nets_, line_names);
+  complete_ = names.clash_first == nullptr;
+  names_ = complete_ ? std::move(names.names) : std::vector<std::string>(nets_.group_count());
+  net_of_line_.reserve(lines.size());
+  for (std::size_t group = 0; group < nets_.group_count(); ++group)
+    for (const std::size_t line : nets_.Group(group))
+      net_of_line_.emplace(lines[line], static_cast<int>(group));
+}
+
+int NetMap::NetOf(const DrawLine& line) const {
+  const auto found = net_of_line_.find(&line);
+  return found == net_of_line_.end() ? kNoNet : found->second;
+}
+
+int NetMap::NetOf(const DrawTerminal& terminal) const {
+  return nets_.GroupAt(terminal.x(), terminal.y());
+}
+
+}  // namespace lumo

@@ -1,0 +1,218 @@
+// The run's values on the schematic, driven from the waveform editor: the
+// hazard sample's glitch on its output wire at the times of the run,
+// stepping from change to change, and turning the values off.
+
+#include <QTest>
+#include <sstream>
+
+#include "editing/command_ids.h"
+#include "editing/pat_modes.h"
+#include "tests/ui/ui_test_util.h"
+#include "ui/draw_child.h"
+#include "ui/pat_child.h"
+#include "ui/pat_frame.h"
+#include "ui/pat_painter.h"
+#include "ui/wire_value_style.h"
+
+namespace lumo::testing {
+namespace {
+
+class WireValuesUi : public UiTest {
+ protected:
+  void SetUp() override {
+    for (const char* name : {"hazard.ldr", "hazard[0].lpt"})
+      fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
+    Start();
+    frame().OpenAtStart(work / "hazard.ldr");
+    Ready();
+    frame().RunCommand(kCmdWaveformEditor);
+    ASSERT_NE(frame().waveform_editor(), nullptr);
+    editor().resize(1000, 400);
+    QCoreApplication::processEvents();
+    editor().RunCommand(kPatCmdSimulate);
+    ASSERT_TRUE(host.Messages().empty()) << host.Messages()[0].text;
+    // The drawing in view, and a time unit wide enough to click.
+    app->view().set_origin(840, 560);
+    for (int i = 0; i < 4; ++i)
+      editor().RunCommand(kPatCmdZoomIn);
+  }
+
+  PatFrame& editor() { return *frame().waveform_editor(); }
+  PatChild& wave() { return editor().canvas(); }
+
+  // A click on the waveform editor's time axis at `time`.
+  void ClickAxis(std::int64_t time) {
+    wave().PaintNow();
+    const QPoint at(wave().XOf(time), kPatHeader / 2);
+    QWidget* viewport = wave().viewport();
+    for (const auto& [type, button, held] :
+         {std::tuple{QEvent::MouseMove, Qt::NoButton, Qt::MouseButtons(Qt::NoButton)},
+          std::tuple{QEvent::MouseButtonPress, Qt::LeftButton, Qt::MouseButtons(Qt::LeftButton)},
+          std::tuple{QEvent::MouseButtonRelease, Qt::LeftButton, Qt::MouseButtons(Qt::NoButton)}}) {
+      QMouseEvent event(type, QPointF(at), viewport->mapToGlobal(QPointF(at)), button, held,
+                        Qt::NoModifier);
+      QCoreApplication::sendEvent(viewport, &event);
+    }
+    QEvent leave(QEvent::Leave);
+    QCoreApplication::sendEvent(viewport, &leave);
+  }
+
+  // The schematic canvas's pixel in the middle of the line from the output
+  // gate to the pin Y, after a paint.
+  QColor OutputWirePixel() {
+    const DrawLine* wire = nullptr;
+    for (const DrawLine& line : draw().lines())
+      if (line.x2() - line.x1() == 40 && line.y1() == line.y2()) wire = &line;
+    EXPECT_NE(wire, nullptr);
+    if (wire == nullptr) return {};
+    canvas().PaintNow();
+    const ViewTransform& view = app->view();
+    const QPoint at(view.ToDeviceX((wire->x1() + wire->x2()) / 2), view.ToDeviceY(wire->y1()));
+    const QImage& image = canvas().backing_store();
+    EXPECT_TRUE(image.rect().contains(at)) << at.x() << "," << at.y();
+    return image.rect().contains(at) ? image.pixelColor(at) : QColor();
+  }
+};
+
+TEST_F(WireValuesUi, TheGlitchShowsOnTheOutputWireAtItsTimeOnly) {
+  const QColor zero = StyleOf(WireLevel::kZero).color;
+  const QColor one = StyleOf(WireLevel::kOne).color;
+  ASSERT_NE(zero, one);
+  // The run starts at its beginning.
+  ASSERT_TRUE(editor().value_overlay().active());
+  EXPECT_EQ(OutputWirePixel(), zero);
+  for (const auto& [time, expected] :
+       {std::pair{43, zero}, std::pair{44, one}, std::pair{45, zero}, std::pair{60, zero}}) {
+    ClickAxis(time);
+    ASSERT_EQ(editor().value_overlay().time(), time);
+    EXPECT_EQ(OutputWirePixel(), expected) << "at " << time;
+  }
+
+  // Stepping: from 44 the changes of any signal, in order, both ways.
+  ClickAxis(44);
+  editor().RunCommand(kPatCmdNextChange);
+  EXPECT_EQ(editor().value_overlay().time(), 45);
+  EXPECT_EQ(OutputWirePixel(), zero);
+  editor().RunCommand(kPatCmdPreviousChange);
+  EXPECT_EQ(editor().value_overlay().time(), 44);
+  EXPECT_EQ(OutputWirePixel(), one);
+  editor().RunCommand(kPatCmdPreviousChange);
+  EXPECT_EQ(editor().value_overlay().time(), 43);  // Q falls at 43
+
+  // Turned off, the wire is drawn as without a run.
+  ClickAxis(44);
+  editor().RunCommand(kPatCmdShowValues);
+  EXPECT_FALSE(editor().value_overlay().active());
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+  editor().RunCommand(kPatCmdShowValues);
+  EXPECT_EQ(OutputWirePixel(), one);
+
+  // A schematic changed after the run may name its nets otherwise: no
+  // values until the next run.
+  draw().AddLine(0, 0, 8, 0);
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+  editor().RunCommand(kPatCmdSimulate);
+  ClickAxis(44);
+  EXPECT_EQ(OutputWirePixel(), one);
+
+  // Closing the editor leaves the normal drawing behind.
+  editor().RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
+}
+
+TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn) {
+  // The caret on the output row Y: its changes after 0 are its row's.
+  const int row = editor().pat().FindRow("hazard.Y");
+  ASSERT_GE(row, 0);
+  std::vector<std::int32_t> expected;
+  for (const PatEvent& event : editor().pat().row(row).events)
+    if (event.time > 0) expected.push_back(event.time);
+  ASSERT_EQ(expected, (std::vector<std::int32_t>{44, 45, 124, 125}));
+  wave().PaintNow();
+  const QPoint name(10, wave().YOf(row) + 10);
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(name), wave().viewport()->mapToGlobal(QPointF(name)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(wave().viewport(), &event);
+  }
+  ASSERT_EQ(wave().caret_row(), row);
+  ClickAxis(0);
+  std::vector<std::int32_t> visited;
+  for (int i = 0; i < 10; ++i) {
+    editor().RunCommand(kPatCmdNextRowChange);
+    const std::int32_t at = *editor().value_overlay().time();
+    if (!visited.empty() && visited.back() == at) break;
+    visited.push_back(at);
+  }
+  EXPECT_EQ(visited, expected);
+  editor().RunCommand(kPatCmdPreviousRowChange);
+  EXPECT_EQ(editor().value_overlay().time(), 124);
+
+  // Playing moves the time on until paused.
+  ClickAxis(0);
+  editor().RunCommand(kPatCmdPlay);
+  EXPECT_TRUE(editor().playing());
+  QTest::qWait(300);
+  editor().RunCommand(kPatCmdPlay);
+  EXPECT_FALSE(editor().playing());
+  const std::int32_t paused = *editor().value_overlay().time();
+  EXPECT_GT(paused, 0);
+  QTest::qWait(150);
+  EXPECT_EQ(editor().value_overlay().time(), paused);
+}
+
+TEST_F(WireValuesUi, AProbeRowOfTheOutputNetEqualsTheOutputRowAndIsNeverSaved) {
+  const auto events = [this](int row) {
+    std::vector<std::pair<std::int32_t, std::string>> list;
+    for (const PatEvent& event : editor().pat().row(row).events)
+      list.emplace_back(event.time, event.value);
+    return list;
+  };
+  const int output = editor().pat().FindRow("hazard.Y");
+  ASSERT_GE(output, 0);
+  const int rows = editor().pat().count();
+  editor().RunCommand(kPatCmdProbe);
+  ASSERT_TRUE(editor().probing());
+  // A click on the wire from the gate to Y, through the canvas.
+  const DrawLine* wire = nullptr;
+  for (const DrawLine& line : draw().lines())
+    if (line.x2() - line.x1() == 40 && line.y1() == line.y2()) wire = &line;
+  ASSERT_NE(wire, nullptr);
+  canvas().PaintNow();
+  const QPoint at(app->view().ToDeviceX((wire->x1() + wire->x2()) / 2),
+                  app->view().ToDeviceY(wire->y1()) + 2);
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(at), canvas().viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(canvas().viewport(), &event);
+  }
+  ASSERT_EQ(editor().pat().count(), rows + 1);
+  const PatRow& probe = editor().pat().row(rows);
+  EXPECT_EQ(probe.kind, RowKind::kOutput);
+  EXPECT_EQ(events(rows), events(output)) << probe.name;
+  // The schematic was not edited by the click.
+  EXPECT_FALSE(frame().windowTitle().endsWith("*"));
+  // A second click on the same net adds nothing; a click far from any line
+  // neither.
+  EXPECT_FALSE(editor().ProbeAt(wire->x1() + 20, wire->y1()));
+  EXPECT_FALSE(editor().ProbeAt(wire->x1() + 20, wire->y1() + 200));
+  EXPECT_EQ(editor().pat().count(), rows + 1);
+
+  // Not in the pattern file, but back after the next run.
+  const std::string name = probe.name;
+  std::ostringstream written;
+  editor().pat().WriteInputPat(written);
+  EXPECT_EQ(written.str().find(name), std::string::npos);
+  editor().RunCommand(kPatCmdSimulate);
+  const int again = editor().pat().FindRow(name);
+  ASSERT_GE(again, 0);
+  EXPECT_EQ(events(again), events(editor().pat().FindRow("hazard.Y")));
+  editor().RunCommand(kPatCmdProbe);
+  EXPECT_FALSE(editor().probing());
+}
+
+}  // namespace
+}  // namespace lumo::testing

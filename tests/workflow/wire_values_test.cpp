@@ -1,0 +1,168 @@
+// A schematic's wires joined to the signals of a run: the net names the
+// conversion gives, found again in the trace, and the values at a time.
+
+#include "workflow/wire_values.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "circuit/circuit_errors.h"
+#include "common/recording_message_host.h"
+#include "lists/list_errors.h"
+#include "pattern/pattern_errors.h"
+#include "schematic/circuit_converter.h"
+#include "schematic/draw_errors.h"
+#include "symbol/symbol_errors.h"
+#include "tests/support/test_folder.h"
+#include "workflow/simulate_pipeline.h"
+
+namespace lumo {
+namespace {
+
+using testing::SourceFolder;
+using testing::TemporaryFolder;
+
+class WireValuesTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    for (auto* registry : {RegisterListErrors, RegisterSymbolErrors, RegisterDrawErrors,
+                           RegisterCircuitErrors, RegisterConverterErrors, RegisterPatternErrors})
+      registry(errors_);
+    ASSERT_TRUE(symbols_.Read(System() + "/LumoCAD.lib", {host_, errors_, errors_}));
+  }
+  static std::string System() { return (SourceFolder() / "data" / "sys").string(); }
+
+  const DrawTerminal& Pin(const DrawElement& element, const std::string& name) {
+    for (const DrawTerminal& t : element.terminals())
+      if (t.name() == name) return t;
+    ADD_FAILURE() << "no pin " << name;
+    return *element.terminals().begin();
+  }
+  DrawLine& Join(Draw& draw, const DrawTerminal& a, const DrawTerminal& b) {
+    return draw.AddLine(a.x(), a.y(), b.x(), b.y());
+  }
+
+  // Y = A and not A, with the inverter's output named N: its output is 1
+  // for one inverter delay after A rises.
+  void Hazard(Draw& draw) {
+    DrawElement& a = draw.PlaceElement(*symbols_.Find("_in"), -80, 0, 0, 'p');
+    a.set_name("A");
+    DrawElement& inv = draw.PlaceElement(*symbols_.Find("_not"), 0, 40, 0, 'p');
+    DrawElement& gate = draw.PlaceElement(*symbols_.Find("_and2"), 80, 0, 0, 'p');
+    DrawElement& y = draw.PlaceElement(*symbols_.Find("_out"), 160, 0, 0, 'p');
+    y.set_name("Y");
+    const DrawTerminal& a_out = *a.terminals().begin();
+    input_line_ = &Join(draw, a_out, Pin(inv, "a"));
+    Join(draw, a_out, Pin(gate, "a"));
+    Join(draw, Pin(inv, "y"), Pin(gate, "b")).set_name("N");
+    output_line_ = &Join(draw, Pin(gate, "y"), *y.terminals().begin());
+    stray_line_ = &draw.AddLine(300, 300, 320, 300);  // reaches no terminal
+  }
+
+  RunSetup Road(SignalTrace* trace) {
+    return {host_,       errors_,        store_, bus_signals_, {System(), folder_.Path("")},
+            statistics_, &register_log_, trace};
+  }
+
+  TemporaryFolder folder_;
+  ErrorTable errors_;
+  RecordingMessageHost host_;
+  SymbolList symbols_, user_symbols_;
+  CircuitStore store_;
+  BusSignalCounter bus_signals_;
+  std::ostringstream statistics_;
+  RecordingRegisterTransferSink register_log_;
+  const DrawLine* input_line_ = nullptr;
+  const DrawLine* output_line_ = nullptr;
+  const DrawLine* stray_line_ = nullptr;
+};
+
+TEST_F(WireValuesTest, TheWiresOfAHazardShowItsGlitchAndMatchTheOutputRow) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  Hazard(draw);
+  draw.SetPath(folder_.Path("hz.ldr"));
+  Pat pattern(host_, errors_);
+  pattern.SetPath(folder_.Path("hz[0].lpt"));
+  pattern.AppendRow("A", "hz.A", RowKind::kInput);
+  pattern.row(0).events.Insert(0, "0");
+  pattern.row(0).events.Insert(50, "1");
+  pattern.row(0).events.Insert(100, "0");
+  SignalTrace trace;
+  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+
+  const NetMap nets(draw);
+  ASSERT_TRUE(nets.complete());
+  EXPECT_EQ(nets.net_count(), 4u);
+  const WireValues wires(nets, trace);
+  const int y = nets.NetOf(*output_line_);
+  const int a = nets.NetOf(*input_line_);
+  ASSERT_NE(y, NetMap::kNoNet);
+  // Every net that reaches a terminal is a signal of the run, under the
+  // name the conversion gave it; the stray line's net is none.
+  for (const DrawLine& line : draw.lines()) {
+    const int net = nets.NetOf(line);
+    ASSERT_NE(net, NetMap::kNoNet);
+    EXPECT_EQ(wires.SignalOf(net) == SignalTrace::kNoSignal, &line == stray_line_)
+        << nets.name(net);
+  }
+  EXPECT_EQ(wires.At(nets.NetOf(*stray_line_), 52).level, WireLevel::kNone);
+  for (const DrawTerminal& t : draw.terminals())
+    EXPECT_EQ(nets.NetOf(t), nets.NetAt(t.x(), t.y()));
+
+  // The and gate's delay is 2, the inverter's 1: Y is 1 at 52 only.
+  EXPECT_EQ(wires.At(y, 51).level, WireLevel::kZero);
+  EXPECT_EQ(wires.At(y, 52).level, WireLevel::kOne);
+  EXPECT_EQ(wires.At(y, 53).level, WireLevel::kZero);
+  EXPECT_EQ(wires.At(a, 60).level, WireLevel::kOne);
+  EXPECT_EQ(wires.At(a, -10).level, WireLevel::kUnknown);
+
+  // The pins find their nets' signals; a name that is no pin finds none.
+  EXPECT_EQ(wires.SignalOfPin(draw, "Y"), wires.SignalOf(y));
+  EXPECT_EQ(wires.SignalOfPin(draw, "A"), wires.SignalOf(a));
+  EXPECT_EQ(wires.SignalOfPin(draw, "N"), SignalTrace::kNoSignal);
+
+  // The trace of Y holds the output row's changes, time for time.
+  const PatRow* row = nullptr;
+  for (int i = 0; i < pattern.count(); ++i)
+    if (pattern.row(i).name == "hz.Y") row = &pattern.row(i);
+  ASSERT_NE(row, nullptr);
+  const auto signal = static_cast<std::uint32_t>(wires.SignalOf(y));
+  std::vector<std::pair<std::int32_t, std::string>> from_row, from_trace;
+  for (const PatEvent& event : row->events)
+    from_row.emplace_back(event.time, event.value);
+  for (std::size_t i = 0; i < trace.ChangeTimes(signal).size(); ++i)
+    from_trace.emplace_back(trace.ChangeTimes(signal)[i],
+                            trace.Text(trace.ChangeValues(signal)[i]));
+  EXPECT_EQ(from_trace, from_row);
+}
+
+TEST_F(WireValuesTest, NamesClashingOnOneNetJoinNoWire) {
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  draw.AddLine(0, 0, 10, 0).set_name("P");
+  draw.AddLine(10, 0, 20, 0).set_name("Q");
+  draw.AddLine(50, 0, 60, 0);
+  const NetMap nets(draw);
+  EXPECT_FALSE(nets.complete());
+  SignalTrace trace;
+  trace.Begin({"P", "Q", "*s0"});
+  trace.End(ValueTable());
+  const WireValues wires(nets, trace);
+  for (const DrawLine& line : draw.lines())
+    EXPECT_EQ(wires.SignalOf(nets.NetOf(line)), SignalTrace::kNoSignal);
+}
+
+TEST_F(WireValuesTest, ValuesAreClassedByWidthAndUnknownBits) {
+  EXPECT_EQ(ClassifyValue("0").level, WireLevel::kZero);
+  EXPECT_EQ(ClassifyValue("z").level, WireLevel::kHighZ);
+  EXPECT_EQ(ClassifyValue("x").level, WireLevel::kUnknown);
+  // Bit 0 first: 0101 then 1 is 1_1010 = 1a.
+  const WireValue bus = ClassifyValue("01011");
+  EXPECT_EQ(bus.level, WireLevel::kBus);
+  EXPECT_EQ(bus.label, "1a");
+  EXPECT_EQ(ClassifyValue("01x1").level, WireLevel::kUnknown);
+  EXPECT_EQ(ClassifyValue("zzzz").label, "z");
+}
+
+}  // namespace
+}  // namespace lumo

@@ -1,0 +1,47 @@
+#include "workflow/wire_values.h"
+
+#include "sim/value_ops.h"
+
+namespace lumo {
+
+WireValue ClassifyValue(const std::string& value) {
+  if (value == "0") return {WireLevel::kZero, {}};
+  if (value == "1") return {WireLevel::kOne, {}};
+  if (value.size() <= 1) return {value == "z" ? WireLevel::kHighZ : WireLevel::kUnknown, {}};
+  // An unknown bit makes the whole number unknown; a bus left all released
+  // is released.
+  if (value.find('x') != std::string::npos) return {WireLevel::kUnknown, "x"};
+  if (value.find('z') != std::string::npos) return {WireLevel::kHighZ, "z"};
+  return {WireLevel::kBus, HexValue(value)};
+}
+
+WireValues::WireValues(const NetMap& nets, const SignalTrace& trace)
+    : nets_(nets), trace_(trace), signal_of_net_(nets.net_count(), SignalTrace::kNoSignal) {
+  if (!nets.complete()) return;
+  for (std::size_t net = 0; net < nets.net_count(); ++net)
+    signal_of_net_[net] = trace.FindSignal(nets.name(static_cast<int>(net)));
+}
+
+std::int32_t WireValues::SignalOf(int net) const {
+  if (net < 0 || static_cast<std::size_t>(net) >= signal_of_net_.size())
+    return SignalTrace::kNoSignal;
+  return signal_of_net_[static_cast<std::size_t>(net)];
+}
+
+std::int32_t WireValues::SignalOfPin(const Draw& draw, const std::string& pin) const {
+  for (const DrawElement& element : draw.elements()) {
+    const std::string& symbol = element.symbol_name();
+    if (element.name() != pin || (symbol != "_in" && symbol != "_out" && symbol != "_io")) continue;
+    if (element.first_terminal() == nullptr) return SignalTrace::kNoSignal;
+    return SignalOf(nets_.NetOf(*element.first_terminal()));
+  }
+  return SignalTrace::kNoSignal;
+}
+
+WireValue WireValues::At(int net, std::int32_t time) const {
+  const std::int32_t signal = SignalOf(net);
+  if (signal == SignalTrace::kNoSignal || !trace_.Complete(time)) return {};
+  return ClassifyValue(trace_.ValueAt(static_cast<std::uint32_t>(signal), time));
+}
+
+}  // namespace lumo

@@ -1,0 +1,58 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "schematic/net_map.h"
+#include "sim/signal_trace.h"
+
+namespace lumo {
+
+// What a drawn wire shows at one time of a run.
+enum class WireLevel {
+  kNone,  // the run has no signal for it (not simulated, or merged away)
+  kZero,
+  kOne,
+  kUnknown,  // "x", or a bus with an unknown bit
+  kHighZ,    // "z", or a bus with a released bit
+  kBus,      // a value of several bits, all known
+};
+
+struct WireValue {
+  WireLevel level = WireLevel::kNone;
+  // For a bus: its value in hexadecimal, most significant digit first.
+  std::string label;
+};
+
+// The level of a recorded value: one-bit values by their character, wider
+// ones as a bus unless a bit is unknown or released.
+WireValue ClassifyValue(const std::string& value);
+
+// The values of a schematic's wires during a run: each net of the map
+// joined once to the trace's signal of the same name, so that the canvas
+// asks per wire and time without looking names up. The top-level nets keep
+// their names through the expansion; a net that became no signal (one
+// reaching no terminal, or a bus split into its wires) shows none.
+class WireValues {
+ public:
+  WireValues(const NetMap& nets, const SignalTrace& trace);
+
+  // The trace's signal of a net (NetMap::kNoNet allowed); kNoSignal when
+  // there is none.
+  std::int32_t SignalOf(int net) const;
+  // kNone, too, past the end of a trace that stopped at its cap.
+  WireValue At(int net, std::int32_t time) const;
+  // The trace's signal on the input or output pin named `pin` of the
+  // schematic the map was made from; kNoSignal when there is none.
+  std::int32_t SignalOfPin(const Draw& draw, const std::string& pin) const;
+  const NetMap& nets() const { return nets_; }
+  const SignalTrace& trace() const { return trace_; }
+
+ private:
+  const NetMap& nets_;
+  const SignalTrace& trace_;
+  std::vector<std::int32_t> signal_of_net_;
+};
+
+}  // namespace lumo
