@@ -205,8 +205,9 @@ bool CircuitConverter::Build(const std::string& flat_path, const std::string& ci
 
   // Signals: the net's one user-given name, else "*s" and a number.
   const NetNames net_names = NameNets(nets, line_names);
-  if (net_names.clash_first != nullptr) {
-    Warn(kNamesDiffer + *net_names.clash_first + ",  " + *net_names.clash_second);
+  if (net_names.clash_first) {
+    Warn(kNamesDiffer + std::string(*net_names.clash_first) + ",  " +
+         std::string(*net_names.clash_second));
     return false;
   }
   std::vector<Signal*> signals;

@@ -13,15 +13,15 @@ std::vector<NetLine> NetMap::LinesOf(const Draw& draw) {
 }
 
 NetMap::NetMap(const Draw& draw) : nets_(LinesOf(draw)) {
-  std::vector<const std::string*> line_names;
+  std::vector<std::string_view> line_names;
   std::vector<const DrawLine*> lines;
   line_names.reserve(draw.line_count());
   for (const DrawLine& line : draw.lines()) {
-    line_names.push_back(&line.name());
+    line_names.push_back(line.name());
     lines.push_back(&line);
   }
   NetNames names = NameNets(nets_, line_names);
-  complete_ = names.clash_first == nullptr;
+  complete_ = !names.clash_first;
   names_ = complete_ ? std::move(names.names) : std::vector<std::string>(nets_.group_count());
   net_of_line_.reserve(lines.size());
   for (std::size_t group = 0; group < nets_.group_count(); ++group)

@@ -1,6 +1,8 @@
 #pragma once
 
+#include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "schematic/net_grouping.h"
@@ -14,12 +16,12 @@ struct NetNames {
   std::vector<std::string> names;  // per group of the grouping
   // Set when two lines of one net carry different names: the first name
   // met and the one that differs from it. The names are then incomplete.
-  const std::string* clash_first = nullptr;
-  const std::string* clash_second = nullptr;
+  std::optional<std::string_view> clash_first;
+  std::optional<std::string_view> clash_second;
 };
 
 // `line_names` holds the name of each line given to the grouping ("?":
 // none).
-NetNames NameNets(const NetGrouping& nets, const std::vector<const std::string*>& line_names);
+NetNames NameNets(const NetGrouping& nets, const std::vector<std::string_view>& line_names);
 
 }  // namespace lumo
