@@ -54,6 +54,7 @@ enum PatCommand {
   kPatCmdNextRowChange = 33114,
   kPatCmdPlay = 33115,
   kPatCmdProbe = 33116,
+  kPatCmdPlaySpeed = 33117,
 };
 
 // The status-bar prompt of a mode (UTF-8); empty for mode 0.

@@ -84,6 +84,8 @@ class Application {
 
   // Set by activations and commands: the canvases ignore the mouse until
   // their next paint clears it.
+  // The settings store, for what a window keeps between sessions.
+  QSettings& settings() { return settings_; }
   bool activated() const { return activated_; }
   void SetActivated();
   void ClearActivated() { activated_ = false; }

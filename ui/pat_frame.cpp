@@ -198,6 +198,10 @@ const CommandRow<PatFrame> kCommands[] = {
      .shortcut = "Space",
      .run = Call<&PatFrame::PlayOrPause>,
      .activates = false},
+    {.id = kPatCmdPlaySpeed,
+     .caption = "再生の速さを設定する",
+     .menu = kSimulate,
+     .run = Call<&PatFrame::ChoosePlaySpeed>},
     {.id = kPatCmdProbe,
      .caption = "回路図の線を波形に加える（プローブ）",
      .menu = kSimulate,
@@ -279,6 +283,8 @@ bool PatFrame::LoadFor(const std::string& path) {
     pat_->SetPath(path);
   }
   Reloaded();
+  // The probes of the last session come back with the next run.
+  RestoreProbes();
   return read;
 }
 

@@ -100,6 +100,10 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // Plays the run from the chosen time to its last change, at a speed that
   // takes ten seconds for the whole run; again: pauses.
   void PlayOrPause();
+  void ChoosePlaySpeed();
+  // Simulated time a second while playing; 0: the whole run in about ten
+  // seconds.
+  int play_speed() const { return play_speed_; }
   bool playing() const;
   // While on, a click on a line of the schematic adds a view-only row of
   // its signal, named by its net, under the output rows. Probe rows are
@@ -168,6 +172,9 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   std::int32_t CaretSignal();
   void PlayStep();
   bool AddProbeRow(const std::string& net);
+  // The probes of this schematic, kept in the settings between sessions.
+  void StoreProbes();
+  void RestoreProbes();
   // The probe rows still in the pattern, by name.
   std::vector<std::string> ProbesShown() const;
 
@@ -199,6 +206,7 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   QTimer* play_timer_ = nullptr;
   bool probing_ = false;
   std::vector<std::string> probes_;
+  int play_speed_ = 0;
 };
 
 }  // namespace lumo

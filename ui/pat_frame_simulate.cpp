@@ -17,8 +17,12 @@ void PatFrame::Simulate() {
   // Every signal's changes are kept for the schematic's values; the cap
   // bounds what a long run may take.
   auto trace = std::make_shared<SignalTrace>();
-  // The probes the pattern still shows come back over the new run.
-  probes_ = ProbesShown();
+  // The probes the pattern still shows come back over the new run; before a
+  // first run (or after a failed one) none is shown, and all are kept.
+  if (value_overlay_->trace() != nullptr) {
+    probes_ = ProbesShown();
+    StoreProbes();
+  }
   const RunSetup setup{.messages = *host_,
                        .errors = app_.errors(),
                        .store = app_.store(),

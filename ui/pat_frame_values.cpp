@@ -4,12 +4,14 @@
 
 #include <QAction>
 #include <QLabel>
+#include <QSettings>
 #include <QTimer>
 #include <algorithm>
 
 #include "editing/pat_modes.h"
 #include "schematic/net_map.h"
 #include "sim/value_ops.h"
+#include "ui/application.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
 #include "ui/pat_child.h"
@@ -23,6 +25,13 @@ namespace {
 constexpr int kPlayTick = 50;
 // How far from a line, in schematic units, a probe click still takes it.
 constexpr int kProbeReach = 6;
+
+// The settings key of a schematic's probes: its path, spelled in hexadecimal
+// so that no character of it means anything to the settings.
+QString ProbeKey(const std::string& schematic) {
+  return QStringLiteral("Probes/") +
+         QString::fromLatin1(QByteArray::fromStdString(schematic).toHex());
+}
 
 }  // namespace
 
@@ -146,7 +155,9 @@ void PatFrame::PlayStep() {
     return;
   }
   const std::int32_t end = trace->changes().back().time;
-  const std::int64_t step = std::max<std::int64_t>(1, std::int64_t{end} * kPlayTick / 10000);
+  const std::int64_t step =
+      play_speed_ > 0 ? std::max<std::int64_t>(1, std::int64_t{play_speed_} * kPlayTick / 1000)
+                      : std::max<std::int64_t>(1, std::int64_t{end} * kPlayTick / 10000);
   const std::int64_t next = value_overlay_->time().value_or(0) + step;
   StepTo(static_cast<std::int32_t>(std::min<std::int64_t>(next, end)));
   if (next >= end) play_timer_->stop();
@@ -174,6 +185,7 @@ bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
   if (net == NetMap::kNoNet || !AddProbeRow(nets.name(net))) return false;
   probes_.push_back(nets.name(net));
   probes_ = ProbesShown();
+  StoreProbes();
   return true;
 }
 
@@ -202,6 +214,30 @@ std::vector<std::string> PatFrame::ProbesShown() const {
     if (row >= 0 && pat_->row(row).kind == RowKind::kOutput) shown.push_back(net);
   }
   return shown;
+}
+
+void PatFrame::ChoosePlaySpeed() {
+  if (const std::optional<int> speed = app_.dialogs().AskPlaySpeed(this, play_speed_))
+    play_speed_ = *speed;
+}
+
+void PatFrame::StoreProbes() {
+  const QString key = ProbeKey(schematic_.draw().path());
+  if (probes_.empty()) {
+    app_.settings().remove(key);
+    return;
+  }
+  QStringList names;
+  for (const std::string& net : probes_)
+    names.append(QString::fromStdString(net));
+  app_.settings().setValue(key, names);
+}
+
+void PatFrame::RestoreProbes() {
+  probes_.clear();
+  for (const QString& net :
+       app_.settings().value(ProbeKey(schematic_.draw().path())).toStringList())
+    probes_.push_back(net.toStdString());
 }
 
 }  // namespace lumo

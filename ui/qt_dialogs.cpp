@@ -2,6 +2,7 @@
 
 #include <QFile>
 #include <QFileDialog>
+#include <QInputDialog>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
@@ -198,6 +199,16 @@ void QtDialogs::ShowAbout(QWidget* parent) {
 void QtDialogs::ShowHelp(QWidget*, int context) {
   if (!help_) help_ = std::make_unique<HelpWindow>(JoinPath(system_folder_, "help"));
   help_->ShowTopic(context);
+}
+
+std::optional<int> QtDialogs::AskPlaySpeed(QWidget* parent, int current) {
+  bool accepted = false;
+  const int speed = QInputDialog::getInt(
+      parent, QStringLiteral("再生の速さ"),
+      QStringLiteral("1 秒あたりに進める時間（0 のときは，全体を約 10 秒で再生します）"), current,
+      0, 1000000000, 1, &accepted);
+  if (!accepted) return std::nullopt;
+  return speed;
 }
 
 }  // namespace lumo

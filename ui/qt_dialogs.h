@@ -23,6 +23,7 @@ class QtDialogs : public UserDialogs {
   std::optional<std::string> AskName(QWidget* parent, const std::string& current,
                                      QPoint at) override;
   std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) override;
+  std::optional<int> AskPlaySpeed(QWidget* parent, int current) override;
   std::optional<std::string> OpenPattern(QWidget* parent, const std::string& folder,
                                          const std::string& schematic) override;
   std::optional<std::string> SavePatternAs(QWidget* parent, const std::string& folder,

@@ -42,6 +42,12 @@ class UserDialogs {
   virtual std::optional<std::string> AskTerminalName(QWidget* parent, QPoint at) {
     return AskName(parent, "?", at);
   }
+  // The waveform editor's playing speed: simulated time a second, 0 for the
+  // whole run in about ten seconds; nothing when cancelled.
+  virtual std::optional<int> AskPlaySpeed(QWidget* parent, int current) {
+    (void)parent, (void)current;
+    return std::nullopt;
+  }
   // The input pattern file dialogs of a schematic's waveform editor,
   // starting at `folder`; the filter offers the files named after
   // `schematic`. Nothing on Cancel.

@@ -41,6 +41,7 @@ class ScriptedDialogs : public UserDialogs {
   std::deque<std::optional<std::string>> names;
   std::deque<std::optional<std::string>> patterns;  // the pattern file dialogs
   std::deque<std::string> values;                   // the value dialog's field
+  std::deque<std::optional<int>> speeds;            // the playing speed dialog
   // The expected-file dialogs.
   std::deque<std::optional<std::string>> expected_files;
   std::optional<std::string> pdf;  // the print dialog prints to this file; nothing: cancelled
@@ -92,6 +93,13 @@ class ScriptedDialogs : public UserDialogs {
                                             const std::string&) override {
     asked.push_back("save expected " + folder);
     return Next(expected_files);
+  }
+  std::optional<int> AskPlaySpeed(QWidget*, int) override {
+    asked.push_back("speed");
+    if (speeds.empty()) return std::nullopt;
+    const std::optional<int> speed = speeds.front();
+    speeds.pop_front();
+    return speed;
   }
   std::string AskValue(QWidget*, QPoint) override {
     asked.push_back("value");

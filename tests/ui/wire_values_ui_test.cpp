@@ -161,6 +161,20 @@ TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn)
   EXPECT_GT(paused, 0);
   QTest::qWait(150);
   EXPECT_EQ(editor().value_overlay().time(), paused);
+
+  // At a chosen speed of 100 a second, a 50 ms frame moves on by 5; a
+  // cancelled dialog keeps the speed.
+  dialogs.speeds = {100, std::nullopt};
+  editor().RunCommand(kPatCmdPlaySpeed);
+  editor().RunCommand(kPatCmdPlaySpeed);
+  EXPECT_EQ(editor().play_speed(), 100);
+  ClickAxis(0);
+  editor().RunCommand(kPatCmdPlay);
+  QTest::qWait(300);
+  editor().RunCommand(kPatCmdPlay);
+  const std::int32_t steps = *editor().value_overlay().time();
+  EXPECT_GE(steps, 5);
+  EXPECT_EQ(steps % 5, 0);
 }
 
 TEST_F(WireValuesUi, AProbeRowOfTheOutputNetEqualsTheOutputRowAndIsNeverSaved) {
@@ -212,6 +226,16 @@ TEST_F(WireValuesUi, AProbeRowOfTheOutputNetEqualsTheOutputRowAndIsNeverSaved) {
   EXPECT_EQ(events(again), events(editor().pat().FindRow("hazard.Y")));
   editor().RunCommand(kPatCmdProbe);
   EXPECT_FALSE(editor().probing());
+
+  // The probe is kept for the schematic: a new editor shows it after its
+  // first run.
+  editor().RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  frame().RunCommand(kCmdWaveformEditor);
+  ASSERT_NE(frame().waveform_editor(), nullptr);
+  EXPECT_LT(editor().pat().FindRow(name), 0);
+  editor().RunCommand(kPatCmdSimulate);
+  EXPECT_GE(editor().pat().FindRow(name), 0);
 }
 
 }  // namespace
