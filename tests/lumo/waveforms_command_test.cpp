@@ -5,6 +5,7 @@
 
 #include <QImage>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "tests/lumo/lumo_test_util.h"
@@ -72,6 +73,39 @@ TEST_F(WaveformsCommandTest, DrawsInputsAndTheOutputsOfARun) {
                   Path("none.tmp"), "--png", Path("x.png")}),
             kFailed);
   EXPECT_FALSE(fs::exists(Path("x.png")));
+}
+
+// With an expected file the mismatching stretches are marked red on their
+// row, as the waveform editor marks them; a matching run has no red at all.
+TEST_F(WaveformsCommandTest, MarksTheMismatchesOfAnExpectedFile) {
+  std::ofstream(Path("carry.lex")) << "(LumoExpect 1)\n(end 354)\n"
+                                      "(row CO 0 (events (0 \"0\") (154 \"1\")) (dontcare))\n";
+  const auto draw = [&](const char* png) {
+    return Draw({"--name", "fulladd", "--input", Path("fulladd[0].lpt"), "--output",
+                 Path("LumoOut.tmp"), "--png", Path(png), "--expect", Path("carry.lex")});
+  };
+  ASSERT_EQ(draw("marked.png"), kOk) << err_.str();
+  const QImage marked(QString::fromStdString(Path("marked.png")));
+  const auto x = [](int time) { return 140 + 2 * time; };
+  const int co = 24 + 4 * 24;  // the carry's row
+  // The carry falls at 204 where the file expects it to stay 1.
+  EXPECT_TRUE(Near(marked.pixel(x(230), co + 2), 220, 0, 0));
+  EXPECT_TRUE(Near(marked.pixel(x(230), co + 21), 220, 0, 0));
+  EXPECT_FALSE(Near(marked.pixel(x(180), co + 2), 220, 0, 0));
+  EXPECT_FALSE(Near(marked.pixel(x(230), co + 24 + 2), 220, 0, 0));  // the sum's row
+
+  std::ofstream(Path("carry.lex"))
+      << "(LumoExpect 1)\n(end 354)\n"
+         "(row CO 0 (events (0 \"0\") (154 \"1\") (204 \"0\") (254 \"1\")) (dontcare))\n";
+  ASSERT_EQ(draw("clean.png"), kOk) << err_.str();
+  const QImage clean(QString::fromStdString(Path("clean.png")));
+  for (int y = 0; y < clean.height(); ++y)
+    for (int px = 0; px < clean.width(); ++px)
+      ASSERT_FALSE(Near(clean.pixel(px, y), 220, 0, 0)) << px << "," << y;
+
+  EXPECT_EQ(Draw({"--name", "fulladd", "--input", Path("fulladd[0].lpt"), "--png", Path("y.png"),
+                  "--expect", Path("none.lex")}),
+            kFailed);
 }
 
 }  // namespace

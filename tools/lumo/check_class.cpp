@@ -108,12 +108,13 @@ CheckSummary ReadChildSummary(const std::string& path) {
   return summary;
 }
 
-// Where a picture of the submission's waveforms with its mismatches marked
-// is drawn into `png`, from the run left in `work` (its one input pattern
-// `<circuit>[0].lpt` and, after a run that got that far, LumoOut.tmp)
-// through lumo-draw, as `lumo run --png` draws. False, without a word, when
-// there is nothing to draw or no drawing tool beside this one.
-bool DrawWaveformPicture(const std::string& work, const std::string& png) {
+// Draws a picture of the submission's waveforms into `png`, from the run
+// left in `work` (its one input pattern `<circuit>[0].lpt` and, after a run
+// that got that far, LumoOut.tmp) through lumo-draw, as `lumo run --png`
+// draws, with the mismatches against `expect` marked. False, without a word,
+// when there is nothing to draw or no drawing tool beside this one.
+bool DrawWaveformPicture(const std::string& work, const std::string& expect,
+                         const std::string& png) {
 #ifdef LUMO_WITH_QT
   namespace fs = std::filesystem;
   constexpr std::string_view kTag = "[0].lpt";
@@ -121,16 +122,17 @@ bool DrawWaveformPicture(const std::string& work, const std::string& png) {
   for (const auto& entry : fs::directory_iterator(work, error)) {
     const std::string name = entry.path().filename().string();
     if (name.size() <= kTag.size() || !name.ends_with(kTag)) continue;
-    Arguments args{"--name",  name.substr(0, name.size() - kTag.size()),
-                   "--input", entry.path().string(),
-                   "--png",   png};
+    Arguments args{"--name",   name.substr(0, name.size() - kTag.size()),
+                   "--input",  entry.path().string(),
+                   "--png",    png,
+                   "--expect", expect};
     const std::string output = JoinPath(work, kOutputFile);
     if (fs::is_regular_file(output, error)) args.insert(args.end(), {"--output", output});
     std::ostringstream quiet;
     return CallDrawingTool("waveforms", args, quiet) == kOk;
   }
 #else
-  (void)work, (void)png;
+  (void)work, (void)expect, (void)png;
 #endif
   return false;
 }
@@ -155,7 +157,8 @@ bool DrawWaveformPicture(const std::string& work, const std::string& png) {
         "check", [&] { return CheckSubmission(check, report, messages, &summary); }, messages);
     WriteChildSummary(JoinPath(submission.work, kSummaryFile), summary);
     if (code != kCheckNotSimulated)
-      DrawWaveformPicture(check.work_folder, JoinPath(submission.work, kWaveformFile));
+      DrawWaveformPicture(check.work_folder, request.expect,
+                          JoinPath(submission.work, kWaveformFile));
   }
   _exit(code);
 }

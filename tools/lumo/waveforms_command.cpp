@@ -13,6 +13,9 @@
 #include <memory>
 #include <optional>
 
+#include "checking/checking_errors.h"
+#include "checking/compare.h"
+#include "checking/expected.h"
 #include "common/stream_message_host.h"
 #include "editing/time_axis.h"
 #include "lists/error_table.h"
@@ -26,6 +29,7 @@ namespace {
 
 constexpr const char* kUsageText =
     "usage: lumo-draw waveforms --name CIRCUIT --input PATTERN.lpt [--output LumoOut.tmp]\n"
+    "                           [--expect FILE.lex]\n"
     "                           --png OUT.png (started by lumo run --png)\n";
 
 // The canvas's measures, in pixels.
@@ -43,9 +47,10 @@ const QColor kBus(0, 0, 192);
 const QColor kBusEdge(0, 255, 255);
 const QColor kOutputName(192, 192, 192);
 const QColor kHeaderBand(212, 208, 200);
+const QColor kMismatch(220, 0, 0);
 
 struct Options {
-  std::string name, input, output, png;
+  std::string name, input, output, png, expect;
 };
 
 std::optional<Options> Parse(const Arguments& args) {
@@ -55,6 +60,7 @@ std::optional<Options> Parse(const Arguments& args) {
                          : args[i] == "--input"  ? &options.input
                          : args[i] == "--output" ? &options.output
                          : args[i] == "--png"    ? &options.png
+                         : args[i] == "--expect" ? &options.expect
                                                  : nullptr;
     if (value == nullptr) return std::nullopt;
     *value = args[i + 1];
@@ -72,7 +78,6 @@ double ScaleFor(std::int32_t last) {
   return scale;
 }
 
-
 bool IsBusRow(const PatRow& row) {
   return std::any_of(row.events.begin(), row.events.end(), [](const PatEvent& e) {
     return e.value != "0" && e.value != "1" && e.value != "x" && e.value != "z";
@@ -81,8 +86,8 @@ bool IsBusRow(const PatRow& row) {
 
 class Picture {
  public:
-  Picture(const Pat& pattern, double scale, int width)
-      : pattern_(pattern), scale_(scale), width_(width) {}
+  Picture(const Pat& pattern, const Comparison* comparison, double scale, int width)
+      : pattern_(pattern), comparison_(comparison), scale_(scale), width_(width) {}
 
   void Draw(QPainter& dc) const {
     dc.fillRect(0, 0, width_, kHeader, kHeaderBand);
@@ -91,6 +96,7 @@ class Picture {
     DrawAxis(dc);
     for (int i = 0; i < pattern_.count(); ++i)
       DrawRow(dc, pattern_.row(i), kHeader + i * kRow);
+    if (comparison_ != nullptr) DrawMismatches(dc);
   }
 
  private:
@@ -169,7 +175,23 @@ class Picture {
     }
   }
 
+  // Mismatching stretches as the waveform editor marks them: red bars
+  // above and below the row's band.
+  void DrawMismatches(QPainter& dc) const {
+    for (const RowComparison& row : comparison_->rows) {
+      if (row.pattern_row < 0) continue;
+      const int top = kHeader + row.pattern_row * kRow;
+      for (const Mismatch& mismatch : row.mismatches) {
+        const int from = X(mismatch.from);
+        const int to = std::max(X(mismatch.to), from + 2);
+        dc.fillRect(from, top + 1, to - from, 3, kMismatch);
+        dc.fillRect(from, top + 20, to - from, 3, kMismatch);
+      }
+    }
+  }
+
   const Pat& pattern_;
+  const Comparison* comparison_;
   double scale_;
   int width_;
 };
@@ -209,6 +231,16 @@ int WaveformsCommand(const Arguments& args, std::ostream& out, std::ostream& err
     return kFailed;
   }
 
+  // With an expected file, its mismatches are marked on the output rows.
+  std::optional<Comparison> comparison;
+  if (!options->expect.empty()) {
+    RegisterCheckingErrors(errors);
+    Expected expected;
+    if (!ReadExpectedFile(options->expect, host, errors, expected)) return kFailed;
+    ExpandTruthTable(expected);
+    comparison = Compare(expected, pattern, options->name);
+  }
+
   std::int32_t last = 0;
   for (int i = 0; i < pattern.count(); ++i)
     for (const PatEvent& event : pattern.row(i).events)
@@ -222,7 +254,7 @@ int WaveformsCommand(const Arguments& args, std::ostream& out, std::ostream& err
   QFont font(QStringLiteral("IPAGothic"));
   font.setPixelSize(12);
   dc.setFont(font);
-  Picture(pattern, scale, width).Draw(dc);
+  Picture(pattern, comparison ? &*comparison : nullptr, scale, width).Draw(dc);
   dc.end();
   if (!image.save(QString::fromLocal8Bit(options->png.c_str()), "PNG")) {
     err << "lumo-draw waveforms: cannot write " << options->png << "\n";
