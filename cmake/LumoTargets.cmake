@@ -68,13 +68,24 @@ endfunction()
 # lumo_system_data(target) — copies the system folder's data (data/sys) beside
 # the program, where a program looks for its system folder, whenever it changes.
 function(lumo_system_data target)
-  file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/sys/*)
-  set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${target}_system_data.stamp)
-  add_custom_command(OUTPUT ${stamp}
-    COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data/sys $<TARGET_FILE_DIR:${target}>
-    COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
-    DEPENDS ${files}
-    COMMENT "Copying the system data beside ${target}")
-  add_custom_target(${target}_system_data DEPENDS ${stamp})
-  add_dependencies(${target} ${target}_system_data)
+  # One copy per folder: the targets built into one folder share it, since
+  # two copies into one folder at once race in a parallel build.
+  get_target_property(folder ${target} RUNTIME_OUTPUT_DIRECTORY)
+  if(NOT folder)
+    set(folder ${CMAKE_CURRENT_BINARY_DIR})
+  endif()
+  string(MD5 key "${folder}")
+  string(SUBSTRING "${key}" 0 12 key)
+  set(copy lumo_system_data_${key})
+  if(NOT TARGET ${copy})
+    file(GLOB_RECURSE files CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/data/sys/*)
+    set(stamp ${CMAKE_CURRENT_BINARY_DIR}/${copy}.stamp)
+    add_custom_command(OUTPUT ${stamp}
+      COMMAND ${CMAKE_COMMAND} -E copy_directory ${PROJECT_SOURCE_DIR}/data/sys ${folder}
+      COMMAND ${CMAKE_COMMAND} -E touch ${stamp}
+      DEPENDS ${files}
+      COMMENT "Copying the system data into ${folder}")
+    add_custom_target(${copy} DEPENDS ${stamp})
+  endif()
+  add_dependencies(${target} ${copy})
 endfunction()
