@@ -89,16 +89,10 @@ void Generate(lumo::Draw& draw, const Symbols& symbols, int element_count, int l
   }
 }
 
-std::string ProgramFolder() {
-  std::error_code error;
-  const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  return error ? std::string(".") : program.parent_path().string();
-}
-
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string system_folder = argc > 1 ? argv[1] : ProgramFolder();
+  const std::string system_folder = argc > 1 ? argv[1] : lumo::ProgramFolder();
   const fs::path folder =
       fs::temp_directory_path() / ("lumo_convert_bench_" + std::to_string(::getpid()));
   fs::create_directories(folder);

@@ -41,12 +41,6 @@ constexpr int kEdits = 10000;
 constexpr double kByteLimit = 50.0 * 1024 * 1024;
 constexpr double kStepLimitMs = 1.0;
 
-std::string ProgramFolder() {
-  std::error_code error;
-  const fs::path program = fs::read_symlink("/proc/self/exe", error);
-  return error ? std::string(".") : program.parent_path().string();
-}
-
 std::string Text(const lumo::Draw& draw) {
   std::ostringstream out;
   draw.Write(out);
@@ -92,7 +86,7 @@ Timing Summary(std::vector<double> ms) {
 }  // namespace
 
 int main(int argc, char** argv) {
-  const std::string system_folder = argc > 1 ? argv[1] : ProgramFolder();
+  const std::string system_folder = argc > 1 ? argv[1] : lumo::ProgramFolder();
   const fs::path folder =
       fs::temp_directory_path() / ("lumo_undo_bench_" + std::to_string(::getpid()));
   fs::create_directories(folder);
