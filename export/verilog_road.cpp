@@ -6,6 +6,7 @@
 #include "common/file_path.h"
 #include "lists/error_message.h"
 #include "schematic/pattern_setup.h"
+#include "workflow/simulate_pipeline.h"
 #include "workflow/store_guard.h"
 
 namespace lumo {
@@ -53,14 +54,7 @@ bool ExportExpanded(const RunSetup& setup, const std::string& pattern_path,
 
 bool ExportSchematic(const RunSetup& setup, const Draw& draw, const Pat& pattern,
                      VerilogOptions options, VerilogText& text) {
-  if (draw.IsEmpty()) {
-    setup.messages.Warn("回路図が入力されていません。");
-    return false;
-  }
-  if (!draw.HasCircuitName() || draw.path().empty() || draw.path() == "?") {
-    setup.messages.Warn("回路図に名前が付けられていません。");
-    return false;
-  }
+  if (!MayConvert(setup, draw)) return false;
   setup.store.Clear();
   const std::string circuit_path = setup.folders.Circuit(draw.circuit_name());
   if (!ConvertSchematic(setup, draw.path(), circuit_path) || !ExpandCircuit(setup, circuit_path))

@@ -8,10 +8,7 @@
 
 namespace lumo {
 
-namespace {
-
-// The refusals before anything is saved; false after the message.
-bool MaySimulate(const RunSetup& setup, const Draw& draw) {
+bool MayConvert(const RunSetup& setup, const Draw& draw) {
   if (draw.IsEmpty()) {
     setup.messages.Warn("回路図が入力されていません。");
     return false;
@@ -20,6 +17,14 @@ bool MaySimulate(const RunSetup& setup, const Draw& draw) {
     setup.messages.Warn("回路図に名前が付けられていません。");
     return false;
   }
+  return true;
+}
+
+namespace {
+
+// The refusals before anything is saved; false after the message.
+bool MaySimulate(const RunSetup& setup, const Draw& draw) {
+  if (!MayConvert(setup, draw)) return false;
   // Saving would drop the waveforms of the inputs past the last row.
   if (InputPinCount(draw) > kPatRows) {
     setup.messages.Warn(TooManyInputsText());

@@ -9,6 +9,10 @@
 
 namespace lumo {
 
+// The refusals of every road that starts from a drawn schematic: nothing
+// drawn, or no name yet. False after the message.
+bool MayConvert(const RunSetup& setup, const Draw& draw);
+
 // The whole road from a schematic to output waveforms: save the schematic
 // and the input pattern, convert, expand, simulate. Each stage shows its own
 // message and ends the road when it fails. Afterwards the pattern holds its
