@@ -175,4 +175,13 @@ void Application::UserSymbolsChanged() {
   }
 }
 
+RunSetup Application::MakeRunSetup(MessageHost& messages) {
+  return RunSetup{.messages = messages,
+                  .errors = errors(),
+                  .store = store(),
+                  .bus_signals = bus_signals(),
+                  .folders = {system_folder(), work_folder()},
+                  .statistics = statistics()};
+}
+
 }  // namespace lumo

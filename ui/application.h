@@ -23,6 +23,7 @@
 #include "ui/frame_placement.h"
 #include "ui/frame_registry.h"
 #include "ui/user_dialogs.h"
+#include "workflow/run_setup.h"
 
 namespace lumo {
 
@@ -84,6 +85,9 @@ class Application {
 
   // Set by activations and commands: the canvases ignore the mouse until
   // their next paint clears it.
+  // What a run of the workflow works with: this program's errors, store,
+  // bus numbering, folders and statistics, its messages going to `messages`.
+  RunSetup MakeRunSetup(MessageHost& messages);
   // The settings store, for what a window keeps between sessions.
   QSettings& settings() { return settings_; }
   bool activated() const { return activated_; }

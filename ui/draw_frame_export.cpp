@@ -31,12 +31,7 @@ void DrawFrame::ExportVerilog() {
   Pat pattern(*host_, app_.errors());
   const std::string pattern_path = JoinPath(app_.work_folder(), draw_.circuit_name() + "[0].lpt");
   if (!ExportPattern(pattern, draw_, pattern_path)) return;
-  const RunSetup setup{.messages = *host_,
-                       .errors = app_.errors(),
-                       .store = app_.store(),
-                       .bus_signals = app_.bus_signals(),
-                       .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics()};
+  const RunSetup setup = app_.MakeRunSetup(*host_);
   const std::string folder = FileFolder(*path);
   const std::string testbench =
       JoinPath(folder.empty() ? std::string(".") : folder, FileTitle(*path) + "_tb.v");

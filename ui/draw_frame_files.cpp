@@ -123,12 +123,7 @@ void DrawFrame::CircuitChecks() {
     host_->Warn(kRunFolderBusyText);
     return;
   }
-  const RunSetup setup{.messages = *host_,
-                       .errors = app_.errors(),
-                       .store = app_.store(),
-                       .bus_signals = app_.bus_signals(),
-                       .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics()};
+  const RunSetup setup = app_.MakeRunSetup(*host_);
   const CircuitCheckResult result = RunCircuitChecks(draw_, setup);
   canvas_->Mark(result.marked[0], result.marked[1]);
   UpdateTitles();

@@ -23,14 +23,8 @@ void PatFrame::Simulate() {
     probes_ = ProbesShown();
     StoreProbes();
   }
-  const RunSetup setup{.messages = *host_,
-                       .errors = app_.errors(),
-                       .store = app_.store(),
-                       .bus_signals = app_.bus_signals(),
-                       .folders = {app_.system_folder(), app_.work_folder()},
-                       .statistics = app_.statistics(),
-                       .register_log = nullptr,
-                       .trace = trace.get()};
+  RunSetup setup = app_.MakeRunSetup(*host_);
+  setup.trace = trace.get();
   register_log_path_ = setup.folders.RegisterLog();
   const bool simulated =
       RunSimulateInWindow(this, setup, schematic_.draw(), *pat_,
