@@ -102,6 +102,14 @@ void DrawChild::Mark(const DrawElement* first, const DrawElement* second) {
 // ---- Painting ----
 
 void DrawChild::Invalidate() {
+  values_only_ = false;
+  render_pending_ = true;
+  viewport()->update();
+}
+
+void DrawChild::RepaintValues() {
+  // A full paint already waiting stays full.
+  if (!render_pending_) values_only_ = true;
   render_pending_ = true;
   viewport()->update();
 }
@@ -114,7 +122,7 @@ void DrawChild::paintEvent(QPaintEvent*) {
   guard_.Run(CanvasGuard::kPainting, [&] {
     if (render_pending_ || store_.size() != viewport()->size()) {
       in_paint_event_ = true;
-      Render();
+      Render(values_only_);
       in_paint_event_ = false;
     }
     QPainter painter(viewport());
@@ -127,19 +135,23 @@ void DrawChild::resizeEvent(QResizeEvent* event) {
   Invalidate();
 }
 
-void DrawChild::Render() {
+void DrawChild::Render(bool values_only) {
+  values_only_ = false;
   const QSize size = viewport()->size().expandedTo(QSize(1, 1));
   if (store_.size() != size) store_ = QImage(size, QImage::Format_RGB32);
+  DisplayLib& lib = app_.display();
+  const bool dragging = mode_ >= kModeMoveElement && mode_ <= kModeMoveJunction;
+  // While a run's values are shown the schematic under them is kept, so
+  // that moving the time cursor paints only the values again.
+  const bool overlay = value_overlay_ != nullptr && value_overlay_->active();
+  picture_.Paint(store_, lib, app_.view(), draw_, dragging ? move_.hidden : HiddenRecords{},
+                 values_only, overlay);
   {
     QPainter dc(&store_);
-    DisplayLib& lib = app_.display();
     lib.Store(dc);
     SchematicPainter painter(lib, dc, app_.view(), size);
     painter.SetUpFonts();
-    painter.PaintGrid();
-    const bool dragging = mode_ >= kModeMoveElement && mode_ <= kModeMoveJunction;
-    painter.PaintSchematic(draw_, dragging ? move_.hidden : HiddenRecords{});
-    if (value_overlay_ != nullptr) value_overlay_->Paint(draw_, painter, dc, size);
+    if (overlay) value_overlay_->Paint(draw_, painter, dc, size);
     for (const DrawElement* element : marked_)
       if (element != nullptr) painter.PaintElement(*element, {Qt::black, kHighlightRed, Qt::red});
     PaintDecorations(painter, dc);

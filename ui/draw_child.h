@@ -12,6 +12,7 @@
 #include "schematic/draw.h"
 #include "ui/canvas_guard.h"
 #include "ui/schematic_painter.h"
+#include "ui/schematic_picture.h"
 #include "ui/xor_shape.h"
 
 namespace lumo {
@@ -60,6 +61,10 @@ class DrawChild : public QAbstractScrollArea {
   // Paints now: grid, schematic, the mode's highlights; shows the prompt and
   // clears the application's activated flag.
   void PaintNow();
+  // Paints again at the next paint event with only a run's values changed:
+  // the schematic under them is copied from the last paint when the
+  // drawing and view are as they were.
+  void RepaintValues();
   // Paints the schematic as the canvas shows it, for printing, onto a
   // device of the canvas's client size, with the circuit-name box.
   void PaintPage(QPainter& dc, QSize client);
@@ -99,6 +104,8 @@ class DrawChild : public QAbstractScrollArea {
   ChooserState& chooser_state() { return chooser_state_; }
 
   const QImage& backing_store() const { return store_; }
+  // Whether the last paint copied the schematic instead of painting it.
+  bool last_paint_reused() const { return picture_.reused(); }
   const std::vector<const DrawLine*>& connection_set() const { return connection_set_; }
   const DrawElement* last_placed() const { return last_placed_; }
   DrawPick selection() const { return selection_; }
@@ -169,7 +176,9 @@ class DrawChild : public QAbstractScrollArea {
   void CheckConnectionAt(LogicalPoint at);
 
   // Painting.
-  void Render();
+  // Paints the backing store; `values_only` lets the schematic be copied
+  // from the kept picture (RepaintValues).
+  void Render(bool values_only = false);
   void PaintDecorations(SchematicPainter& painter, QPainter& dc);
   void PaintMarker(QPainter& dc, const LineEndPoint& point);
   std::vector<XorShape> FeedbackShapes() const;
@@ -184,6 +193,9 @@ class DrawChild : public QAbstractScrollArea {
   Draw& draw_;
   QImage store_;
   bool render_pending_ = true;
+  // The pending paint changes only a run's values.
+  bool values_only_ = false;
+  SchematicPicture picture_;
   bool in_paint_event_ = false;
   int mode_ = 0;
   const Symbol* to_place_ = nullptr;

@@ -70,13 +70,13 @@ void PatFrame::KeepTrace(std::shared_ptr<const SignalTrace> trace) {
 void PatFrame::ShowValuesAt(std::optional<std::int32_t> time) {
   if (value_overlay_->trace() == nullptr) return;
   if (time) value_overlay_->SetTime(*time);
-  if (value_overlay_->shown()) schematic_.canvas().Invalidate();
+  if (value_overlay_->shown()) schematic_.canvas().RepaintValues();
 }
 
 void PatFrame::ToggleValues() {
   value_overlay_->SetShown(!value_overlay_->shown());
   commands_.action(kPatCmdShowValues)->setChecked(value_overlay_->shown());
-  schematic_.canvas().Invalidate();
+  schematic_.canvas().RepaintValues();
 }
 
 void PatFrame::StepTo(std::int32_t time) {

@@ -32,6 +32,7 @@ struct HiddenRecords {
   std::unordered_set<const DrawLine*> lines;
   std::unordered_set<const DrawJunction*> junctions;
   bool Hides(const DrawLine& line) const { return lines.count(&line) != 0; }
+  bool empty() const { return element == nullptr && lines.empty() && junctions.empty(); }
 };
 
 // Paints a schematic through the display library with the view's

@@ -121,6 +121,42 @@ TEST_F(WireValuesUi, TheGlitchShowsOnTheOutputWireAtItsTimeOnly) {
   EXPECT_EQ(OutputWirePixel(), QColor(Qt::black));
 }
 
+// Moving the cursor paints only the values over the schematic kept from the
+// paint before; every such paint must equal a full one, and anything the
+// picture was painted from changing must paint everything again.
+TEST_F(WireValuesUi, CursorStepsPaintOverTheKeptSchematicExactlyAsAFullPaint) {
+  // The paint event of a visible canvas, as the window system sends it.
+  const auto paint_event = [&] {
+    ASSERT_TRUE(canvas().viewport()->isVisible());
+    canvas().viewport()->repaint();
+  };
+  canvas().PaintNow();
+  for (const std::int64_t time : {0, 44, 45, 124, 125, 300}) {
+    ClickAxis(time);
+    paint_event();
+    EXPECT_TRUE(canvas().last_paint_reused()) << time;
+    const QImage stepped = canvas().backing_store().copy();
+    canvas().PaintNow();
+    EXPECT_FALSE(canvas().last_paint_reused());
+    EXPECT_TRUE(stepped == canvas().backing_store()) << "differs at time " << time;
+  }
+
+  // Scrolled, or the drawing changed, behind the canvas's back.
+  app->view().set_origin(800, 520);
+  canvas().RepaintValues();
+  paint_event();
+  EXPECT_FALSE(canvas().last_paint_reused());
+  draw().AddLine(0, 0, 8, 0);
+  canvas().RepaintValues();
+  paint_event();
+  EXPECT_FALSE(canvas().last_paint_reused());
+  // A full paint asked for before a values-only one stays full.
+  canvas().Invalidate();
+  canvas().RepaintValues();
+  paint_event();
+  EXPECT_FALSE(canvas().last_paint_reused());
+}
+
 TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn) {
   // The caret on the output row Y: its changes after 0 are its row's.
   const int row = editor().pat().FindRow("hazard.Y");
