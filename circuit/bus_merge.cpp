@@ -1,5 +1,7 @@
 #include "circuit/bus_merge.h"
 
+#include "circuit/bus_merge_log.h"
+
 #include <algorithm>
 #include <cstdint>
 #include <queue>
@@ -41,7 +43,8 @@ bool IsBusSignal(const Signal& signal) {
 // takes terminals from can change, so only those are looked at again.
 class BusMerger {
  public:
-  BusMerger(Circuit& circuit, BusSignalCounter& counter) : circuit_(circuit), counter_(counter) {
+  BusMerger(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log)
+      : circuit_(circuit), counter_(counter), log_(log) {
     // The head gets the highest rank and goes last, to be looked at first.
     std::uint64_t rank = circuit_.signal_count();
     next_rank_ = rank + 1;
@@ -146,6 +149,12 @@ class BusMerger {
     for (Element* element : elements)
       for (const Terminal& pin : element->terminals())
         if (pin.signal() != nullptr && pin.signal() != &bus) touched.push_back(pin.signal());
+    if (log_ != nullptr) {
+      BusMergeLog::Bus merged{bus.name(), {}};
+      for (std::size_t position = 0; position < wires_.size(); ++position)
+        merged.wires.push_back(wires_[Root(position)]->name());
+      log_->Merged(std::move(merged));
+    }
     for (Element* element : elements)
       circuit_.RemoveElement(*element);
     ranks_.erase(&bus);
@@ -161,6 +170,7 @@ class BusMerger {
     if (met == nullptr || met == &wire) return;
     std::string taken_name;
     if (met->name().find('*') == std::string::npos) taken_name = met->name();
+    const std::string met_name = log_ != nullptr ? met->name() : std::string();
     if (const auto other = wire_positions_.find(met); other != wire_positions_.end()) {
       // Another wire of this bus: from now on both are one.
       parents_[Root(other->second)] = root;
@@ -168,11 +178,16 @@ class BusMerger {
     }
     ranks_.erase(met);
     circuit_.MergeSignal(*met, wire);
-    if (!taken_name.empty()) circuit_.RenameSignal(wire, std::move(taken_name));
+    if (!taken_name.empty()) {
+      if (log_ != nullptr) log_->Renamed(wire.name(), taken_name);
+      circuit_.RenameSignal(wire, std::move(taken_name));
+    }
+    if (log_ != nullptr) log_->Renamed(met_name, wire.name());
   }
 
   Circuit& circuit_;
   BusSignalCounter& counter_;
+  BusMergeLog* log_;
   std::unordered_map<const Signal*, std::uint64_t> ranks_;
   std::uint64_t next_rank_ = 1;
   // The signals of the start not yet looked at, the head last.
@@ -187,8 +202,8 @@ class BusMerger {
 
 }  // namespace
 
-std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter) {
-  return BusMerger(circuit, counter).Run();
+std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log) {
+  return BusMerger(circuit, counter, log).Run();
 }
 
 }  // namespace lumo

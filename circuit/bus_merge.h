@@ -7,6 +7,8 @@
 
 namespace lumo {
 
+class BusMergeLog;
+
 // Replaces bus elements by plain wires. A bus signal is one whose terminals
 // are all the "y" pins of elements of one "_line..." function; each such
 // element joins its other pins, in name order, to the wires of the bus. For
@@ -17,6 +19,8 @@ namespace lumo {
 //
 // A signal is never merged with itself: a wire meeting its own new signal is
 // left in place, and two wires found to be one are joined.
-std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter);
+//
+// With a log, every name that goes and every merged bus is written to it.
+std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log = nullptr);
 
 }  // namespace lumo

@@ -98,7 +98,7 @@ std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub
 }
 
 std::size_t HierarchyExpander::MergeBusLines(Circuit& circuit) {
-  return lumo::MergeBusLines(circuit, bus_signals_);
+  return lumo::MergeBusLines(circuit, bus_signals_, merge_log_);
 }
 
 // Adds up what the top's instances become, first in list order first as

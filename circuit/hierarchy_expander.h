@@ -7,6 +7,7 @@
 #include <ostream>
 #include <string>
 
+#include "circuit/bus_merge_log.h"
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
@@ -53,6 +54,9 @@ class HierarchyExpander {
   // bus signals merged.
   std::size_t MergeBusLines(Circuit& circuit);
 
+  // Where the bus merge of the next expansions writes what it renamed
+  // (none: nowhere).
+  void set_merge_log(BusMergeLog* log) { merge_log_ = log; }
   // For tests: a clock other than the system's.
   void set_clock(Clock clock) { clock_ = std::move(clock); }
   // The most elements, terminals and signals an expanded circuit may have.
@@ -78,6 +82,7 @@ class HierarchyExpander {
   const ErrorTable& errors_;
   std::ostream& statistics_;
   BusSignalCounter& bus_signals_;
+  BusMergeLog* merge_log_ = nullptr;
   Clock clock_;
   std::size_t element_limit_ = InstanceReplacer::kDefaultElementLimit;
   std::size_t terminal_limit_ = kDefaultTerminalLimit;

@@ -61,6 +61,8 @@ void SignalTrace::Begin(std::vector<std::string> signal_names) {
   capped_ = false;
   indexed_ = false;
   last_.assign(names_.size(), kNoValue);
+  aliases_.clear();
+  buses_.clear();
 }
 
 void SignalTrace::End(const ValueTable& values) {
@@ -96,8 +98,27 @@ void SignalTrace::Index() const {
 
 std::int32_t SignalTrace::FindSignal(const std::string& name) const {
   Index();
-  const auto found = by_name_.find(name);
-  return found == by_name_.end() ? kNoSignal : static_cast<std::int32_t>(found->second);
+  if (const auto found = by_name_.find(name); found != by_name_.end())
+    return static_cast<std::int32_t>(found->second);
+  const auto alias = aliases_.find(name);
+  return alias == aliases_.end() ? kNoSignal : static_cast<std::int32_t>(alias->second);
+}
+
+void SignalTrace::AddAlias(const std::string& name, std::uint32_t signal) {
+  if (signal < names_.size()) aliases_.insert_or_assign(name, signal);
+}
+
+void SignalTrace::AddBus(const std::string& name, std::vector<std::uint32_t> wires) {
+  if (wires.empty() ||
+      std::any_of(wires.begin(), wires.end(), [&](std::uint32_t w) { return w >= names_.size(); }))
+    return;
+  buses_.insert_or_assign(name, std::move(wires));
+}
+
+std::span<const std::uint32_t> SignalTrace::FindBus(const std::string& name) const {
+  const auto found = buses_.find(name);
+  if (found == buses_.end()) return {};
+  return found->second;
 }
 
 std::span<const std::int32_t> SignalTrace::ChangeTimes(std::uint32_t signal) const {

@@ -66,8 +66,16 @@ class SignalTrace {
   const std::string& Text(ValueId value) const { return texts_[value]; }
   std::size_t value_count() const { return texts_.size(); }
 
-  // The signal of that exact name; kNoSignal when there is none.
+  // The signal of that exact name, or of a name it had before the bus
+  // merge joined it into a wire; kNoSignal when there is none.
   std::int32_t FindSignal(const std::string& name) const;
+  // The names the bus merge took away, kept in memory only: a signal's
+  // earlier name, and a merged bus as its wires, the first wire the first
+  // character of the bus value. Signals out of range are ignored.
+  void AddAlias(const std::string& name, std::uint32_t signal);
+  void AddBus(const std::string& name, std::vector<std::uint32_t> wires);
+  // The wires of a merged bus; empty when there is none of that name.
+  std::span<const std::uint32_t> FindBus(const std::string& name) const;
   // The value the signal holds at `time` (a change at `time` counts):
   // "x" before its first change, as every terminal starts.
   const std::string& ValueAt(std::uint32_t signal, std::int32_t time) const;
@@ -107,6 +115,8 @@ class SignalTrace {
   mutable std::vector<std::int32_t> times_;
   mutable std::vector<ValueId> values_;
   mutable std::unordered_map<std::string, std::uint32_t> by_name_;
+  std::unordered_map<std::string, std::uint32_t> aliases_;
+  std::unordered_map<std::string, std::vector<std::uint32_t>> buses_;
 };
 
 // The line a run shows when its trace reached the cap.

@@ -13,10 +13,11 @@ bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
   return converter.Convert(schematic_path, circuit_path);
 }
 
-bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path) {
+bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path, BusMergeLog* merged) {
   EmptyAfter empty(setup.store);
   HierarchyExpander expander(setup.store, setup.messages, setup.errors, setup.statistics,
                              setup.bus_signals);
+  expander.set_merge_log(merged);
   return expander.Expand(circuit_path, setup.folders.Expanded(), setup.folders.Parts(),
                          setup.folders.work_folder);
 }

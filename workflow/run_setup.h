@@ -2,6 +2,7 @@
 
 #include <ostream>
 
+#include "circuit/bus_merge_log.h"
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
 #include "common/message_host.h"
@@ -39,6 +40,8 @@ bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
                       const std::string& circuit_path);
 // Flattens <work>/<circuit>.lcr into <work>/LumoExp.tmp, sub-circuits from
 // <sys>/Parts, then from <work>.
-bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path);
+// With `merged`, the bus merge writes there what it renamed.
+bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path,
+                   BusMergeLog* merged = nullptr);
 
 }  // namespace lumo

@@ -1,5 +1,7 @@
 #include "workflow/simulate_pipeline.h"
 
+#include <algorithm>
+
 #include "common/file_path.h"
 #include "lists/error_message.h"
 #include "schematic/pattern_setup.h"
@@ -35,6 +37,39 @@ bool MaySimulate(const RunSetup& setup, const Draw& draw) {
 
 }  // namespace
 
+void NameMergedSignals(SignalTrace& trace, const BusMergeLog& merged) {
+  // The wires a final name stands for: its signal, or the wires of a bus
+  // that was itself merged later (a wire of one bus can be another bus).
+  const auto wires_of = [&trace](const std::string& name, std::vector<std::uint32_t>& wires) {
+    const std::int32_t signal = trace.FindSignal(name);
+    if (signal != SignalTrace::kNoSignal) {
+      wires.push_back(static_cast<std::uint32_t>(signal));
+      return true;
+    }
+    const std::span<const std::uint32_t> bus = trace.FindBus(name);
+    wires.insert(wires.end(), bus.begin(), bus.end());
+    return !bus.empty();
+  };
+  // The later buses first, so that an earlier one finds those among its
+  // wires.
+  const std::vector<BusMergeLog::Bus> buses = merged.FinalBuses();
+  for (auto bus = buses.rbegin(); bus != buses.rend(); ++bus) {
+    std::vector<std::uint32_t> wires;
+    // A wire that became no signal leaves the bus without a value.
+    if (std::all_of(bus->wires.begin(), bus->wires.end(),
+                    [&](const std::string& wire) { return wires_of(wire, wires); }))
+      trace.AddBus(bus->name, std::move(wires));
+  }
+  for (const auto& [name, final_name] : merged.FinalNames()) {
+    std::vector<std::uint32_t> wires;
+    if (!wires_of(final_name, wires)) continue;
+    if (trace.FindBus(final_name).empty())
+      trace.AddAlias(name, wires.front());
+    else
+      trace.AddBus(name, std::move(wires));
+  }
+}
+
 SimulateRun PrepareSimulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
   SimulateRun run;
   if (!MaySimulate(setup, draw)) return run;
@@ -49,8 +84,8 @@ SimulateRun PrepareSimulate(const RunSetup& setup, Draw& draw, Pat& pattern) {
 
   setup.store.Clear();
   const std::string circuit_path = setup.folders.Circuit(run.circuit_name);
-  run.ready =
-      ConvertSchematic(setup, draw.path(), circuit_path) && ExpandCircuit(setup, circuit_path);
+  run.ready = ConvertSchematic(setup, draw.path(), circuit_path) &&
+              ExpandCircuit(setup, circuit_path, setup.trace != nullptr ? &run.merged : nullptr);
   return run;
 }
 
@@ -68,8 +103,10 @@ bool RunSimulateStage(const RunSetup& setup, const SimulateRun& run, RunControl*
                        setup.trace});
   try {
     const RunFolders& files = setup.folders;
-    return simulator.Run(files.Delays(), files.Expanded(), files.Commands(), run.pattern_path,
-                         files.Output());
+    const bool simulated = simulator.Run(files.Delays(), files.Expanded(), files.Commands(),
+                                         run.pattern_path, files.Output());
+    if (simulated && setup.trace != nullptr) NameMergedSignals(*setup.trace, run.merged);
+    return simulated;
   } catch (const ListError& error) {
     // A damaged delay table or expanded circuit ends the run like a failed
     // stage.

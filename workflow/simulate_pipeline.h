@@ -35,7 +35,14 @@ struct SimulateRun {
   bool saved = false;
   // Converted and expanded: the simulation may run.
   bool ready = false;
+  // What the bus merge renamed, when the run is traced: the trace finds
+  // the schematic's merged nets by it.
+  BusMergeLog merged;
 };
+
+// Lets the trace of a run find the signals the bus merge renamed under
+// their names before it.
+void NameMergedSignals(SignalTrace& trace, const BusMergeLog& merged);
 
 // Before the simulation: the refusals (empty, unnamed, too many inputs),
 // the saves of the schematic and its input pattern, then the conversion and

@@ -16,10 +16,16 @@ WireValue ClassifyValue(const std::string& value) {
 }
 
 WireValues::WireValues(const NetMap& nets, const SignalTrace& trace)
-    : nets_(nets), trace_(trace), signal_of_net_(nets.net_count(), SignalTrace::kNoSignal) {
+    : nets_(nets),
+      trace_(trace),
+      signal_of_net_(nets.net_count(), SignalTrace::kNoSignal),
+      bus_of_net_(nets.net_count()) {
   if (!nets.complete()) return;
-  for (std::size_t net = 0; net < nets.net_count(); ++net)
-    signal_of_net_[net] = trace.FindSignal(nets.name(static_cast<int>(net)));
+  for (std::size_t net = 0; net < nets.net_count(); ++net) {
+    const std::string& name = nets.name(static_cast<int>(net));
+    signal_of_net_[net] = trace.FindSignal(name);
+    if (signal_of_net_[net] == SignalTrace::kNoSignal) bus_of_net_[net] = trace.FindBus(name);
+  }
 }
 
 std::int32_t WireValues::SignalOf(int net) const {
@@ -40,7 +46,16 @@ std::int32_t WireValues::SignalOfPin(const Draw& draw, const std::string& pin) c
 
 WireValue WireValues::At(int net, std::int32_t time) const {
   const std::int32_t signal = SignalOf(net);
-  if (signal == SignalTrace::kNoSignal || !trace_.Complete(time)) return {};
+  if (!trace_.Complete(time)) return {};
+  if (signal == SignalTrace::kNoSignal) {
+    if (net < 0 || static_cast<std::size_t>(net) >= bus_of_net_.size()) return {};
+    const std::span<const std::uint32_t> wires = bus_of_net_[static_cast<std::size_t>(net)];
+    if (wires.empty()) return {};
+    std::string value;
+    for (const std::uint32_t wire : wires)
+      value += trace_.ValueAt(wire, time);
+    return ClassifyValue(value);
+  }
   return ClassifyValue(trace_.ValueAt(static_cast<std::uint32_t>(signal), time));
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <cstdint>
+#include <span>
 #include <string>
 #include <vector>
 
@@ -32,8 +33,10 @@ WireValue ClassifyValue(const std::string& value);
 // The values of a schematic's wires during a run: each net of the map
 // joined once to the trace's signal of the same name, so that the canvas
 // asks per wire and time without looking names up. The top-level nets keep
-// their names through the expansion; a net that became no signal (one
-// reaching no terminal, or a bus split into its wires) shows none.
+// their names through the expansion, or are found under them after the bus
+// merge joined them into wires; a merged bus shows its wires' values put
+// together. A net that became no signal (one reaching no terminal) shows
+// none.
 class WireValues {
  public:
   WireValues(const NetMap& nets, const SignalTrace& trace);
@@ -53,6 +56,8 @@ class WireValues {
   const NetMap& nets_;
   const SignalTrace& trace_;
   std::vector<std::int32_t> signal_of_net_;
+  // A net that was a bus merged into wires: its wires, else empty.
+  std::vector<std::span<const std::uint32_t>> bus_of_net_;
 };
 
 }  // namespace lumo

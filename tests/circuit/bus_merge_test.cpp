@@ -1,9 +1,11 @@
 #include <gtest/gtest.h>
 
+#include <set>
 #include <sstream>
 #include <string>
 
 #include "circuit/bus_merge.h"
+#include "circuit/bus_merge_log.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
 
@@ -13,12 +15,30 @@ namespace {
 class BusMerge : public ::testing::Test {
  protected:
   // Reads `text`, merges its buses and writes it back.
-  std::string Merged(const std::string& text, std::size_t expected_merges) {
+  std::string Merged(const std::string& text, std::size_t expected_merges,
+                     BusMergeLog* log = nullptr) {
     std::istringstream in(text);
     Circuit* circuit = ReadCircuit(store_, in);
     EXPECT_NE(circuit, nullptr);
     if (circuit == nullptr) return {};
-    EXPECT_EQ(MergeBusLines(*circuit, counter_), expected_merges);
+    EXPECT_EQ(MergeBusLines(*circuit, counter_, log), expected_merges);
+    if (log != nullptr) {
+      // Every name that went ends on a signal of the result, or on a bus
+      // merged after it.
+      std::set<std::string> live, buses;
+      for (const Signal& signal : circuit->signals())
+        live.insert(signal.name());
+      for (const BusMergeLog::Bus& bus : log->FinalBuses())
+        buses.insert(bus.name);
+      for (const BusMergeLog::Bus& bus : log->FinalBuses()) {
+        for (const std::string& wire : bus.wires)
+          EXPECT_TRUE(live.count(wire) || buses.count(wire)) << bus.name << ": " << wire;
+      }
+      for (const auto& [name, final_name] : log->FinalNames()) {
+        EXPECT_FALSE(live.count(name)) << name;
+        EXPECT_TRUE(live.count(final_name) || buses.count(final_name)) << name << " " << final_name;
+      }
+    }
     std::ostringstream out;
     WriteCircuit(*circuit, out);
     return out.str();
@@ -115,6 +135,55 @@ TEST_F(BusMerge, OnlySignalsOfYPinsOfOneLineFunctionAreBuses) {
   // keeps its wire's place.
   EXPECT_EQ(Merged("(top)\n  (B _linex) ()\n  (bus) (s) ()\n  (B a ()) (B b s) (B y bus) ()\n", 1),
             "(top)\n  ()\n  (s) (*ms0) ()\n  ()\n");
+}
+
+// The log lets a name given before the merge be found afterwards: followed
+// through every rename, and through a bus that is itself a wire of another.
+TEST_F(BusMerge, TheLogFollowsEveryNameToWhereItEnded) {
+  BusMergeLog first;
+  Merged(
+      "(top)\n"
+      "  (top top) (B1 _line2) (B2 _line2) (d _not) (e _not) ()\n"
+      "  (bus) (p0) (*s5) (%q0) (*s3) (*s4) ()\n"
+      "  (top p p0) (top q *s5) (B1 a p0) (B1 b *s5) (B1 y bus) (B2 a %q0)\n"
+      "  (B2 b *s3) (B2 y bus) (d a *s4) (d y p0) (e a %q0) (e y *s3) ()\n",
+      1, &first);
+  EXPECT_EQ(first.FinalName("%q0"), "p0");
+  EXPECT_EQ(first.FinalName("*ms0"), "p0");
+  EXPECT_EQ(first.FinalName("*s5"), "*ms1");
+  EXPECT_EQ(first.FinalName("*s3"), "*ms1");
+  EXPECT_EQ(first.FinalName("*s4"), "*s4");
+  ASSERT_EQ(first.FinalBuses().size(), 1u);
+  EXPECT_EQ(first.FinalBuses()[0].name, "bus");
+  EXPECT_EQ(first.FinalBuses()[0].wires, (std::vector<std::string>{"p0", "*ms1"}));
+
+  // Crossed wires: both positions end on one signal.
+  BusMergeLog crossed;
+  Merged(
+      "(top)\n"
+      "  (top top) (B1 _line2) (B2 _line2) ()\n"
+      "  (bus) (x) (y) ()\n"
+      "  (top p x) (top q y) (B1 a x) (B1 b y) (B1 y bus) (B2 a y) (B2 b x)\n"
+      "  (B2 y bus) ()\n",
+      1, &crossed);
+  EXPECT_EQ(crossed.FinalName("y"), "x");
+  EXPECT_EQ(crossed.FinalBuses()[0].wires, (std::vector<std::string>{"x", "x"}));
+
+  // The wire made of s and t becomes the bus s, merged second.
+  BusMergeLog nested;
+  Merged(
+      "(top)\n"
+      "  (top top) (A1 _line2) (A2 _line2) (C1 _line2) (C2 _line2) ()\n"
+      "  (bus) (s) (t) (u1) (u2) (p) (q) (p2) (q2) ()\n"
+      "  (top p p) (top r q2) (A1 a s) (A1 b u1) (A1 y bus) (A2 a t) (A2 b u2)\n"
+      "  (A2 y bus) (C1 a p) (C1 b q) (C1 y s) (C2 a p2) (C2 b q2) (C2 y t) ()\n",
+      2, &nested);
+  ASSERT_EQ(nested.FinalBuses().size(), 2u);
+  EXPECT_EQ(nested.FinalBuses()[0].wires, (std::vector<std::string>{"s", "u1"}));
+  EXPECT_EQ(nested.FinalBuses()[1].name, "s");
+  EXPECT_EQ(nested.FinalBuses()[1].wires, (std::vector<std::string>{"p2", "q2"}));
+  EXPECT_EQ(nested.FinalName("t"), "s");
+  EXPECT_EQ(nested.FinalName("q"), "q2");
 }
 
 }  // namespace

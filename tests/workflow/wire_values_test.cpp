@@ -13,6 +13,7 @@
 #include "pattern/pattern_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw_errors.h"
+#include "sim/value_ops.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
 #include "workflow/simulate_pipeline.h"
@@ -162,6 +163,80 @@ TEST_F(WireValuesTest, ValuesAreClassedByWidthAndUnknownBits) {
   EXPECT_EQ(bus.label, "1a");
   EXPECT_EQ(ClassifyValue("01x1").level, WireLevel::kUnknown);
   EXPECT_EQ(ClassifyValue("zzzz").label, "z");
+}
+
+// The bus sample packs D0..D7 into the bus B, unpacks it and packs the
+// wires again swapped: B and the wires on both sides of it are merged away,
+// yet every wire shows a value, and B shows the inputs as one number.
+TEST_F(WireValuesTest, NetsMergedIntoBusWiresShowTheirValuesAndTheBusItsNumber) {
+  for (const char* name : {"bus8.ldr", "bus8[0].lpt"})
+    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  ASSERT_EQ(draw.Read(folder_.Path("bus8.ldr")), DrawReadResult::kRead);
+  Pat pattern(host_, errors_);
+  pattern.SetPath(folder_.Path("bus8[0].lpt"));
+  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("bus8[0].lpt")));
+  SignalTrace trace;
+  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+
+  const NetMap nets(draw);
+  const WireValues wires(nets, trace);
+  int bus = NetMap::kNoNet;
+  for (std::size_t net = 0; net < nets.net_count(); ++net)
+    if (nets.name(static_cast<int>(net)) == "B") bus = static_cast<int>(net);
+  ASSERT_NE(bus, NetMap::kNoNet);
+  const auto input = [&](int bit, std::int32_t time) {
+    const std::int32_t signal = wires.SignalOfPin(draw, "D" + std::to_string(bit));
+    return signal == SignalTrace::kNoSignal
+               ? std::string("?")
+               : trace.ValueAt(static_cast<std::uint32_t>(signal), time);
+  };
+  for (const std::int32_t time : {10, 50, 130, 370, 450}) {
+    SCOPED_TRACE(time);
+    std::string expected;
+    for (int bit = 0; bit < 8; ++bit)
+      expected += input(bit, time);
+    EXPECT_EQ(wires.At(bus, time).label, HexValue(expected));
+    for (std::size_t net = 0; net < nets.net_count(); ++net)
+      EXPECT_NE(wires.At(static_cast<int>(net), time).level, WireLevel::kNone)
+          << nets.name(static_cast<int>(net));
+  }
+  // The wire between D0 and the packer is D0's own signal.
+  EXPECT_NE(wires.SignalOfPin(draw, "D0"), SignalTrace::kNoSignal);
+}
+
+// A bus one of whose wires was itself a bus merged later takes that bus's
+// wires in its place; a bus with a wire the run does not have shows nothing.
+TEST_F(WireValuesTest, MergedNamesReachTheTraceThroughNestedBuses) {
+  SignalTrace trace;
+  trace.Begin({"p2", "q2", "u1"});
+  ValueTable values;
+  trace.Record(0, 0, kValue1);
+  trace.Record(0, 1, kValue0);
+  trace.Record(0, 2, kValue1);
+  trace.End(values);
+  BusMergeLog log;
+  log.Renamed("u2", "u1");
+  log.Merged({"bus", {"s", "u1"}});
+  log.Renamed("t", "s");
+  log.Merged({"s", {"p2", "q2"}});
+  log.Merged({"broken", {"p2", "gone"}});
+  NameMergedSignals(trace, log);
+  EXPECT_EQ(trace.FindSignal("u2"), 2);
+  const auto text = [&](const std::string& name) {
+    std::string value;
+    for (const std::uint32_t wire : trace.FindBus(name))
+      value += trace.ValueAt(wire, 5);
+    return value;
+  };
+  EXPECT_EQ(text("bus"), "101");
+  EXPECT_EQ(text("s"), "10");
+  EXPECT_EQ(text("t"), "10");  // renamed before it was merged as a bus
+  EXPECT_TRUE(trace.FindBus("broken").empty());
+  // A new run forgets them.
+  trace.Begin({"p2"});
+  EXPECT_EQ(trace.FindSignal("u2"), SignalTrace::kNoSignal);
+  EXPECT_TRUE(trace.FindBus("s").empty());
 }
 
 }  // namespace
