@@ -1,6 +1,6 @@
 #include "circuit/bus_merge.h"
 
-#include "circuit/bus_merge_log.h"
+#include "circuit/signal_merge_log.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -43,7 +43,7 @@ bool IsBusSignal(const Signal& signal) {
 // takes terminals from can change, so only those are looked at again.
 class BusMerger {
  public:
-  BusMerger(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log)
+  BusMerger(Circuit& circuit, BusSignalCounter& counter, SignalMergeLog* log)
       : circuit_(circuit), counter_(counter), log_(log) {
     // The head gets the highest rank and goes last, to be looked at first.
     std::uint64_t rank = circuit_.signal_count();
@@ -150,7 +150,7 @@ class BusMerger {
       for (const Terminal& pin : element->terminals())
         if (pin.signal() != nullptr && pin.signal() != &bus) touched.push_back(pin.signal());
     if (log_ != nullptr) {
-      BusMergeLog::Bus merged{bus.name(), {}};
+      SignalMergeLog::Bus merged{bus.name(), {}};
       for (std::size_t position = 0; position < wires_.size(); ++position)
         merged.wires.push_back(wires_[Root(position)]->name());
       log_->Merged(std::move(merged));
@@ -187,7 +187,7 @@ class BusMerger {
 
   Circuit& circuit_;
   BusSignalCounter& counter_;
-  BusMergeLog* log_;
+  SignalMergeLog* log_;
   std::unordered_map<const Signal*, std::uint64_t> ranks_;
   std::uint64_t next_rank_ = 1;
   // The signals of the start not yet looked at, the head last.
@@ -202,7 +202,7 @@ class BusMerger {
 
 }  // namespace
 
-std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log) {
+std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter, SignalMergeLog* log) {
   return BusMerger(circuit, counter, log).Run();
 }
 

@@ -7,7 +7,7 @@
 
 namespace lumo {
 
-class BusMergeLog;
+class SignalMergeLog;
 
 // Replaces bus elements by plain wires. A bus signal is one whose terminals
 // are all the "y" pins of elements of one "_line..." function; each such
@@ -21,6 +21,7 @@ class BusMergeLog;
 // left in place, and two wires found to be one are joined.
 //
 // With a log, every name that goes and every merged bus is written to it.
-std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter, BusMergeLog* log = nullptr);
+std::size_t MergeBusLines(Circuit& circuit, BusSignalCounter& counter,
+                          SignalMergeLog* log = nullptr);
 
 }  // namespace lumo

@@ -58,6 +58,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
     return !files.PathOf(function.name()).empty();
   });
   replacer.set_element_limit(element_limit_);
+  replacer.set_merge_log(merge_log_);
   std::size_t element_expansions = 0;
   while (Element* candidate = replacer.NextCandidate()) {
     const std::string function = candidate->function_name();
@@ -94,6 +95,7 @@ bool HierarchyExpander::Expand(const std::string& circuit_path, const std::strin
 std::optional<std::size_t> HierarchyExpander::ExpandInstances(const Circuit& sub, Circuit& parent) {
   InstanceReplacer replacer(store_, parent, host_);
   replacer.set_element_limit(element_limit_);
+  replacer.set_merge_log(merge_log_);
   return replacer.Replace(sub);
 }
 

@@ -7,12 +7,12 @@
 #include <ostream>
 #include <string>
 
-#include "circuit/bus_merge_log.h"
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
 #include "circuit/flat_size.h"
 #include "circuit/instance_replacer.h"
+#include "circuit/signal_merge_log.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
 
@@ -56,7 +56,7 @@ class HierarchyExpander {
 
   // Where the bus merge of the next expansions writes what it renamed
   // (none: nowhere).
-  void set_merge_log(BusMergeLog* log) { merge_log_ = log; }
+  void set_merge_log(SignalMergeLog* log) { merge_log_ = log; }
   // For tests: a clock other than the system's.
   void set_clock(Clock clock) { clock_ = std::move(clock); }
   // The most elements, terminals and signals an expanded circuit may have.
@@ -82,7 +82,7 @@ class HierarchyExpander {
   const ErrorTable& errors_;
   std::ostream& statistics_;
   BusSignalCounter& bus_signals_;
-  BusMergeLog* merge_log_ = nullptr;
+  SignalMergeLog* merge_log_ = nullptr;
   Clock clock_;
   std::size_t element_limit_ = InstanceReplacer::kDefaultElementLimit;
   std::size_t terminal_limit_ = kDefaultTerminalLimit;

@@ -1,5 +1,7 @@
 #include "circuit/instance_replacer.h"
 
+#include <utility>
+
 #include <algorithm>
 
 namespace lumo {
@@ -201,10 +203,12 @@ bool InstanceReplacer::JoinPins(const Circuit& sub, Element& instance, Element* 
     if (outer_signal != inner_signal) {
       // The signal that keeps the net is the outside one, unless only the
       // inside one is recorded ("%").
+      Signal* gone = inner_signal;
+      Signal* kept = outer_signal;
       if (!Contains(outer_signal->name(), '%') && Contains(inner_signal->name(), '%'))
-        parent_.MergeSignal(*outer_signal, *inner_signal);
-      else
-        parent_.MergeSignal(*inner_signal, *outer_signal);
+        std::swap(gone, kept);
+      if (merge_log_ != nullptr) merge_log_->Renamed(gone->name(), kept->name());
+      parent_.MergeSignal(*gone, *kept);
     }
     ++o;
     ++i;

@@ -11,6 +11,7 @@
 
 #include "circuit/circuit.h"
 #include "circuit/circuit_store.h"
+#include "circuit/signal_merge_log.h"
 #include "common/message_host.h"
 
 namespace lumo {
@@ -48,6 +49,9 @@ class InstanceReplacer {
   // The most elements the parent may grow to; an instance whose copy would
   // pass it stops the expansion with a message.
   void set_element_limit(std::size_t limit) { element_limit_ = limit; }
+  // Where the names of outside signals joined into inside ones are written
+  // (none: nowhere).
+  void set_merge_log(SignalMergeLog* log) { merge_log_ = log; }
 
   // Replaces every element of the parent whose function name equals the
   // sub-circuit's name ignoring letter case, first in list order first: the
@@ -89,6 +93,7 @@ class InstanceReplacer {
   MessageHost& host_;
   IsSubCircuit is_sub_circuit_;
   std::size_t element_limit_ = kDefaultElementLimit;
+  SignalMergeLog* merge_log_ = nullptr;
 
   std::deque<Level> levels_;
   std::vector<Record> records_;

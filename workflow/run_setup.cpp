@@ -13,7 +13,7 @@ bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
   return converter.Convert(schematic_path, circuit_path);
 }
 
-bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path, BusMergeLog* merged) {
+bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path, SignalMergeLog* merged) {
   EmptyAfter empty(setup.store);
   HierarchyExpander expander(setup.store, setup.messages, setup.errors, setup.statistics,
                              setup.bus_signals);

@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "circuit/bus_merge_log.h"
+#include "circuit/signal_merge_log.h"
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
 #include "common/message_host.h"
@@ -42,6 +42,6 @@ bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
 // <sys>/Parts, then from <work>.
 // With `merged`, the bus merge writes there what it renamed.
 bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path,
-                   BusMergeLog* merged = nullptr);
+                   SignalMergeLog* merged = nullptr);
 
 }  // namespace lumo

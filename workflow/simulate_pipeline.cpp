@@ -37,7 +37,7 @@ bool MaySimulate(const RunSetup& setup, const Draw& draw) {
 
 }  // namespace
 
-void NameMergedSignals(SignalTrace& trace, const BusMergeLog& merged) {
+void NameMergedSignals(SignalTrace& trace, const SignalMergeLog& merged) {
   // The wires a final name stands for: its signal, or the wires of a bus
   // that was itself merged later (a wire of one bus can be another bus).
   const auto wires_of = [&trace](const std::string& name, std::vector<std::uint32_t>& wires) {
@@ -52,7 +52,7 @@ void NameMergedSignals(SignalTrace& trace, const BusMergeLog& merged) {
   };
   // The later buses first, so that an earlier one finds those among its
   // wires.
-  const std::vector<BusMergeLog::Bus> buses = merged.FinalBuses();
+  const std::vector<SignalMergeLog::Bus> buses = merged.FinalBuses();
   for (auto bus = buses.rbegin(); bus != buses.rend(); ++bus) {
     std::vector<std::uint32_t> wires;
     // A wire that became no signal leaves the bus without a value.

@@ -37,12 +37,12 @@ struct SimulateRun {
   bool ready = false;
   // What the bus merge renamed, when the run is traced: the trace finds
   // the schematic's merged nets by it.
-  BusMergeLog merged;
+  SignalMergeLog merged;
 };
 
 // Lets the trace of a run find the signals the bus merge renamed under
 // their names before it.
-void NameMergedSignals(SignalTrace& trace, const BusMergeLog& merged);
+void NameMergedSignals(SignalTrace& trace, const SignalMergeLog& merged);
 
 // Before the simulation: the refusals (empty, unnamed, too many inputs),
 // the saves of the schematic and its input pattern, then the conversion and

@@ -5,7 +5,7 @@
 #include <string>
 
 #include "circuit/bus_merge.h"
-#include "circuit/bus_merge_log.h"
+#include "circuit/signal_merge_log.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
 
@@ -16,7 +16,7 @@ class BusMerge : public ::testing::Test {
  protected:
   // Reads `text`, merges its buses and writes it back.
   std::string Merged(const std::string& text, std::size_t expected_merges,
-                     BusMergeLog* log = nullptr) {
+                     SignalMergeLog* log = nullptr) {
     std::istringstream in(text);
     Circuit* circuit = ReadCircuit(store_, in);
     EXPECT_NE(circuit, nullptr);
@@ -28,9 +28,9 @@ class BusMerge : public ::testing::Test {
       std::set<std::string> live, buses;
       for (const Signal& signal : circuit->signals())
         live.insert(signal.name());
-      for (const BusMergeLog::Bus& bus : log->FinalBuses())
+      for (const SignalMergeLog::Bus& bus : log->FinalBuses())
         buses.insert(bus.name);
-      for (const BusMergeLog::Bus& bus : log->FinalBuses()) {
+      for (const SignalMergeLog::Bus& bus : log->FinalBuses()) {
         for (const std::string& wire : bus.wires)
           EXPECT_TRUE(live.count(wire) || buses.count(wire)) << bus.name << ": " << wire;
       }
@@ -140,7 +140,7 @@ TEST_F(BusMerge, OnlySignalsOfYPinsOfOneLineFunctionAreBuses) {
 // The log lets a name given before the merge be found afterwards: followed
 // through every rename, and through a bus that is itself a wire of another.
 TEST_F(BusMerge, TheLogFollowsEveryNameToWhereItEnded) {
-  BusMergeLog first;
+  SignalMergeLog first;
   Merged(
       "(top)\n"
       "  (top top) (B1 _line2) (B2 _line2) (d _not) (e _not) ()\n"
@@ -158,7 +158,7 @@ TEST_F(BusMerge, TheLogFollowsEveryNameToWhereItEnded) {
   EXPECT_EQ(first.FinalBuses()[0].wires, (std::vector<std::string>{"p0", "*ms1"}));
 
   // Crossed wires: both positions end on one signal.
-  BusMergeLog crossed;
+  SignalMergeLog crossed;
   Merged(
       "(top)\n"
       "  (top top) (B1 _line2) (B2 _line2) ()\n"
@@ -170,7 +170,7 @@ TEST_F(BusMerge, TheLogFollowsEveryNameToWhereItEnded) {
   EXPECT_EQ(crossed.FinalBuses()[0].wires, (std::vector<std::string>{"x", "x"}));
 
   // The wire made of s and t becomes the bus s, merged second.
-  BusMergeLog nested;
+  SignalMergeLog nested;
   Merged(
       "(top)\n"
       "  (top top) (A1 _line2) (A2 _line2) (C1 _line2) (C2 _line2) ()\n"

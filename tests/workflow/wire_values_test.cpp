@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
 #include <sstream>
 
 #include "circuit/circuit_errors.h"
@@ -205,6 +206,36 @@ TEST_F(WireValuesTest, NetsMergedIntoBusWiresShowTheirValuesAndTheBusItsNumber) 
   EXPECT_NE(wires.SignalOfPin(draw, "D0"), SignalTrace::kNoSignal);
 }
 
+// A sub-circuit whose output net is recorded ("%") keeps that net when it is
+// placed, so the outside net it joins goes; the schematic's wire still shows
+// the value under its own name.
+TEST_F(WireValuesTest, AnOutsideNetJoinedIntoARecordedInsideNetKeepsItsValue) {
+  for (const char* name : {"parity4.ldr", "parity4[0].lpt", "nandxor.lsy"})
+    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  {
+    std::ifstream in(SourceFolder() / "data" / "sample" / "nandxor.lcr");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    for (std::size_t at; (at = text.find("*s2")) != std::string::npos;)
+      text.replace(at, 3, "Y%");
+    std::ofstream(folder_.Path("nandxor.lcr")) << text;
+  }
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  ASSERT_EQ(draw.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
+  Pat pattern(host_, errors_);
+  pattern.SetPath(folder_.Path("parity4[0].lpt"));
+  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("parity4[0].lpt")));
+  SignalTrace trace;
+  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  ASSERT_GE(trace.FindSignal("X3-Y%"), 0) << "the recorded net kept its name";
+
+  const NetMap nets(draw);
+  const WireValues wires(nets, trace);
+  for (std::size_t net = 0; net < nets.net_count(); ++net)
+    EXPECT_NE(wires.SignalOf(static_cast<int>(net)), SignalTrace::kNoSignal)
+        << nets.name(static_cast<int>(net));
+  EXPECT_EQ(wires.SignalOfPin(draw, "P"), trace.FindSignal("X3-Y%"));
+}
+
 // A bus one of whose wires was itself a bus merged later takes that bus's
 // wires in its place; a bus with a wire the run does not have shows nothing.
 TEST_F(WireValuesTest, MergedNamesReachTheTraceThroughNestedBuses) {
@@ -215,7 +246,7 @@ TEST_F(WireValuesTest, MergedNamesReachTheTraceThroughNestedBuses) {
   trace.Record(0, 1, kValue0);
   trace.Record(0, 2, kValue1);
   trace.End(values);
-  BusMergeLog log;
+  SignalMergeLog log;
   log.Renamed("u2", "u1");
   log.Merged({"bus", {"s", "u1"}});
   log.Renamed("t", "s");

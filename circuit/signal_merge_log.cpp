@@ -1,13 +1,13 @@
-#include "circuit/bus_merge_log.h"
+#include "circuit/signal_merge_log.h"
 
 namespace lumo {
 
-void BusMergeLog::Renamed(const std::string& from, const std::string& to) {
+void SignalMergeLog::Renamed(const std::string& from, const std::string& to) {
   if (from == to) return;
   if (next_.emplace(from, to).second) order_.push_back(from);
 }
 
-std::string BusMergeLog::FinalName(const std::string& name) const {
+std::string SignalMergeLog::FinalName(const std::string& name) const {
   std::string at = name;
   // Names never come back, so the chain ends; the bound guards against a
   // log fed otherwise.
@@ -19,7 +19,7 @@ std::string BusMergeLog::FinalName(const std::string& name) const {
   return at;
 }
 
-std::unordered_map<std::string, std::string> BusMergeLog::FinalOfEveryName() const {
+std::unordered_map<std::string, std::string> SignalMergeLog::FinalOfEveryName() const {
   // Going back through the log: a name's successor went after it (or
   // never), so its final name is known by the time it is needed.
   std::unordered_map<std::string, std::string> final_of;
@@ -32,7 +32,7 @@ std::unordered_map<std::string, std::string> BusMergeLog::FinalOfEveryName() con
   return final_of;
 }
 
-std::vector<std::pair<std::string, std::string>> BusMergeLog::FinalNames() const {
+std::vector<std::pair<std::string, std::string>> SignalMergeLog::FinalNames() const {
   std::unordered_map<std::string, std::string> final_of = FinalOfEveryName();
   std::vector<std::pair<std::string, std::string>> names;
   names.reserve(order_.size());
@@ -41,7 +41,7 @@ std::vector<std::pair<std::string, std::string>> BusMergeLog::FinalNames() const
   return names;
 }
 
-std::vector<BusMergeLog::Bus> BusMergeLog::FinalBuses() const {
+std::vector<SignalMergeLog::Bus> SignalMergeLog::FinalBuses() const {
   const std::unordered_map<std::string, std::string> final_of = FinalOfEveryName();
   std::vector<Bus> buses = buses_;
   for (Bus& bus : buses)

@@ -7,12 +7,14 @@
 
 namespace lumo {
 
-// What the bus merge did to signal names, so that a net of the schematic can
-// still be found after its signal was joined into a wire: every name that
-// went, with the name that carried on after it, and every merged bus with
-// its wires in pin order (the first wire holds the first character of the
-// bus value, as the bus elements compose it).
-class BusMergeLog {
+// What the expansion did to signal names, so that a net of the schematic can
+// still be found after its signal was joined into another: every name that
+// went (an outside net joined into a recorded "%" signal of a sub-circuit,
+// a signal joined into a bus wire, a wire renamed), with the name that
+// carried on after it; and every merged bus with its wires in pin order
+// (the first wire holds the first character of the bus value, as the bus
+// elements compose it).
+class SignalMergeLog {
  public:
   struct Bus {
     std::string name;
