@@ -3,6 +3,8 @@
 
 #include "schematic/circuit_converter.h"
 
+#include "schematic/element_names.h"
+
 #include <algorithm>
 #include <fstream>
 #include <iterator>
@@ -31,10 +33,6 @@ namespace {
 constexpr const char* kNoCircuitName = "回路図ファイルに回路名がありません。";
 constexpr const char* kNamesDiffer = "同一の信号線に異なる名前が付けられています。\n";
 constexpr const char* kUnnamedPin = "入出力端子に名前が付けられていません。";
-
-bool IsPinSymbol(std::string_view symbol) {
-  return symbol == "_in" || symbol == "_out" || symbol == "_io";
-}
 
 // The run's output lines are split at blanks: a pin, or the circuit whose
 // name prefixes every output, named with one would lose all outputs.

@@ -94,6 +94,7 @@ void Draw::Clear() {
   folder_.clear();
   circuit_name_.clear();
   ++reloads_;
+  listed_as_read_ = false;
   Changed();
   MarkSaved();
 }

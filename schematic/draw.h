@@ -102,6 +102,11 @@ class Draw {
   // Counts Clear() and the reads: the records of earlier contents are gone,
   // so changes recorded on them (DrawChanges) no longer apply.
   std::uint64_t reloads() const { return reloads_; }
+  // A read puts each record at the front of its list, so until the next
+  // save the lists hold the records in the reverse of their order in the
+  // file; a save writes them in list order. What names records by their
+  // order in the file (the conversion's "*s" and "*e" numbers) asks here.
+  bool listed_as_read() const { return listed_as_read_; }
 
   // Names an element or a line; a counted change only when the name differs.
   void Rename(DrawElement& element, std::string name);
@@ -290,6 +295,7 @@ class Draw {
   std::uint64_t next_serial_ = 1;
   std::uint64_t generation_ = 0;
   std::uint64_t saved_generation_ = 0;
+  bool listed_as_read_ = false;
   std::uint64_t last_generation_ = 0;
   std::uint64_t reloads_ = 0;
   DrawChanges* recording_ = nullptr;

@@ -123,6 +123,7 @@ void Draw::ReportListError(const ListError& error, const List& expression, const
 DrawReadResult Draw::Read(const std::string& path) {
   // Whatever the read leaves is what the window starts from: unchanged.
   const DrawReadResult result = ReadFile(path);
+  listed_as_read_ = true;
   MarkSaved();
   return result;
 }
@@ -348,6 +349,7 @@ DrawSaveResult Draw::Save(const std::string& path) {
     return DrawSaveResult::kNotWritten;
   }
   rollback.Keep();
+  listed_as_read_ = false;
   MarkSaved();
   return DrawSaveResult::kSaved;
 }

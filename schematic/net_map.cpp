@@ -1,25 +1,35 @@
 #include "schematic/net_map.h"
 
+#include <algorithm>
+
 #include "schematic/net_names.h"
 
 namespace lumo {
 
-std::vector<NetLine> NetMap::LinesOf(const Draw& draw) {
-  std::vector<NetLine> lines;
+std::vector<const DrawLine*> NetMap::InFileOrder(const Draw& draw) {
+  std::vector<const DrawLine*> lines;
   lines.reserve(draw.line_count());
   for (const DrawLine& line : draw.lines())
-    lines.push_back({line.x1(), line.y1(), line.x2(), line.y2()});
+    lines.push_back(&line);
+  if (draw.listed_as_read()) std::reverse(lines.begin(), lines.end());
   return lines;
 }
 
-NetMap::NetMap(const Draw& draw) : nets_(LinesOf(draw)) {
+std::vector<NetLine> NetMap::LinesOf(const std::vector<const DrawLine*>& lines) {
+  std::vector<NetLine> net_lines;
+  net_lines.reserve(lines.size());
+  for (const DrawLine* line : lines)
+    net_lines.push_back({line->x1(), line->y1(), line->x2(), line->y2()});
+  return net_lines;
+}
+
+NetMap::NetMap(const Draw& draw) : NetMap(InFileOrder(draw)) {}
+
+NetMap::NetMap(const std::vector<const DrawLine*>& lines) : nets_(LinesOf(lines)) {
   std::vector<std::string_view> line_names;
-  std::vector<const DrawLine*> lines;
-  line_names.reserve(draw.line_count());
-  for (const DrawLine& line : draw.lines()) {
-    line_names.push_back(line.name());
-    lines.push_back(&line);
-  }
+  line_names.reserve(lines.size());
+  for (const DrawLine* line : lines)
+    line_names.push_back(line->name());
   NetNames names = NameNets(nets_, line_names);
   complete_ = !names.clash_first;
   names_ = complete_ ? std::move(names.names) : std::vector<std::string>(nets_.group_count());

@@ -12,8 +12,8 @@ namespace lumo {
 
 // The net of every line and terminal of a schematic, named as the
 // conversion names the signal it becomes, so that a run's values can be
-// found for what is drawn. Made from the schematic as it is now: the lines
-// in list order are the lines of its file, which the conversion reads.
+// found for what is drawn. Made from the schematic as it is now, its lines
+// taken in the order of its file, which the conversion reads.
 class NetMap {
  public:
   static constexpr int kNoNet = -1;
@@ -34,7 +34,9 @@ class NetMap {
   bool complete() const { return complete_; }
 
  private:
-  static std::vector<NetLine> LinesOf(const Draw& draw);
+  explicit NetMap(const std::vector<const DrawLine*>& lines);
+  static std::vector<const DrawLine*> InFileOrder(const Draw& draw);
+  static std::vector<NetLine> LinesOf(const std::vector<const DrawLine*>& lines);
 
   NetGrouping nets_;
   std::unordered_map<const DrawLine*, int> net_of_line_;

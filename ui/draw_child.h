@@ -73,6 +73,7 @@ class DrawChild : public QAbstractScrollArea {
   // A run's values drawn over the wires while it is active (none: never);
   // the waveform editor that owns it repaints the canvas when it changes.
   void SetValueOverlay(WireValueOverlay* overlay) { value_overlay_ = overlay; }
+  WireValueOverlay* value_overlay() const { return value_overlay_; }
   // While set, a left click gives its logical point to `pick` instead of
   // the edit mode (the waveform editor's probes).
   void SetProbePick(std::function<void(std::int32_t x, std::int32_t y)> pick) {

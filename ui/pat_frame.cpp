@@ -256,6 +256,7 @@ PatFrame::~PatFrame() {
   // The panes go while the pattern and this frame, which they use, are
   // still whole.
   delete panes_;
+  CloseInsideViews();
   if (schematic_canvas_) {
     schematic_canvas_->SetValueOverlay(nullptr);
     schematic_canvas_->SetProbePick({});

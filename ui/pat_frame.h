@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -112,8 +113,13 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   void ToggleProbing();
   bool probing() const { return probing_; }
   // Adds the probe row of the net of the line nearest to the point; false
-  // when there is no line near it or no signal of the run for it.
+  // when there is no line near it or no signal of the run for it. Else, on
+  // a placed sub-circuit, opens its inside (true, or a message saying why
+  // it cannot).
   bool ProbeAt(std::int32_t x, std::int32_t y);
+  // The windows showing the inside of a placed sub-circuit with this
+  // editor's run.
+  std::vector<DrawFrame*> inside_frames();
   // The values of the latest run drawn over the schematic.
   WireValueOverlay& value_overlay() { return *value_overlay_; }
 
@@ -172,6 +178,21 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   std::int32_t CaretSignal();
   void PlayStep();
   bool AddProbeRow(const std::string& net);
+  // A probe on a wire of the schematic of `frame`, whose values `values`
+  // shows (the run's schematic or the inside of an instance).
+  bool ProbeIn(DrawFrame& frame, const WireValueOverlay& values, std::int32_t x, std::int32_t y);
+  // Opens the schematic of the placed sub-circuit near the point in a
+  // window of its own, with the run's values inside that instance.
+  bool OpenInsideAt(DrawFrame& from, const WireValueOverlay& values, std::int32_t x,
+                    std::int32_t y);
+  // The schematic of an inside window still converts into the circuit file
+  // the runs read (and is not changed in its window).
+  bool InsideMatches(DrawFrame& frame);
+  // Gives the canvas of `frame` to the probe mode, or takes it back.
+  void SetProbePick(DrawFrame& frame, WireValueOverlay& values);
+  void ForEachInsideView(const std::function<void(DrawFrame&, WireValueOverlay&)>& act);
+  // Leaves the inside windows with the normal drawing.
+  void CloseInsideViews();
   // The probes of this schematic, kept in the settings between sessions.
   void StoreProbes();
   void RestoreProbes();
@@ -207,6 +228,12 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   bool probing_ = false;
   std::vector<std::string> probes_;
   int play_speed_ = 0;
+  struct InsideView {
+    QPointer<DrawFrame> frame;
+    std::unique_ptr<WireValueOverlay> overlay;
+    std::string function;  // the sub-circuit's name
+  };
+  std::vector<InsideView> inside_views_;
 };
 
 }  // namespace lumo

@@ -62,6 +62,9 @@ void PatFrame::ConnectValues() {
 void PatFrame::KeepTrace(std::shared_ptr<const SignalTrace> trace) {
   if (trace != nullptr && trace->capped()) status_->setText(TraceCapNotice(trace->cap()).c_str());
   value_overlay_->SetTrace(std::move(trace), schematic_.draw());
+  ForEachInsideView([this](DrawFrame& frame, WireValueOverlay& values) {
+    values.SetTrace(InsideMatches(frame) ? value_overlay_->shared_trace() : nullptr, frame.draw());
+  });
   // A new run starts at its beginning.
   fixed_time_ = value_overlay_->trace() != nullptr ? std::optional<std::int32_t>(0) : std::nullopt;
   ShowValuesAt(fixed_time_);
@@ -71,12 +74,20 @@ void PatFrame::ShowValuesAt(std::optional<std::int32_t> time) {
   if (value_overlay_->trace() == nullptr) return;
   if (time) value_overlay_->SetTime(*time);
   if (value_overlay_->shown()) schematic_.canvas().RepaintValues();
+  ForEachInsideView([&](DrawFrame& frame, WireValueOverlay& values) {
+    if (time) values.SetTime(*time);
+    if (values.shown()) frame.canvas().RepaintValues();
+  });
 }
 
 void PatFrame::ToggleValues() {
   value_overlay_->SetShown(!value_overlay_->shown());
   commands_.action(kPatCmdShowValues)->setChecked(value_overlay_->shown());
   schematic_.canvas().RepaintValues();
+  ForEachInsideView([this](DrawFrame& frame, WireValueOverlay& values) {
+    values.SetShown(value_overlay_->shown());
+    frame.canvas().RepaintValues();
+  });
 }
 
 void PatFrame::StepTo(std::int32_t time) {
@@ -166,24 +177,30 @@ void PatFrame::PlayStep() {
 void PatFrame::ToggleProbing() {
   probing_ = !probing_;
   commands_.action(kPatCmdProbe)->setChecked(probing_);
-  if (!schematic_canvas_) return;
-  if (probing_)
-    schematic_canvas_->SetProbePick([this](std::int32_t x, std::int32_t y) { ProbeAt(x, y); });
-  else
-    schematic_canvas_->SetProbePick({});
+  if (schematic_canvas_) SetProbePick(schematic_, *value_overlay_);
+  ForEachInsideView(
+      [this](DrawFrame& frame, WireValueOverlay& values) { SetProbePick(frame, values); });
 }
 
 bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
-  const Draw& draw = schematic_.draw();
+  return ProbeIn(schematic_, *value_overlay_, x, y) ||
+         OpenInsideAt(schematic_, *value_overlay_, x, y);
+}
+
+bool PatFrame::ProbeIn(DrawFrame& frame, const WireValueOverlay& values, std::int32_t x,
+                       std::int32_t y) {
+  const Draw& draw = frame.draw();
   // A changed schematic's nets may be named otherwise than in the run.
-  if (!value_overlay_->Current(draw)) return false;
+  if (!values.Current(draw)) return false;
   const NearestRecord<DrawLine> nearest = draw.NearestLine(x, y);
   // Within a few units of the line, as the other picks of the canvas.
   if (nearest.record == nullptr || nearest.distance > kProbeReach) return false;
   const NetMap nets(draw);
   const int net = nets.NetOf(*nearest.record);
-  if (net == NetMap::kNoNet || !AddProbeRow(nets.name(net))) return false;
-  probes_.push_back(nets.name(net));
+  if (net == NetMap::kNoNet) return false;
+  const std::string name = WireValues::NameInside(values.instance(), nets.name(net));
+  if (!AddProbeRow(name)) return false;
+  probes_.push_back(name);
   probes_ = ProbesShown();
   StoreProbes();
   return true;
@@ -192,16 +209,14 @@ bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
 bool PatFrame::AddProbeRow(const std::string& net) {
   const SignalTrace* trace = value_overlay_->trace();
   if (trace == nullptr || net.empty() || pat_->FindRow(net) >= 0) return false;
-  const std::int32_t signal = trace->FindSignal(net);
-  if (signal == SignalTrace::kNoSignal) return false;
+  const std::vector<PatEvent> changes = ChangesOf(*trace, net);
+  if (changes.empty()) return false;
   const int row = pat_->AppendRow(net, {}, RowKind::kOutput);
   if (row < 0) return false;
   // The values as the output rows hold them: bits as they are, buses in
   // hexadecimal.
-  const auto s = static_cast<std::uint32_t>(signal);
-  for (std::size_t i = 0; i < trace->ChangeTimes(s).size(); ++i)
-    pat_->row(row).events.Insert(trace->ChangeTimes(s)[i],
-                                 DisplayValue(trace->Text(trace->ChangeValues(s)[i])));
+  for (const PatEvent& change : changes)
+    pat_->row(row).events.Insert(change.time, DisplayValue(change.value));
   Relayout();
   canvas_->Invalidate();
   return true;

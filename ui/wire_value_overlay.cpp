@@ -27,7 +27,7 @@ void WireValueOverlay::Refresh(const Draw& draw) {
   reloads_ = draw.reloads();
   values_.reset();
   nets_ = std::make_unique<NetMap>(draw);
-  values_ = std::make_unique<WireValues>(*nets_, *trace_);
+  values_ = std::make_unique<WireValues>(*nets_, *trace_, instance_);
 }
 
 std::int32_t WireValueOverlay::SignalOfPin(const Draw& draw, const std::string& pin) {
@@ -103,7 +103,8 @@ void WireValueOverlay::PaintLegend(QPainter& dc, QSize client) const {
   dc.setFont(font);
   const QFontMetrics metrics(font);
   const int row = metrics.height() + 4;
-  const QString title = QString("時刻 %1").arg(*time_);
+  QString title = QString("時刻 %1").arg(*time_);
+  if (!caption_.empty()) title = QString::fromStdString(caption_) + QStringLiteral("　") + title;
   int text_width = metrics.horizontalAdvance(title);
   for (const WireLevel level : kLegendLevels)
     text_width = std::max(text_width, metrics.horizontalAdvance(StyleOf(level).legend));

@@ -28,6 +28,15 @@ class WireValueOverlay {
   // than in the run, so nothing is drawn until the next run.
   void SetTrace(std::shared_ptr<const SignalTrace> trace, const Draw& draw);
   const SignalTrace* trace() const { return trace_.get(); }
+  const std::shared_ptr<const SignalTrace>& shared_trace() const { return trace_; }
+  // The instance whose inside the schematic is ("X1-"; empty: the circuit
+  // that was run), and its name for the legend.
+  void SetInstance(std::string prefix, std::string caption) {
+    instance_ = std::move(prefix);
+    caption_ = std::move(caption);
+    values_.reset();
+  }
+  const std::string& instance() const { return instance_; }
   void SetShown(bool shown) { shown_ = shown; }
   bool shown() const { return shown_; }
   void SetTime(std::int32_t time) { time_ = time; }
@@ -53,6 +62,8 @@ class WireValueOverlay {
   void PaintLegend(QPainter& dc, QSize client) const;
 
   std::shared_ptr<const SignalTrace> trace_;
+  std::string instance_;
+  std::string caption_;
   bool shown_ = true;
   std::optional<std::int32_t> time_;
   std::uint64_t run_generation_ = 0;

@@ -16,6 +16,9 @@ inline constexpr const char* kRegisterLogFile = "LumoReg.tmp";
 inline constexpr const char* kStatisticsFile = "LumoSta.tmp";
 // Held locked by the run that uses the working folder (workflow/run_lock.h).
 inline constexpr const char* kRunLockFile = "LumoLock.tmp";
+// A sub-circuit's schematic converted again, to compare with its circuit
+// file before its inside is shown with a run's values.
+inline constexpr const char* kInsideCheckFile = "LumoIns.tmp";
 
 // The two folders of a run and the paths of its files in them.
 struct RunFolders {

@@ -2,9 +2,9 @@
 
 #include <ostream>
 
-#include "circuit/signal_merge_log.h"
 #include "circuit/bus_signal_counter.h"
 #include "circuit/circuit_store.h"
+#include "circuit/signal_merge_log.h"
 #include "common/message_host.h"
 #include "lists/error_table.h"
 #include "sim/register_transfer.h"

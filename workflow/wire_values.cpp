@@ -1,5 +1,8 @@
 #include "workflow/wire_values.h"
 
+#include <algorithm>
+
+#include "schematic/element_names.h"
 #include "sim/value_ops.h"
 
 namespace lumo {
@@ -15,17 +18,45 @@ WireValue ClassifyValue(const std::string& value) {
   return {WireLevel::kBus, HexValue(value)};
 }
 
-WireValues::WireValues(const NetMap& nets, const SignalTrace& trace)
+std::string WireValues::NameInside(const std::string& instance, const std::string& net) {
+  return net.starts_with('/') ? net : instance + net;
+}
+
+WireValues::WireValues(const NetMap& nets, const SignalTrace& trace, const std::string& instance)
     : nets_(nets),
       trace_(trace),
       signal_of_net_(nets.net_count(), SignalTrace::kNoSignal),
       bus_of_net_(nets.net_count()) {
   if (!nets.complete()) return;
   for (std::size_t net = 0; net < nets.net_count(); ++net) {
-    const std::string& name = nets.name(static_cast<int>(net));
+    const std::string name = NameInside(instance, nets.name(static_cast<int>(net)));
     signal_of_net_[net] = trace.FindSignal(name);
     if (signal_of_net_[net] == SignalTrace::kNoSignal) bus_of_net_[net] = trace.FindBus(name);
   }
+}
+
+std::vector<PatEvent> ChangesOf(const SignalTrace& trace, const std::string& name) {
+  std::vector<PatEvent> changes;
+  if (const std::int32_t signal = trace.FindSignal(name); signal != SignalTrace::kNoSignal) {
+    const auto s = static_cast<std::uint32_t>(signal);
+    for (std::size_t i = 0; i < trace.ChangeTimes(s).size(); ++i)
+      changes.push_back({trace.ChangeTimes(s)[i], trace.Text(trace.ChangeValues(s)[i])});
+    return changes;
+  }
+  // A bus changes whenever one of its wires does.
+  const std::span<const std::uint32_t> wires = trace.FindBus(name);
+  std::vector<std::int32_t> times;
+  for (const std::uint32_t wire : wires)
+    times.insert(times.end(), trace.ChangeTimes(wire).begin(), trace.ChangeTimes(wire).end());
+  std::sort(times.begin(), times.end());
+  times.erase(std::unique(times.begin(), times.end()), times.end());
+  for (const std::int32_t time : times) {
+    std::string value;
+    for (const std::uint32_t wire : wires)
+      value += trace.ValueAt(wire, time);
+    if (changes.empty() || changes.back().value != value) changes.push_back({time, value});
+  }
+  return changes;
 }
 
 std::int32_t WireValues::SignalOf(int net) const {
@@ -36,8 +67,7 @@ std::int32_t WireValues::SignalOf(int net) const {
 
 std::int32_t WireValues::SignalOfPin(const Draw& draw, const std::string& pin) const {
   for (const DrawElement& element : draw.elements()) {
-    const std::string& symbol = element.symbol_name();
-    if (element.name() != pin || (symbol != "_in" && symbol != "_out" && symbol != "_io")) continue;
+    if (element.name() != pin || !IsPinSymbol(element.symbol_name())) continue;
     if (element.first_terminal() == nullptr) return SignalTrace::kNoSignal;
     return SignalOf(nets_.NetOf(*element.first_terminal()));
   }

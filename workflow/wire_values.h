@@ -5,10 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "pattern/event_list.h"
 #include "schematic/net_map.h"
 #include "sim/signal_trace.h"
 
 namespace lumo {
+
+// The changes a run's trace holds for a signal name, or for a merged bus
+// put together from its wires, as the events of a pattern row; empty when
+// it has neither.
+std::vector<PatEvent> ChangesOf(const SignalTrace& trace, const std::string& name);
 
 // What a drawn wire shows at one time of a run.
 enum class WireLevel {
@@ -39,7 +45,13 @@ WireValue ClassifyValue(const std::string& value);
 // none.
 class WireValues {
  public:
-  WireValues(const NetMap& nets, const SignalTrace& trace);
+  // With `instance` ("X1-", "X1-Y2-"), the map is of a sub-circuit's
+  // schematic and its nets are looked up under that instance's names.
+  WireValues(const NetMap& nets, const SignalTrace& trace, const std::string& instance = {});
+
+  // The name the expansion gives a sub-circuit's net inside an instance:
+  // the instance's prefix before it, except for a global "/" net.
+  static std::string NameInside(const std::string& instance, const std::string& net);
 
   // The trace's signal of a net (NetMap::kNoNet allowed); kNoSignal when
   // there is none.

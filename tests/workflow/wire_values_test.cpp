@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <fstream>
+#include <set>
 #include <sstream>
 
 #include "circuit/circuit_errors.h"
@@ -14,9 +15,11 @@
 #include "pattern/pattern_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw_errors.h"
+#include "schematic/element_names.h"
 #include "sim/value_ops.h"
 #include "symbol/symbol_errors.h"
 #include "tests/support/test_folder.h"
+#include "workflow/inside_schematic.h"
 #include "workflow/simulate_pipeline.h"
 
 namespace lumo {
@@ -234,6 +237,83 @@ TEST_F(WireValuesTest, AnOutsideNetJoinedIntoARecordedInsideNetKeepsItsValue) {
     EXPECT_NE(wires.SignalOf(static_cast<int>(net)), SignalTrace::kNoSignal)
         << nets.name(static_cast<int>(net));
   EXPECT_EQ(wires.SignalOfPin(draw, "P"), trace.FindSignal("X3-Y%"));
+}
+
+// The inside of a placed sub-circuit: its schematic is found beside its
+// circuit file only while it still converts into that file, and its nets
+// are found under the instance's names, its pins on the nets outside.
+TEST_F(WireValuesTest, AnInstancesInsideIsFoundUnderItsNamesWhileItsSchematicMatches) {
+  for (const char* name :
+       {"parity4.ldr", "parity4[0].lpt", "nandxor.ldr", "nandxor.lcr", "nandxor.lsy"})
+    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  ASSERT_EQ(draw.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
+  // X1 and X2 unnamed: the conversion numbers them in the order of the
+  // file, which a read reverses in the lists until the next save.
+  std::vector<DrawElement*> unnamed;
+  const DrawElement* x1_element = nullptr;
+  for (DrawElement& element : draw.elements()) {
+    if (element.name() == "X1") x1_element = &element;
+    if (element.name() == "X1" || element.name() == "X2") unnamed.push_back(&element);
+  }
+  ASSERT_EQ(unnamed.size(), 2u);
+  ASSERT_NE(x1_element, nullptr);
+  for (DrawElement* element : unnamed)
+    element->set_name("?");
+  Pat pattern(host_, errors_);
+  pattern.SetPath(folder_.Path("parity4[0].lpt"));
+  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("parity4[0].lpt")));
+  SignalTrace trace;
+  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  Draw reread({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  ASSERT_EQ(reread.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
+  std::set<std::string> names;
+  for (const DrawElement* element : unnamed) {
+    const std::string name = CircuitElementName(draw, *element);
+    names.insert(name);
+    EXPECT_GE(trace.FindSignal(name + "-*s5"), 0) << name;
+    const DrawElement* same = reread.NearestElement(element->x(), element->y()).record;
+    ASSERT_NE(same, nullptr);
+    EXPECT_EQ(CircuitElementName(reread, *same), name);
+  }
+  EXPECT_EQ(names, (std::set<std::string>{"*e0", "*e1"}));
+  const RunFolders folders{System(), folder_.Path("")};
+  const InsideSchematic inside = FindInsideSchematic(folders, "NandXor", errors_);
+  ASSERT_EQ(inside.found, InsideFound::kFound);
+  EXPECT_EQ(inside.schematic_path, folder_.Path("nandxor.ldr"));
+  EXPECT_EQ(InsideRefusal(inside, "X1", "nandxor"), "");
+
+  Draw inner({symbols_, user_symbols_, host_, errors_, errors_, errors_});
+  ASSERT_EQ(inner.Read(inside.schematic_path), DrawReadResult::kRead);
+  const NetMap inner_nets(inner);
+  const WireValues x1(inner_nets, trace, CircuitElementName(draw, *x1_element) + "-");
+  for (std::size_t net = 0; net < inner_nets.net_count(); ++net)
+    EXPECT_NE(x1.SignalOf(static_cast<int>(net)), SignalTrace::kNoSignal)
+        << inner_nets.name(static_cast<int>(net));
+  // X1's output is the net P01 outside.
+  const NetMap outer_nets(draw);
+  const WireValues outer(outer_nets, trace);
+  int p01 = NetMap::kNoNet;
+  for (const DrawLine& line : draw.lines())
+    if (line.name() == "P01") p01 = outer_nets.NetOf(line);
+  ASSERT_NE(p01, NetMap::kNoNet);
+  EXPECT_EQ(x1.SignalOfPin(inner, "y"), outer.SignalOf(p01));
+  EXPECT_EQ(WireValues::NameInside("X1-", "/CK"), "/CK");
+
+  // Refused: a primitive, a library part, a changed schematic, none at all.
+  EXPECT_EQ(FindInsideSchematic(folders, "_nand2", errors_).found, InsideFound::kNoCircuit);
+  const InsideSchematic part = FindInsideSchematic(folders, "half_adder", errors_);
+  EXPECT_EQ(part.found, InsideFound::kLibraryPart);
+  EXPECT_NE(InsideRefusal(part, "H1", "half_adder"), "");
+  inner.AddLine(0, 0, 8, 0).set_name("EXTRA");
+  ASSERT_EQ(inner.Save(inside.schematic_path), DrawSaveResult::kSaved);
+  const InsideSchematic changed = FindInsideSchematic(folders, "nandxor", errors_);
+  EXPECT_EQ(changed.found, InsideFound::kChanged);
+  EXPECT_NE(InsideRefusal(changed, "X1", "nandxor"), "");
+  std::filesystem::remove(inside.schematic_path);
+  EXPECT_EQ(FindInsideSchematic(folders, "nandxor", errors_).found, InsideFound::kNoSchematic);
+  // The check leaves no scratch file behind.
+  EXPECT_FALSE(std::filesystem::exists(folder_.Path(kInsideCheckFile)));
 }
 
 // A bus one of whose wires was itself a bus merged later takes that bus's
