@@ -57,6 +57,11 @@ bool PatFrame::OpenInsideAt(DrawFrame& from, const WireValueOverlay& values, std
     if (open->draw().path() == inside.schematic_path) frame = open;
   if (frame == nullptr) {
     frame = from.NewWindow();
+    // Over the right half of the schematic, above this editor, so that
+    // the waveforms stay in view while the cursor moves.
+    const QRect over = schematic_.geometry();
+    const int bottom = std::max(over.top() + 240, geometry().top() - 8);
+    frame->setGeometry(over.center().x(), over.top(), over.width() / 2, bottom - over.top());
     frame->OpenAtStart(inside.schematic_path);
   }
   frame->show();

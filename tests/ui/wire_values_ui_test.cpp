@@ -3,6 +3,7 @@
 // stepping from change to change, and turning the values off.
 
 #include <QTest>
+#include <fstream>
 #include <sstream>
 
 #include "editing/command_ids.h"
@@ -19,12 +20,17 @@ namespace {
 
 class WireValuesUi : public UiTest {
  protected:
-  void SetUp() override {
-    for (const char* name : {"hazard.ldr", "hazard[0].lpt"})
+  void SetUp() override { OpenAndRun("hazard", {"hazard.ldr", "hazard[0].lpt"}); }
+
+  // Opens the sample's schematic and its waveform editor and runs it.
+  void OpenAndRun(const std::string& sample, std::initializer_list<const char*> files) {
+    for (const char* name : files)
       fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
     Start();
-    frame().OpenAtStart(work / "hazard.ldr");
+    frame().OpenAtStart(work / (sample + ".ldr"));
     Ready();
+    // The run's schematic, whichever window opens later.
+    schematic_ = &frame();
     frame().RunCommand(kCmdWaveformEditor);
     ASSERT_NE(frame().waveform_editor(), nullptr);
     editor().resize(1000, 400);
@@ -37,8 +43,9 @@ class WireValuesUi : public UiTest {
       editor().RunCommand(kPatCmdZoomIn);
   }
 
-  PatFrame& editor() { return *frame().waveform_editor(); }
+  PatFrame& editor() { return *schematic_->waveform_editor(); }
   PatChild& wave() { return editor().canvas(); }
+  DrawFrame* schematic_ = nullptr;
 
   // A click on the waveform editor's time axis at `time`.
   void ClickAxis(std::int64_t time) {
@@ -272,6 +279,104 @@ TEST_F(WireValuesUi, AProbeRowOfTheOutputNetEqualsTheOutputRowAndIsNeverSaved) {
   EXPECT_LT(editor().pat().FindRow(name), 0);
   editor().RunCommand(kPatCmdSimulate);
   EXPECT_GE(editor().pat().FindRow(name), 0);
+}
+
+// The inside of a placed sub-circuit, opened from the probe mode: its wires
+// show the run's values inside that instance, follow the cursor, take
+// probes, and go back to the normal drawing with the editor.
+class InsideValuesUi : public WireValuesUi {
+ protected:
+  void SetUp() override {
+    OpenAndRun("parity4",
+               {"parity4.ldr", "parity4[0].lpt", "nandxor.ldr", "nandxor.lcr", "nandxor.lsy"});
+  }
+
+  // The inside window's pixel in the middle of its output wire.
+  QColor InsideOutputPixel(DrawFrame& inside) {
+    const DrawLine* wire = nullptr;
+    for (const DrawLine& line : inside.draw().lines())
+      if (line.x2() == 1168 && line.y1() == line.y2()) wire = &line;
+    EXPECT_NE(wire, nullptr);
+    if (wire == nullptr) return {};
+    inside.canvas().PaintNow();
+    const QPoint at(app->view().ToDeviceX((wire->x1() + wire->x2()) / 2),
+                    app->view().ToDeviceY(wire->y1()));
+    return inside.canvas().backing_store().pixelColor(at);
+  }
+};
+
+TEST_F(InsideValuesUi, AnInstancesInsideShowsTheRunUnderItsNames) {
+  const SignalTrace& trace = *editor().value_overlay().trace();
+  const std::int32_t p01 = trace.FindSignal("P01");
+  ASSERT_GE(p01, 0);
+  // A time where P01 is 1 and one where it is 0.
+  std::int32_t one_at = -1, zero_at = -1;
+  for (std::int32_t time = 1; time < 800 && (one_at < 0 || zero_at < 0); ++time) {
+    const std::string& value = trace.ValueAt(static_cast<std::uint32_t>(p01), time);
+    if (value == "1" && one_at < 0) one_at = time + 1;
+    if (value == "0" && zero_at < 0) zero_at = time + 1;
+  }
+  ASSERT_GT(one_at, 0);
+  ASSERT_GT(zero_at, 0);
+
+  editor().RunCommand(kPatCmdProbe);
+  EXPECT_TRUE(editor().ProbeAt(976, 604));  // on X1
+  ASSERT_EQ(editor().inside_frames().size(), 1u);
+  DrawFrame& inside = *editor().inside_frames().front();
+  EXPECT_TRUE(inside.draw().path().ends_with("nandxor.ldr"));
+  ASSERT_NE(inside.canvas().value_overlay(), nullptr);
+  EXPECT_EQ(inside.canvas().value_overlay()->instance(), "X1-");
+  ClickAxis(one_at);
+  EXPECT_EQ(InsideOutputPixel(inside), StyleOf(WireLevel::kOne).color);
+  ClickAxis(zero_at);
+  EXPECT_EQ(InsideOutputPixel(inside), StyleOf(WireLevel::kZero).color);
+
+  // A probe on the inside wire is the net outside it.
+  const int rows = editor().pat().count();
+  const DrawLine* wire = nullptr;
+  for (const DrawLine& line : inside.draw().lines())
+    if (line.x2() == 1168) wire = &line;
+  ASSERT_NE(wire, nullptr);
+  const QPoint at(app->view().ToDeviceX(wire->x1() + 4), app->view().ToDeviceY(wire->y1()));
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(at), inside.canvas().viewport()->mapToGlobal(QPointF(at)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(inside.canvas().viewport(), &event);
+  }
+  ASSERT_EQ(editor().pat().count(), rows + 1);
+  EXPECT_EQ(editor().pat().row(rows).name, "X1-*s2");
+  std::vector<std::int32_t> probe_times, p01_times;
+  for (const PatEvent& event : editor().pat().row(rows).events)
+    probe_times.push_back(event.time);
+  for (const std::int32_t time : trace.ChangeTimes(static_cast<std::uint32_t>(p01)))
+    p01_times.push_back(time);
+  EXPECT_EQ(probe_times, p01_times);
+
+  // The other instance of the same circuit takes the same window over.
+  EXPECT_TRUE(editor().ProbeAt(976, 700));  // on X2
+  ASSERT_EQ(editor().inside_frames().size(), 1u);
+  EXPECT_EQ(inside.canvas().value_overlay()->instance(), "X2-");
+
+  // A schematic no longer the one the run read is refused with a message.
+  {
+    std::ifstream in(work / "nandxor.ldr");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const std::size_t line = text.find("(912 648 1016 648 c t ? )");
+    ASSERT_NE(line, std::string::npos);
+    text.replace(line, 25, "(912 648 1016 648 c t Q )");
+    std::ofstream(work / "nandxor.ldr") << text;
+  }
+  host.Clear();
+  EXPECT_TRUE(editor().ProbeAt(1072, 652));  // on X3
+  ASSERT_EQ(host.Messages().size(), 1u);
+  EXPECT_NE(host.Messages()[0].text.find("変更されています"), std::string::npos);
+
+  // Closing the editor leaves the inside drawn as without a run.
+  editor().RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(inside.canvas().value_overlay(), nullptr);
+  EXPECT_EQ(InsideOutputPixel(inside), QColor(Qt::black));
 }
 
 }  // namespace
