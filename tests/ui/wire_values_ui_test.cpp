@@ -323,6 +323,9 @@ TEST_F(InsideValuesUi, AnInstancesInsideShowsTheRunUnderItsNames) {
   EXPECT_TRUE(editor().ProbeAt(976, 604));  // on X1
   ASSERT_EQ(editor().inside_frames().size(), 1u);
   DrawFrame& inside = *editor().inside_frames().front();
+  // Wide enough that the legend in its corner leaves the wires free.
+  inside.resize(1000, 600);
+  QCoreApplication::processEvents();
   EXPECT_TRUE(inside.draw().path().ends_with("nandxor.ldr"));
   ASSERT_NE(inside.canvas().value_overlay(), nullptr);
   EXPECT_EQ(inside.canvas().value_overlay()->instance(), "X1-");
