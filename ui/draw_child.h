@@ -72,7 +72,12 @@ class DrawChild : public QAbstractScrollArea {
   void ShowPrintNotice();
   // A run's values drawn over the wires while it is active (none: never);
   // the waveform editor that owns it repaints the canvas when it changes.
-  void SetValueOverlay(WireValueOverlay* overlay) { value_overlay_ = overlay; }
+  // A probe pick belongs to the editor whose values the canvas shows, so a
+  // change of overlay drops it.
+  void SetValueOverlay(WireValueOverlay* overlay) {
+    if (overlay != value_overlay_) probe_pick_ = {};
+    value_overlay_ = overlay;
+  }
   WireValueOverlay* value_overlay() const { return value_overlay_; }
   // While set, a left click gives its logical point to `pick` instead of
   // the edit mode (the waveform editor's probes).

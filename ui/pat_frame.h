@@ -189,7 +189,10 @@ class PatFrame : public QMainWindow, public PatPaneHost {
   // the runs read (and is not changed in its window).
   bool InsideMatches(DrawFrame& frame);
   // Gives the canvas of `frame` to the probe mode, or takes it back.
-  void SetProbePick(DrawFrame& frame, WireValueOverlay& values);
+  void SetProbePick(DrawFrame& frame);
+  // A click of the probe mode on the schematic of `frame`: a probe on a
+  // wire, else the inside of a placed sub-circuit.
+  bool PickIn(DrawFrame& frame, std::int32_t x, std::int32_t y);
   void ForEachInsideView(const std::function<void(DrawFrame&, WireValueOverlay&)>& act);
   // Leaves the inside windows with the normal drawing.
   void CloseInsideViews();

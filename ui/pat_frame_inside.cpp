@@ -86,7 +86,7 @@ bool PatFrame::OpenInsideAt(DrawFrame& from, const WireValueOverlay& values, std
   overlay->SetShown(value_overlay_->shown());
   if (value_overlay_->time()) overlay->SetTime(*value_overlay_->time());
   frame->canvas().SetValueOverlay(overlay);
-  SetProbePick(*frame, *overlay);
+  SetProbePick(*frame);
   frame->canvas().Invalidate();
   return true;
 }
@@ -102,15 +102,29 @@ bool PatFrame::InsideMatches(DrawFrame& frame) {
   return inside.found == InsideFound::kFound && inside.schematic_path == frame.draw().path();
 }
 
-void PatFrame::SetProbePick(DrawFrame& frame, WireValueOverlay& values) {
+void PatFrame::SetProbePick(DrawFrame& frame) {
   if (!probing_) {
     frame.canvas().SetProbePick({});
     return;
   }
+  // Either window may be gone by the time of a click.
   frame.canvas().SetProbePick(
-      [this, target = QPointer<DrawFrame>(&frame), &values](std::int32_t x, std::int32_t y) {
-        if (target) ProbeIn(*target, values, x, y) || OpenInsideAt(*target, values, x, y);
+      [self = QPointer<PatFrame>(this), target = QPointer<DrawFrame>(&frame)](std::int32_t x,
+                                                                              std::int32_t y) {
+        if (self && target) self->PickIn(*target, x, y);
       });
+}
+
+bool PatFrame::PickIn(DrawFrame& frame, std::int32_t x, std::int32_t y) {
+  // The canvas may show another editor's run by now.
+  const WireValueOverlay* values = frame.canvas().value_overlay();
+  const bool ours =
+      values != nullptr &&
+      (values == value_overlay_.get() ||
+       std::any_of(inside_views_.begin(), inside_views_.end(),
+                   [&](const InsideView& view) { return view.overlay.get() == values; }));
+  if (!ours) return false;
+  return ProbeIn(frame, *values, x, y) || OpenInsideAt(frame, *values, x, y);
 }
 
 void PatFrame::ForEachInsideView(const std::function<void(DrawFrame&, WireValueOverlay&)>& act) {

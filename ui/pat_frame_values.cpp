@@ -177,14 +177,12 @@ void PatFrame::PlayStep() {
 void PatFrame::ToggleProbing() {
   probing_ = !probing_;
   commands_.action(kPatCmdProbe)->setChecked(probing_);
-  if (schematic_canvas_) SetProbePick(schematic_, *value_overlay_);
-  ForEachInsideView(
-      [this](DrawFrame& frame, WireValueOverlay& values) { SetProbePick(frame, values); });
+  if (schematic_canvas_) SetProbePick(schematic_);
+  ForEachInsideView([this](DrawFrame& frame, WireValueOverlay&) { SetProbePick(frame); });
 }
 
 bool PatFrame::ProbeAt(std::int32_t x, std::int32_t y) {
-  return ProbeIn(schematic_, *value_overlay_, x, y) ||
-         OpenInsideAt(schematic_, *value_overlay_, x, y);
+  return PickIn(schematic_, x, y);
 }
 
 bool PatFrame::ProbeIn(DrawFrame& frame, const WireValueOverlay& values, std::int32_t x,

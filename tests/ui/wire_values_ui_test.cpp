@@ -362,24 +362,53 @@ TEST_F(InsideValuesUi, AnInstancesInsideShowsTheRunUnderItsNames) {
   EXPECT_EQ(inside.canvas().value_overlay()->instance(), "X2-");
 
   // A schematic no longer the one the run read is refused with a message.
+  std::string original;
   {
     std::ifstream in(work / "nandxor.ldr");
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    const std::size_t line = text.find("(912 648 1016 648 c t ? )");
-    ASSERT_NE(line, std::string::npos);
-    text.replace(line, 25, "(912 648 1016 648 c t Q )");
-    std::ofstream(work / "nandxor.ldr") << text;
+    original.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
   }
+  std::string changed = original;
+  const std::size_t line = changed.find("(912 648 1016 648 c t ? )");
+  ASSERT_NE(line, std::string::npos);
+  changed.replace(line, 25, "(912 648 1016 648 c t Q )");
+  std::ofstream(work / "nandxor.ldr") << changed;
   host.Clear();
   EXPECT_TRUE(editor().ProbeAt(1072, 652));  // on X3
   ASSERT_EQ(host.Messages().size(), 1u);
   EXPECT_NE(host.Messages()[0].text.find("変更されています"), std::string::npos);
+  std::ofstream(work / "nandxor.ldr") << original;
 
   // Closing the editor leaves the inside drawn as without a run.
   editor().RunCommand(kPatCmdClose);
   QCoreApplication::processEvents();
   EXPECT_EQ(inside.canvas().value_overlay(), nullptr);
   EXPECT_EQ(InsideOutputPixel(inside), QColor(Qt::black));
+
+  // Once the inside window's own waveform editor has taken its canvas, this
+  // editor leaves it alone, and after this editor has gone a click there
+  // edits the schematic again (places an element).
+  schematic_->RunCommand(kCmdWaveformEditor);
+  editor().RunCommand(kPatCmdSimulate);
+  editor().RunCommand(kPatCmdProbe);
+  ASSERT_TRUE(editor().ProbeAt(976, 604));
+  ASSERT_EQ(editor().inside_frames().size(), 1u);
+  inside.RunCommand(kCmdWaveformEditor);
+  ASSERT_NE(inside.waveform_editor(), nullptr);
+  EXPECT_TRUE(editor().inside_frames().empty());
+  editor().RunCommand(kPatCmdClose);
+  QCoreApplication::processEvents();
+  EXPECT_EQ(inside.canvas().value_overlay(), &inside.waveform_editor()->value_overlay());
+  const int inside_rows = inside.waveform_editor()->pat().count();
+  const std::size_t elements = inside.draw().element_count();
+  const QPoint on(app->view().ToDeviceX(1000), app->view().ToDeviceY(700));
+  for (const auto type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+    QMouseEvent event(
+        type, QPointF(on), inside.canvas().viewport()->mapToGlobal(QPointF(on)), Qt::LeftButton,
+        type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton, Qt::NoModifier);
+    QCoreApplication::sendEvent(inside.canvas().viewport(), &event);
+  }
+  EXPECT_EQ(inside.waveform_editor()->pat().count(), inside_rows);
+  EXPECT_EQ(inside.draw().element_count(), elements + 1);
 }
 
 }  // namespace
