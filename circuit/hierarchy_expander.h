@@ -54,8 +54,8 @@ class HierarchyExpander {
   // bus signals merged.
   std::size_t MergeBusLines(Circuit& circuit);
 
-  // Where the bus merge of the next expansions writes what it renamed
-  // (none: nowhere).
+  // Where the next expansions write the signals they rename (joined at a
+  // sub-circuit's pins or into bus wires); none: nowhere.
   void set_merge_log(SignalMergeLog* log) { merge_log_ = log; }
   // For tests: a clock other than the system's.
   void set_clock(Clock clock) { clock_ = std::move(clock); }

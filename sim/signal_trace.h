@@ -66,10 +66,10 @@ class SignalTrace {
   const std::string& Text(ValueId value) const { return texts_[value]; }
   std::size_t value_count() const { return texts_.size(); }
 
-  // The signal of that exact name, or of a name it had before the bus
-  // merge joined it into a wire; kNoSignal when there is none.
+  // The signal of that exact name, or of a name it had before the
+  // expansion joined it into another; kNoSignal when there is none.
   std::int32_t FindSignal(const std::string& name) const;
-  // The names the bus merge took away, kept in memory only: a signal's
+  // The names the expansion took away, kept in memory only: a signal's
   // earlier name, and a merged bus as its wires, the first wire the first
   // character of the bus value. Signals out of range are ignored.
   void AddAlias(const std::string& name, std::uint32_t signal);

@@ -40,7 +40,7 @@ bool ConvertSchematic(const RunSetup& setup, const std::string& schematic_path,
                       const std::string& circuit_path);
 // Flattens <work>/<circuit>.lcr into <work>/LumoExp.tmp, sub-circuits from
 // <sys>/Parts, then from <work>.
-// With `merged`, the bus merge writes there what it renamed.
+// With `merged`, the expansion writes there what it renamed.
 bool ExpandCircuit(const RunSetup& setup, const std::string& circuit_path,
                    SignalMergeLog* merged = nullptr);
 

@@ -35,12 +35,12 @@ struct SimulateRun {
   bool saved = false;
   // Converted and expanded: the simulation may run.
   bool ready = false;
-  // What the bus merge renamed, when the run is traced: the trace finds
+  // What the expansion renamed, when the run is traced: the trace finds
   // the schematic's merged nets by it.
   SignalMergeLog merged;
 };
 
-// Lets the trace of a run find the signals the bus merge renamed under
+// Lets the trace of a run find the signals the expansion renamed under
 // their names before it.
 void NameMergedSignals(SignalTrace& trace, const SignalMergeLog& merged);
 
