@@ -65,6 +65,19 @@ class WireValuesTest : public ::testing::Test {
     stray_line_ = &draw.AddLine(300, 300, 320, 300);  // reaches no terminal
   }
 
+  void CopySamples(std::initializer_list<const char*> names) {
+    for (const char* name : names)
+      std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  }
+  // Runs the schematic as it is now with the sample pattern of `name`.
+  void RunWithSamplePattern(Draw& draw, const std::string& name, SignalTrace& trace) {
+    Pat pattern(host_, errors_);
+    const std::string path = folder_.Path(name + "[0].lpt");
+    pattern.SetPath(path);
+    ASSERT_TRUE(pattern.ReadInputPat(path));
+    ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  }
+
   RunSetup Road(SignalTrace* trace) {
     return {host_,       errors_,        store_, bus_signals_, {System(), folder_.Path("")},
             statistics_, &register_log_, trace};
@@ -173,15 +186,11 @@ TEST_F(WireValuesTest, ValuesAreClassedByWidthAndUnknownBits) {
 // wires again swapped: B and the wires on both sides of it are merged away,
 // yet every wire shows a value, and B shows the inputs as one number.
 TEST_F(WireValuesTest, NetsMergedIntoBusWiresShowTheirValuesAndTheBusItsNumber) {
-  for (const char* name : {"bus8.ldr", "bus8[0].lpt"})
-    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  CopySamples({"bus8.ldr", "bus8[0].lpt"});
   Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
   ASSERT_EQ(draw.Read(folder_.Path("bus8.ldr")), DrawReadResult::kRead);
-  Pat pattern(host_, errors_);
-  pattern.SetPath(folder_.Path("bus8[0].lpt"));
-  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("bus8[0].lpt")));
   SignalTrace trace;
-  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  ASSERT_NO_FATAL_FAILURE(RunWithSamplePattern(draw, "bus8", trace));
 
   const NetMap nets(draw);
   const WireValues wires(nets, trace);
@@ -213,8 +222,7 @@ TEST_F(WireValuesTest, NetsMergedIntoBusWiresShowTheirValuesAndTheBusItsNumber) 
 // placed, so the outside net it joins goes; the schematic's wire still shows
 // the value under its own name.
 TEST_F(WireValuesTest, AnOutsideNetJoinedIntoARecordedInsideNetKeepsItsValue) {
-  for (const char* name : {"parity4.ldr", "parity4[0].lpt", "nandxor.lsy"})
-    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  CopySamples({"parity4.ldr", "parity4[0].lpt", "nandxor.lsy"});
   {
     std::ifstream in(SourceFolder() / "data" / "sample" / "nandxor.lcr");
     std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -224,11 +232,8 @@ TEST_F(WireValuesTest, AnOutsideNetJoinedIntoARecordedInsideNetKeepsItsValue) {
   }
   Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
   ASSERT_EQ(draw.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
-  Pat pattern(host_, errors_);
-  pattern.SetPath(folder_.Path("parity4[0].lpt"));
-  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("parity4[0].lpt")));
   SignalTrace trace;
-  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  ASSERT_NO_FATAL_FAILURE(RunWithSamplePattern(draw, "parity4", trace));
   ASSERT_GE(trace.FindSignal("X3-Y%"), 0) << "the recorded net kept its name";
 
   const NetMap nets(draw);
@@ -243,9 +248,7 @@ TEST_F(WireValuesTest, AnOutsideNetJoinedIntoARecordedInsideNetKeepsItsValue) {
 // circuit file only while it still converts into that file, and its nets
 // are found under the instance's names, its pins on the nets outside.
 TEST_F(WireValuesTest, AnInstancesInsideIsFoundUnderItsNamesWhileItsSchematicMatches) {
-  for (const char* name :
-       {"parity4.ldr", "parity4[0].lpt", "nandxor.ldr", "nandxor.lcr", "nandxor.lsy"})
-    std::filesystem::copy_file(SourceFolder() / "data" / "sample" / name, folder_.Path(name));
+  CopySamples({"parity4.ldr", "parity4[0].lpt", "nandxor.ldr", "nandxor.lcr", "nandxor.lsy"});
   Draw draw({symbols_, user_symbols_, host_, errors_, errors_, errors_});
   ASSERT_EQ(draw.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
   // X1 and X2 unnamed: the conversion numbers them in the order of the
@@ -260,11 +263,8 @@ TEST_F(WireValuesTest, AnInstancesInsideIsFoundUnderItsNamesWhileItsSchematicMat
   ASSERT_NE(x1_element, nullptr);
   for (DrawElement* element : unnamed)
     element->set_name("?");
-  Pat pattern(host_, errors_);
-  pattern.SetPath(folder_.Path("parity4[0].lpt"));
-  ASSERT_TRUE(pattern.ReadInputPat(folder_.Path("parity4[0].lpt")));
   SignalTrace trace;
-  ASSERT_TRUE(Simulate(Road(&trace), draw, pattern)) << host_.OnlyText();
+  ASSERT_NO_FATAL_FAILURE(RunWithSamplePattern(draw, "parity4", trace));
   Draw reread({symbols_, user_symbols_, host_, errors_, errors_, errors_});
   ASSERT_EQ(reread.Read(folder_.Path("parity4.ldr")), DrawReadResult::kRead);
   std::set<std::string> names;
