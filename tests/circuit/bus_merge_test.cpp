@@ -5,9 +5,9 @@
 #include <string>
 
 #include "circuit/bus_merge.h"
-#include "circuit/signal_merge_log.h"
 #include "circuit/circuit_file.h"
 #include "circuit/circuit_store.h"
+#include "circuit/signal_merge_log.h"
 
 namespace lumo {
 namespace {
