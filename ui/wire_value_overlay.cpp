@@ -2,6 +2,7 @@
 
 #include <QFontMetrics>
 #include <QPen>
+#include <algorithm>
 #include <cmath>
 
 #include "ui/schematic_painter.h"
@@ -47,6 +48,10 @@ void WireValueOverlay::Paint(const Draw& draw, SchematicPainter& painter, QPaint
   if (!active() || !Current(draw)) return;
   Refresh(draw);
   const std::int32_t time = *time_;
+  // The legend goes to the corner where it hides the fewest wires.
+  const QSize legend = LegendSize(dc);
+  const std::array<QRect, 4> corners = LegendCorners(legend, client);
+  std::array<int, 4> hidden{};
   // Each net's value once per paint, and the longest visible segment of
   // each bus for its label.
   std::vector<std::optional<WireValue>> of_net(nets_->net_count());
@@ -66,6 +71,9 @@ void WireValueOverlay::Paint(const Draw& draw, SchematicPainter& painter, QPaint
     const QPointF from(painter.DeviceX(line.x1()), painter.DeviceY(line.y1()));
     const QPointF to(painter.DeviceX(line.x2()), painter.DeviceY(line.y2()));
     dc.drawLine(from, to);
+    const QRectF span = QRectF(from, to).normalized().adjusted(-1, -1, 1, 1);
+    for (std::size_t corner = 0; corner < corners.size(); ++corner)
+      if (span.intersects(corners[corner])) ++hidden[corner];
     if (value->label.empty()) continue;
     const double length = std::hypot(to.x() - from.x(), to.y() - from.y());
     if (length > label_length[static_cast<std::size_t>(net)]) {
@@ -92,37 +100,60 @@ void WireValueOverlay::Paint(const Draw& draw, SchematicPainter& painter, QPaint
     dc.drawRect(box);
     dc.drawText(box, Qt::AlignCenter, text);
   }
-  PaintLegend(dc, client);
+  const auto fewest = std::min_element(hidden.begin(), hidden.end());
+  PaintLegend(dc, corners[static_cast<std::size_t>(fewest - hidden.begin())]);
   dc.restore();
 }
 
-void WireValueOverlay::PaintLegend(QPainter& dc, QSize client) const {
+std::array<QRect, 4> WireValueOverlay::LegendCorners(QSize legend, QSize client) {
+  const int right = client.width() - legend.width() - kLegendMargin;
+  const int bottom = client.height() - legend.height() - kLegendMargin;
+  // Top-right first: where the legend stands when nothing is in the way.
+  return {QRect(QPoint(right, kLegendMargin), legend), QRect(QPoint(right, bottom), legend),
+          QRect(QPoint(kLegendMargin, bottom), legend),
+          QRect(QPoint(kLegendMargin, kLegendMargin), legend)};
+}
+
+void WireValueOverlay::SetLegendFont(QPainter& dc) {
   QFont font = dc.font();
   font.setPixelSize(12);
   font.setBold(false);
   dc.setFont(font);
-  const QFontMetrics metrics(font);
-  const int row = metrics.height() + 4;
+}
+
+QString WireValueOverlay::LegendTitle() const {
   QString title = QString("時刻 %1").arg(*time_);
   if (!caption_.empty()) title = QString::fromStdString(caption_) + QStringLiteral("　") + title;
-  int text_width = metrics.horizontalAdvance(title);
+  return title;
+}
+
+QSize WireValueOverlay::LegendSize(QPainter& dc) const {
+  SetLegendFont(dc);
+  const QFontMetrics metrics(dc.font());
+  int text_width = metrics.horizontalAdvance(LegendTitle());
   for (const WireLevel level : kLegendLevels)
     text_width = std::max(text_width, metrics.horizontalAdvance(StyleOf(level).legend));
-  const int width = 40 + text_width + 16;
-  const int height = row * (1 + static_cast<int>(std::size(kLegendLevels))) + 8;
-  const QRect box(client.width() - width - 8, 8, width, height);
+  const int row = metrics.height() + 4;
+  return {40 + text_width + 16, row * (1 + static_cast<int>(std::size(kLegendLevels))) + 8};
+}
+
+void WireValueOverlay::PaintLegend(QPainter& dc, const QRect& box) const {
+  SetLegendFont(dc);
+  const QFontMetrics metrics(dc.font());
+  const int row = metrics.height() + 4;
+  const int width = box.width();
   dc.setPen(QPen(Qt::black, 1));
   dc.setBrush(Qt::white);
   dc.drawRect(box);
   dc.drawText(QRect(box.left() + 8, box.top() + 4, width - 16, row),
-              Qt::AlignLeft | Qt::AlignVCenter, title);
+              Qt::AlignLeft | Qt::AlignVCenter, LegendTitle());
   int y = box.top() + 4 + row;
   for (const WireLevel level : kLegendLevels) {
     const WireStyle style = StyleOf(level);
     dc.setPen(QPen(style.color, style.width, style.dash, Qt::FlatCap));
     dc.drawLine(box.left() + 8, y + row / 2, box.left() + 36, y + row / 2);
     dc.setPen(QPen(Qt::black, 1));
-    dc.drawText(QRect(box.left() + 44, y, text_width + 8, row), Qt::AlignLeft | Qt::AlignVCenter,
+    dc.drawText(QRect(box.left() + 44, y, width - 52, row), Qt::AlignLeft | Qt::AlignVCenter,
                 style.legend);
     y += row;
   }

@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QPainter>
+#include <QRect>
 #include <QSize>
+#include <QString>
+#include <array>
 #include <cstdint>
 #include <memory>
 #include <optional>
@@ -19,7 +22,8 @@ class SchematicPainter;
 // The values of a run drawn over a schematic at one time: each wire in the
 // style of its level (ui/wire_value_style.h), each bus once with its value
 // in hexadecimal at the middle of its longest segment, and a legend in the
-// top-right corner. The waveform editor owns it and sets its run and time;
+// corner where it hides the fewest wires (the top-right one when it hides
+// none). The waveform editor owns it and sets its run and time;
 // the schematic canvas paints it after the schematic while it is active.
 class WireValueOverlay {
  public:
@@ -59,7 +63,13 @@ class WireValueOverlay {
   // The map of the schematic as it is now: made again after every change,
   // as lines may have come and gone.
   void Refresh(const Draw& draw);
-  void PaintLegend(QPainter& dc, QSize client) const;
+  // The legend: the time (and whose inside), then a sample of each level.
+  static constexpr int kLegendMargin = 8;
+  static void SetLegendFont(QPainter& dc);
+  QString LegendTitle() const;
+  QSize LegendSize(QPainter& dc) const;
+  static std::array<QRect, 4> LegendCorners(QSize legend, QSize client);
+  void PaintLegend(QPainter& dc, const QRect& box) const;
 
   std::shared_ptr<const SignalTrace> trace_;
   std::string instance_;

@@ -164,6 +164,21 @@ TEST_F(WireValuesUi, CursorStepsPaintOverTheKeptSchematicExactlyAsAFullPaint) {
   EXPECT_FALSE(canvas().last_paint_reused());
 }
 
+// The legend keeps out of the way: with the output wire scrolled under the
+// top-right corner it moves to another one, and the wire shows its value.
+TEST_F(WireValuesUi, TheLegendGoesWhereItHidesNoWire) {
+  const DrawLine* wire = nullptr;
+  for (const DrawLine& line : draw().lines())
+    if (line.x2() - line.x1() == 40 && line.y1() == line.y2()) wire = &line;
+  ASSERT_NE(wire, nullptr);
+  const QSize client = canvas().viewport()->size();
+  // The wire's middle 60 pixels from the right edge, 30 from the top.
+  const std::int64_t middle = (wire->x1() + wire->x2()) / 2;
+  app->view().set_origin(middle - (client.width() - 60), wire->y1() - 30);
+  ClickAxis(44);
+  EXPECT_EQ(OutputWirePixel(), StyleOf(WireLevel::kOne).color);
+}
+
 TEST_F(WireValuesUi, SteppingVisitsEveryChangeOfTheSelectedRowAndPlayingMovesOn) {
   // The caret on the output row Y: its changes after 0 are its row's.
   const int row = editor().pat().FindRow("hazard.Y");
@@ -323,7 +338,7 @@ TEST_F(InsideValuesUi, AnInstancesInsideShowsTheRunUnderItsNames) {
   EXPECT_TRUE(editor().ProbeAt(976, 604));  // on X1
   ASSERT_EQ(editor().inside_frames().size(), 1u);
   DrawFrame& inside = *editor().inside_frames().front();
-  // Wide enough that the legend in its corner leaves the wires free.
+  // Room for the whole drawing beside the legend.
   inside.resize(1000, 600);
   QCoreApplication::processEvents();
   EXPECT_TRUE(inside.draw().path().ends_with("nandxor.ldr"));
