@@ -18,9 +18,11 @@ class RegFrameTest : public UiTest {
     Start();
     frame().setGeometry(100, 80, 800, 600);
     viewer = OpenRegFrame(*app, frame(), work / "LumoReg.tmp");
-    QObject::connect(viewer, &RegFrame::Closed, [this] { ++closed; });
+    counting = QObject::connect(viewer, &RegFrame::Closed, [this] { ++closed; });
     QCoreApplication::processEvents();
   }
+  // The program closes its windows after this fixture is gone.
+  void TearDown() override { QObject::disconnect(counting); }
   void Drain() {
     QCoreApplication::processEvents();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
@@ -33,6 +35,7 @@ class RegFrameTest : public UiTest {
   }
 
   QPointer<RegFrame> viewer;
+  QMetaObject::Connection counting;
   int closed = 0;
 };
 
