@@ -3,6 +3,7 @@
 #include <QFontMetrics>
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 #include "editing/pat_edits.h"
 #include "ui/pat_overlay_painter.h"
@@ -175,15 +176,20 @@ void PaintBusRow(QPainter& dc, const PatPaintView& view, const PatRow& row, int 
   const int ascent = dc.fontMetrics().ascent();
   const std::int64_t from = t0 - static_cast<std::int64_t>(kTextReach * axis.scale);
   // One edge per pixel column, and a value only where the one before it
-  // has ended: zoomed far out, values would be drawn over each other.
-  int edge = -1, text_end = -1;
+  // has ended: zoomed far out, values would be drawn over each other. Of
+  // the events in one column (several at one time, as a bus settles
+  // within an instant) the last is the value that holds after it.
+  const auto column = [&axis](auto event) {
+    return static_cast<int>(std::floor(axis.X(event->time)));
+  };
+  int text_end = -1;
   for (auto event = FirstFrom(row.events, from); event != row.events.end() && event->time <= t1;
        ++event) {
-    const int x = static_cast<int>(std::floor(axis.X(event->time)));
-    if (x < kPatNameColumn || x == edge) continue;
+    const int x = column(event);
+    if (x < kPatNameColumn) continue;
+    if (const auto next = std::next(event); next != row.events.end() && column(next) == x) continue;
     dc.setPen(kBusEdge);
     dc.drawLine(x, top + 4, x, top + 19);
-    edge = x;
     if (x + 3 < text_end) continue;
     const QString text = Text(event->value);
     dc.setPen(Qt::white);

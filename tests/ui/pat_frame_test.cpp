@@ -7,12 +7,14 @@
 #include <fstream>
 #include <sstream>
 
+#include "common/recording_message_host.h"
 #include "editing/command_ids.h"
 #include "editing/pat_modes.h"
 #include "tests/ui/ui_test_util.h"
 #include "ui/mem_child.h"
 #include "ui/pat_child.h"
 #include "ui/pat_frame.h"
+#include "ui/pat_painter.h"
 #include "ui/reg_child.h"
 #include "ui/reg_frame.h"
 #include "workflow/run_lock.h"
@@ -470,6 +472,30 @@ TEST_F(UiTest, TheSimulateFlagOpensTheEditorWithOutputs) {
   ASSERT_NE(editor, nullptr);
   EXPECT_GE(editor->pat().FindRow("fulladd.S"), 0);
   EXPECT_TRUE(host.Messages().empty());
+}
+
+// A bus that settles within an instant has several events at one time:
+// the row shows the last of them, the value that holds after that time.
+TEST(PatBusRow, ShowsTheValueAnInstantSettlesOn) {
+  RecordingMessageHost quiet;
+  ErrorTable errors;
+  const auto paint = [&](const std::vector<std::pair<int, std::string>>& events) {
+    Pat pat(quiet, errors);
+    const int row = pat.AppendRow("s.Y", {}, RowKind::kOutput);
+    for (const auto& [time, value] : events)
+      pat.row(row).events.Insert(time, value);
+    const PatPaintView view{
+        &pat, {.scale = 1.0, .first = 0, .left = kPatNameColumn}, 0, QSize(500, 100), -1};
+    QImage image(view.size, QImage::Format_RGB32);
+    QPainter dc(&image);
+    PaintPatCanvas(dc, view, image.rect());
+    dc.end();
+    return image;
+  };
+  const QImage settled = paint({{0, "00"}, {40, "c3"}, {80, "00"}});
+  EXPECT_TRUE(paint({{0, "00"}, {40, "4a"}, {40, "ca"}, {40, "c3"}, {80, "00"}}) == settled);
+  // The labels are what tells the two apart.
+  EXPECT_FALSE(paint({{0, "00"}, {40, "4a"}, {80, "00"}}) == settled);
 }
 
 }  // namespace
