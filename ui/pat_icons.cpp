@@ -12,8 +12,6 @@ namespace lumo {
 
 namespace {
 
-constexpr int kSize = 20;
-
 void Rows(QPainter& p) {
   p.setBrush(Qt::white);
   for (int y : {3, 9, 15})
@@ -83,13 +81,7 @@ QIcon PatCommandIcon(int command) {
     default:
       break;
   }
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  Paint(painter, command);
-  painter.end();
-  return QIcon(pixmap);
+  return PaintedIcon([command](QPainter& painter) { Paint(painter, command); });
 }
 
 }  // namespace lumo

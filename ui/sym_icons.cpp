@@ -94,13 +94,7 @@ void SetSymbolEditorIcon(QAction& action, int command) {
   if (command == kCmdSymSave) return action.setIcon(CommandIcon(kCmdSave));
   if (command == kCmdSymRedraw) return action.setIcon(CommandIcon(kCmdRedraw));
   if (command == kCmdSymHelp) return action.setIcon(CommandIcon(kCmdHelp));
-  QPixmap pixmap(kSize, kSize);
-  pixmap.fill(Qt::transparent);
-  QPainter painter(&pixmap);
-  painter.setRenderHint(QPainter::Antialiasing);
-  Paint(painter, command);
-  painter.end();
-  action.setIcon(QIcon(pixmap));
+  action.setIcon(PaintedIcon([command](QPainter& painter) { Paint(painter, command); }));
 }
 
 }  // namespace lumo

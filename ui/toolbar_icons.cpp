@@ -183,14 +183,18 @@ void Paint(QPainter& p, int command) {
 
 }  // namespace
 
-QIcon CommandIcon(int command) {
+QIcon PaintedIcon(const std::function<void(QPainter&)>& paint) {
   QPixmap pixmap(kSize, kSize);
   pixmap.fill(Qt::transparent);
   QPainter painter(&pixmap);
   painter.setRenderHint(QPainter::Antialiasing);
-  Paint(painter, command);
+  paint(painter);
   painter.end();
   return QIcon(pixmap);
+}
+
+QIcon CommandIcon(int command) {
+  return PaintedIcon([command](QPainter& painter) { Paint(painter, command); });
 }
 
 }  // namespace lumo
