@@ -12,8 +12,6 @@
 #include "checking/checking_errors.h"
 #include "checking/compare.h"
 #include "checking/expected.h"
-#include "circuit/bus_signal_counter.h"
-#include "circuit/circuit_store.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
@@ -172,14 +170,8 @@ int CheckSubmission(const CheckRequest& request, std::ostream& out, std::ostream
   DefaultEvents(pattern, draw);
 
   std::ostringstream statistics;
-  CircuitStore store;
-  BusSignalCounter bus_signals;
-  const RunSetup setup{.messages = bench.host(),
-                       .errors = bench.errors(),
-                       .store = store,
-                       .bus_signals = bus_signals,
-                       .folders = {request.system_folder, request.work_folder},
-                       .statistics = statistics};
+  const RunSetup setup =
+      bench.MakeRunSetup({request.system_folder, request.work_folder}, statistics);
   if (!Simulate(setup, draw, pattern)) {
     out << "circuit " << draw.circuit_name()
         << ": does not simulate (シミュレーションできません)\n";

@@ -5,8 +5,6 @@
 #include <sstream>
 #include <vector>
 
-#include "circuit/bus_signal_counter.h"
-#include "circuit/circuit_store.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
 #include "export/verilog_road.h"
@@ -91,14 +89,8 @@ int ExportCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   }
 
   std::ostringstream statistics;
-  CircuitStore store;
-  BusSignalCounter bus_signals;
-  const RunSetup setup{.messages = bench.host(),
-                       .errors = bench.errors(),
-                       .store = store,
-                       .bus_signals = bus_signals,
-                       .folders = {options.system_folder, options.work_folder},
-                       .statistics = statistics};
+  const RunSetup setup =
+      bench.MakeRunSetup({options.system_folder, options.work_folder}, statistics);
   VerilogOptions verilog;
   if (!options.testbench.empty()) verilog.vcd_file = FileTitle(options.testbench) + ".vcd";
   VerilogText text;

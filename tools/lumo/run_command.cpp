@@ -10,8 +10,6 @@
 #include <sstream>
 #include <vector>
 
-#include "circuit/bus_signal_counter.h"
-#include "circuit/circuit_store.h"
 #include "common/atomic_file.h"
 #include "common/file_path.h"
 #include "common/system_folder.h"
@@ -199,19 +197,12 @@ int RunCommand(const Arguments& args, std::ostream& out, std::ostream& err) {
   const RunFolders folders{options.system_folder, options.work_folder};
   // Written whole after the run, as the run's other files are.
   std::ostringstream statistics;
-  CircuitStore store;
-  BusSignalCounter bus_signals;
   // Recorded only when asked for: the run is as fast as without otherwise.
   std::unique_ptr<SignalTrace> trace;
   if (!options.trace.empty() || options.all_signals) trace = std::make_unique<SignalTrace>();
-  const RunSetup setup{.messages = bench.host(),
-                       .errors = bench.errors(),
-                       .store = store,
-                       .bus_signals = bus_signals,
-                       .folders = folders,
-                       .statistics = statistics,
-                       .register_log = log.get(),
-                       .trace = trace.get()};
+  RunSetup setup = bench.MakeRunSetup(folders, statistics);
+  setup.register_log = log.get();
+  setup.trace = trace.get();
   bool simulated = Simulate(setup, draw, pattern);
   if (trace && trace->capped()) err << "lumo run: " << TraceCapNotice(trace->cap()) << "\n";
   if (!options.trace.empty() && !trace->Save(options.trace)) {

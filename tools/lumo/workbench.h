@@ -2,11 +2,15 @@
 
 #include <ostream>
 #include <string>
+#include <utility>
 
+#include "circuit/bus_signal_counter.h"
+#include "circuit/circuit_store.h"
 #include "common/stream_message_host.h"
 #include "lists/error_table.h"
 #include "schematic/draw.h"
 #include "symbol/symbol_list.h"
+#include "workflow/run_setup.h"
 
 namespace lumo::cli {
 
@@ -26,6 +30,18 @@ class Workbench {
     return {system_symbols_, user_symbols_, host_, errors_, errors_, errors_};
   }
 
+  // What a run from this command works with: its messages and tables, a
+  // circuit store and bus-signal numbering of the workbench's own, the two
+  // folders, and where the statistics go.
+  RunSetup MakeRunSetup(RunFolders folders, std::ostream& statistics) {
+    return RunSetup{.messages = host_,
+                    .errors = errors_,
+                    .store = store_,
+                    .bus_signals = bus_signals_,
+                    .folders = std::move(folders),
+                    .statistics = statistics};
+  }
+
   // Reads an existing schematic, with LumoCAD.lib of the system folder and
   // the user symbols of the schematic's folder; false after a message.
   bool ReadSchematic(const std::string& path, Draw& draw);
@@ -37,6 +53,8 @@ class Workbench {
   StreamMessageHost host_;
   SymbolList system_symbols_;
   SymbolList user_symbols_;
+  CircuitStore store_;
+  BusSignalCounter bus_signals_;
 };
 
 }  // namespace lumo::cli
