@@ -137,6 +137,18 @@ WAIT = """  function integer wait_for;  // while settling, delivered before the 
   endfunction
 """
 
+# Loading a register or counter: the new value waits the delay of its bit 0.
+LOAD = """  task load;
+    input [W-1:0] n;
+    begin
+      if (n !== qv) begin
+        qv = n;
+        qr <= #(wait_for(n[0] === 1'b0 ? Q0 : n[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1))) n;
+      end
+    end
+  endtask
+"""
+
 def known(x): return f"(^{x}) !== 1'bx"
 
 LETTERS = "abcd"
@@ -390,16 +402,7 @@ module lumo_reg #(parameter W = 1, DW = 1, Q0 = 3, Q1 = 3) (
   reg kv = 1'bx, rv = 1'bx;
   assign q = qr;""")
 P(WAIT)
-P("""  task load;
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(n[0] === 1'b0 ? Q0 : n[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1))) n;
-      end
-    end
-  endtask
-  always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
+P(LOAD + """  always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(k) if (!lumo_ctl.settle && (^k) !== 1'bx) begin
     kv = k;
     if (kv === 1'b1) load(dv);
@@ -425,16 +428,7 @@ module lumo_cnt #(parameter W = 16, DW = 1, Q0 = 4, Q1 = 4) (
   reg lv = 1'bx, rv = 1'bx, tv = 1'bx;
   assign q = qr;""")
 P(helpers() + WAIT)
-P("""  task load;
-    input [W-1:0] n;
-    begin
-      if (n !== qv) begin
-        qv = n;
-        qr <= #(wait_for(n[0] === 1'b0 ? Q0 : n[0] === 1'b1 ? Q1 : (Q0 > Q1 ? Q0 : Q1))) n;
-      end
-    end
-  endtask
-  always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
+P(LOAD + """  always @(d) if (!lumo_ctl.settle && (^d) !== 1'bx) dv = d;
   always @(l) if (!lumo_ctl.settle && (^l) !== 1'bx) begin
     lv = l;
     if (lv === 1'b1) load(dv);
