@@ -17,16 +17,13 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "bench/schematic_bench.h"
 #include "circuit/circuit_errors.h"
 #include "circuit/circuit_store.h"
 #include "common/file_path.h"
-#include "common/stream_message_host.h"
 #include "common/system_folder.h"
-#include "lists/list_errors.h"
 #include "schematic/circuit_converter.h"
 #include "schematic/draw.h"
-#include "schematic/draw_errors.h"
-#include "symbol/symbol_errors.h"
 
 namespace {
 
@@ -97,24 +94,17 @@ int main(int argc, char** argv) {
       fs::temp_directory_path() / ("lumo_convert_bench_" + std::to_string(::getpid()));
   fs::create_directories(folder);
 
-  lumo::ErrorTable errors;
-  lumo::RegisterListErrors(errors);
-  lumo::RegisterSymbolErrors(errors);
-  lumo::RegisterDrawErrors(errors);
+  lumo::bench::SchematicBench bench;
+  lumo::ErrorTable& errors = bench.errors;
+  lumo::MessageHost& host = bench.host;
   lumo::RegisterCircuitErrors(errors);
   lumo::RegisterConverterErrors(errors);
-  lumo::StreamMessageHost host(std::cerr);
-  lumo::SymbolList system_symbols;
-  lumo::SymbolList user_symbols;
-  if (!system_symbols.Read(lumo::JoinPath(system_folder, lumo::kSymbolLibraryFile),
-                           lumo::SymbolMessages{host, errors, errors}))
-    return 1;
-  user_symbols.ReadFolder(folder.string(), lumo::SymbolMessages{host, errors, errors});
+  if (!bench.ReadSymbols(system_folder, folder.string())) return 1;
+  const lumo::SymbolList& system_symbols = bench.system_symbols;
   const Symbols symbols{system_symbols.Find("_and2"), system_symbols.Find("_in"),
                         system_symbols.Find("_out")};
   if (symbols.gate == nullptr || symbols.in == nullptr || symbols.out == nullptr) return 1;
-  const lumo::DrawEnvironment environment{system_symbols, user_symbols, host,
-                                          errors,         errors,       errors};
+  const lumo::DrawEnvironment environment = bench.environment();
 
   std::printf("%9s %7s %7s %8s %10s %9s %9s %11s %13s\n", "elements", "lines", "nets", "signals",
               "file bytes", "read ms", "save ms", "convert ms", "convert us/ln");

@@ -14,16 +14,13 @@
 #include <memory>
 #include <vector>
 
+#include "bench/schematic_bench.h"
 #include "circuit/circuit_errors.h"
 #include "common/file_path.h"
-#include "common/stream_message_host.h"
 #include "common/system_folder.h"
 #include "display/display_lib.h"
 #include "editing/view_transform.h"
-#include "lists/list_errors.h"
 #include "schematic/draw.h"
-#include "schematic/draw_errors.h"
-#include "symbol/symbol_errors.h"
 #include "symbol/symbol_list.h"
 #include "ui/schematic_painter.h"
 #include "ui/schematic_picture.h"
@@ -122,17 +119,10 @@ int main(int argc, char** argv) {
   const int width = argc > 2 ? std::atoi(argv[1]) : 1600;
   const int height = argc > 2 ? std::atoi(argv[2]) : 1000;
 
-  lumo::ErrorTable errors;
-  lumo::RegisterListErrors(errors);
-  lumo::RegisterSymbolErrors(errors);
-  lumo::RegisterDrawErrors(errors);
-  lumo::RegisterCircuitErrors(errors);
-  lumo::StreamMessageHost host(std::cerr);
-  lumo::SymbolList system_symbols, user_symbols;
-  if (!system_symbols.Read(lumo::JoinPath(lumo::SystemFolder(), lumo::kSymbolLibraryFile),
-                           {host, errors, errors}))
-    return 1;
-  lumo::DisplayLib lib(host, errors);
+  lumo::bench::SchematicBench bench;
+  lumo::RegisterCircuitErrors(bench.errors);
+  if (!bench.ReadSymbols(lumo::SystemFolder())) return 1;
+  lumo::DisplayLib lib(bench.host, bench.errors);
   QImage image(width, height, QImage::Format_RGB32);
   lumo::ViewTransform view;
   view.set_origin(0, 0);
@@ -144,8 +134,8 @@ int main(int argc, char** argv) {
   // 100 x 50 elements: packed into 1600 x 1000 units, or spread over 6400 x 4000.
   for (const Layout& layout : {Layout{"all 5,000 elements in view", 16, 20},
                                Layout{"a 4 x 4 larger drawing, one part in view", 64, 80}}) {
-    Draw draw(lumo::DrawEnvironment{system_symbols, user_symbols, host, errors, errors, errors});
-    Fill(draw, system_symbols, 100, 50, layout.dx, layout.dy);
+    Draw draw(bench.environment());
+    Fill(draw, bench.system_symbols, 100, 50, layout.dx, layout.dy);
     const Times times = PaintMilliseconds(lib, draw, image, view);
     std::printf("%-44s %zu elements, %zu lines: %.1f ms per paint, the first %.1f ms (%d x %d)\n",
                 layout.what, draw.element_count(), draw.line_count(), times.median, times.first,

@@ -20,15 +20,12 @@
 #include <vector>
 
 #include "bench/bench_timing.h"
+#include "bench/schematic_bench.h"
 #include "common/file_path.h"
-#include "common/stream_message_host.h"
 #include "common/system_folder.h"
 #include "editing/dangling_ends.h"
 #include "editing/draw_edits.h"
-#include "lists/list_errors.h"
 #include "schematic/draw.h"
-#include "schematic/draw_errors.h"
-#include "symbol/symbol_errors.h"
 
 namespace {
 
@@ -91,24 +88,14 @@ int main(int argc, char** argv) {
       fs::temp_directory_path() / ("lumo_undo_bench_" + std::to_string(::getpid()));
   fs::create_directories(folder);
 
-  lumo::ErrorTable errors;
-  lumo::RegisterListErrors(errors);
-  lumo::RegisterSymbolErrors(errors);
-  lumo::RegisterDrawErrors(errors);
-  lumo::StreamMessageHost host(std::cerr);
-  lumo::SymbolList system_symbols;
-  lumo::SymbolList user_symbols;
-  if (!system_symbols.Read(lumo::JoinPath(system_folder, lumo::kSymbolLibraryFile),
-                           lumo::SymbolMessages{host, errors, errors}))
-    return 1;
-  user_symbols.ReadFolder(folder.string(), lumo::SymbolMessages{host, errors, errors});
+  lumo::bench::SchematicBench bench;
+  if (!bench.ReadSymbols(system_folder, folder.string())) return 1;
+  const lumo::SymbolList& system_symbols = bench.system_symbols;
   const lumo::Symbol* symbols[] = {system_symbols.Find("_and2"), system_symbols.Find("_or2"),
                                    system_symbols.Find("_not"), system_symbols.Find("_in")};
   for (const lumo::Symbol* symbol : symbols)
     if (symbol == nullptr) return 1;
-  const lumo::DrawEnvironment environment{system_symbols, user_symbols, host,
-                                          errors,         errors,       errors};
-  lumo::Draw draw(environment);
+  lumo::Draw draw(bench.environment());
 
   // AND gates on a grid, each output wired through a corner to the next
   // gate's first input.
