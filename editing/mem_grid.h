@@ -3,6 +3,8 @@
 #include <cstdint>
 #include <optional>
 
+#include "editing/scroll_step.h"
+
 namespace lumo {
 
 // The geometry of the memory-data grid: a header band, one row per memory
@@ -15,7 +17,7 @@ inline constexpr int kMemColumnWidth = 66;
 inline constexpr int kMemLastRow = 499;
 
 // The scroll bars' actions, as the pane receives them.
-enum class MemScroll { kLineBack, kLineForward, kPageBack, kPageForward, kDrag };
+using MemScroll = ScrollStep;
 
 // Where typing goes: a memory's name or the cell of an address.
 struct MemCaret {

@@ -6,6 +6,8 @@
 #include <string_view>
 #include <vector>
 
+#include "editing/scroll_step.h"
+
 namespace lumo {
 
 // The lines of the register-transfer viewer and where its view stands: at
@@ -22,7 +24,7 @@ class RegLines {
   static constexpr int kStep = 4;
   static constexpr int kPage = 16;
 
-  enum class Scroll { kLineBack, kLineForward, kPageBack, kPageForward, kDrag };
+  using Scroll = ScrollStep;
 
   // Keeps a copy of a line, following it with the view when the lines
   // already reach the bottom of a client area `client_height` pixels high.

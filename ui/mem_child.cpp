@@ -14,6 +14,7 @@
 #include "pattern/mem.h"
 #include "ui/application.h"
 #include "ui/pat_pane_host.h"
+#include "ui/scroll_bar_steps.h"
 
 namespace lumo {
 
@@ -28,29 +29,6 @@ const QColor kHeaderGrey(192, 192, 192);
 // The edit modes this pane acts in (the frame's numbering).
 enum PaneMode { kTypeMode = 2, kDeleteRowMode = 6, kPickRowMode = 7, kMoveRowMode = 8 };
 
-std::optional<MemScroll> ScrollOf(int action) {
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-      return MemScroll::kLineBack;
-    case QAbstractSlider::SliderSingleStepAdd:
-      return MemScroll::kLineForward;
-    case QAbstractSlider::SliderPageStepSub:
-      return MemScroll::kPageBack;
-    case QAbstractSlider::SliderPageStepAdd:
-      return MemScroll::kPageForward;
-    case QAbstractSlider::SliderMove:
-      return MemScroll::kDrag;
-    default:
-      return std::nullopt;
-  }
-}
-
-void SetUpBar(QScrollBar* bar) {
-  bar->setRange(0, 100);
-  bar->setSingleStep(1);
-  bar->setPageStep(10);
-}
-
 }  // namespace
 
 MemChild::MemChild(PatPaneHost& host, Mem& mem, QWidget* parent)
@@ -58,8 +36,8 @@ MemChild::MemChild(PatPaneHost& host, Mem& mem, QWidget* parent)
   guard_.set_hosts([this](QWidget& window) { return host_.application().MakeWindowHost(window); });
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetUpBar(horizontalScrollBar());
-  SetUpBar(verticalScrollBar());
+  SetUpPercentBar(horizontalScrollBar());
+  SetUpPercentBar(verticalScrollBar());
   setFocusPolicy(Qt::StrongFocus);
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, &MemChild::ScrollColumns);
@@ -183,7 +161,7 @@ void MemChild::resizeEvent(QResizeEvent* event) {
 }
 
 void MemChild::ScrollColumns(int action) {
-  const std::optional<MemScroll> scroll = ScrollOf(action);
+  const std::optional<MemScroll> scroll = ScrollStepOf(action);
   if (!scroll) return;
   view_.ScrollColumns(*scroll, horizontalScrollBar()->sliderPosition());
   if (*scroll != MemScroll::kDrag) horizontalScrollBar()->setSliderPosition(view_.ColumnThumb());
@@ -191,7 +169,7 @@ void MemChild::ScrollColumns(int action) {
 }
 
 void MemChild::ScrollRows(int action) {
-  const std::optional<MemScroll> scroll = ScrollOf(action);
+  const std::optional<MemScroll> scroll = ScrollStepOf(action);
   if (!scroll) return;
   view_.ScrollRows(*scroll, mem_.count(), verticalScrollBar()->sliderPosition());
   if (*scroll != MemScroll::kDrag)

@@ -6,41 +6,15 @@
 #include <optional>
 
 #include "display/display_lib.h"
+#include "ui/scroll_bar_steps.h"
 
 namespace lumo {
-
-namespace {
-
-std::optional<RegLines::Scroll> ScrollOf(int action) {
-  switch (action) {
-    case QAbstractSlider::SliderSingleStepSub:
-      return RegLines::Scroll::kLineBack;
-    case QAbstractSlider::SliderSingleStepAdd:
-      return RegLines::Scroll::kLineForward;
-    case QAbstractSlider::SliderPageStepSub:
-      return RegLines::Scroll::kPageBack;
-    case QAbstractSlider::SliderPageStepAdd:
-      return RegLines::Scroll::kPageForward;
-    case QAbstractSlider::SliderMove:
-      return RegLines::Scroll::kDrag;
-    default:
-      return std::nullopt;
-  }
-}
-
-void SetUpBar(QScrollBar* bar) {
-  bar->setRange(0, 100);
-  bar->setSingleStep(1);
-  bar->setPageStep(10);
-}
-
-}  // namespace
 
 RegChild::RegChild(DisplayLib& lib, QWidget* parent) : QAbstractScrollArea(parent), lib_(lib) {
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  SetUpBar(horizontalScrollBar());
-  SetUpBar(verticalScrollBar());
+  SetUpPercentBar(horizontalScrollBar());
+  SetUpPercentBar(verticalScrollBar());
   viewport()->setAttribute(Qt::WA_OpaquePaintEvent);
   connect(verticalScrollBar(), &QScrollBar::actionTriggered, this, &RegChild::ScrollLines);
   connect(horizontalScrollBar(), &QScrollBar::actionTriggered, this, &RegChild::ScrollColumns);
@@ -96,7 +70,7 @@ void RegChild::resizeEvent(QResizeEvent* event) {
 }
 
 void RegChild::ScrollLines(int action) {
-  const std::optional<RegLines::Scroll> scroll = ScrollOf(action);
+  const std::optional<RegLines::Scroll> scroll = ScrollStepOf(action);
   if (!scroll) return;
   lines_.ScrollLines(*scroll, verticalScrollBar()->sliderPosition());
   if (*scroll != RegLines::Scroll::kDrag)
@@ -105,7 +79,7 @@ void RegChild::ScrollLines(int action) {
 }
 
 void RegChild::ScrollColumns(int action) {
-  const std::optional<RegLines::Scroll> scroll = ScrollOf(action);
+  const std::optional<RegLines::Scroll> scroll = ScrollStepOf(action);
   if (!scroll) return;
   lines_.ScrollColumns(*scroll, horizontalScrollBar()->sliderPosition());
   if (*scroll != RegLines::Scroll::kDrag)
