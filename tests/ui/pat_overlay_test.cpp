@@ -19,15 +19,8 @@ namespace {
 class PatOverlayTest : public UiTest {
  protected:
   void SetUp() override {
-    for (const char* name : {"fulladd.ldr", "fulladd[0].lpt"})
-      fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
-    Start();
-    frame().OpenAtStart(work / "fulladd.ldr");
-    Ready();
-    frame().RunCommand(kCmdWaveformEditor);
-    ASSERT_NE(frame().waveform_editor(), nullptr);
-    editor().resize(1000, 600);
-    QCoreApplication::processEvents();
+    ASSERT_NO_FATAL_FAILURE(
+        OpenSampleWithEditor("fulladd", {"fulladd.ldr", "fulladd[0].lpt"}, QSize(1000, 600)));
   }
 
   PatFrame& editor() { return *frame().waveform_editor(); }

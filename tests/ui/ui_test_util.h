@@ -19,10 +19,12 @@
 
 #include "common/recording_message_host.h"
 #include "common/system_folder.h"
+#include "editing/command_ids.h"
 #include "tests/support/test_folder.h"
 #include "ui/application.h"
 #include "ui/draw_child.h"
 #include "ui/draw_frame.h"
+#include "ui/pat_frame.h"
 #include "ui/user_dialogs.h"
 
 namespace lumo::testing {
@@ -165,6 +167,21 @@ class UiTest : public ::testing::Test {
     ASSERT_TRUE(app->Start(arguments));
     app->view().set_origin(0, 0);
     Ready();
+  }
+
+  // Copies a sample's files into the work folder, starts the program on
+  // `<sample>.ldr` and opens its waveform editor at `size`.
+  void OpenSampleWithEditor(const std::string& sample, std::initializer_list<const char*> files,
+                            QSize size) {
+    for (const char* name : files)
+      fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
+    Start();
+    frame().OpenAtStart(work / (sample + ".ldr"));
+    Ready();
+    frame().RunCommand(kCmdWaveformEditor);
+    ASSERT_NE(frame().waveform_editor(), nullptr);
+    frame().waveform_editor()->resize(size);
+    QCoreApplication::processEvents();
   }
 
   DrawFrame& frame() { return *app->frames().front(); }

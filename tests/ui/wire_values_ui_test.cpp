@@ -24,17 +24,9 @@ class WireValuesUi : public UiTest {
 
   // Opens the sample's schematic and its waveform editor and runs it.
   void OpenAndRun(const std::string& sample, std::initializer_list<const char*> files) {
-    for (const char* name : files)
-      fs::copy_file(SourceFolder() / "data" / "sample" / name, work / name);
-    Start();
-    frame().OpenAtStart(work / (sample + ".ldr"));
-    Ready();
+    ASSERT_NO_FATAL_FAILURE(OpenSampleWithEditor(sample, files, QSize(1000, 400)));
     // The run's schematic, whichever window opens later.
     schematic_ = &frame();
-    frame().RunCommand(kCmdWaveformEditor);
-    ASSERT_NE(frame().waveform_editor(), nullptr);
-    editor().resize(1000, 400);
-    QCoreApplication::processEvents();
     editor().RunCommand(kPatCmdSimulate);
     ASSERT_TRUE(host.Messages().empty()) << host.Messages()[0].text;
     // The drawing in view, and a time unit wide enough to click.
